@@ -1,0 +1,53 @@
+#pragma once
+// Where text and numbers meet: the conversions the reader and the field
+// handlers use on text, and the formatting the writer and the displays use on
+// numbers. The decimal separator is always ".", whatever the user's locale,
+// so that a file reads the same on every machine.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orvik {
+
+// Thrown by the conversions below; callers let ResumeNext swallow it.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Rounds to the nearest whole number, an exact half to the even neighbour.
+double RoundHalfEven(double value);
+
+// Rounds to `decimals` decimal places, an exact half (of the double's exact
+// value times 10^decimals) to the even neighbour.
+double RoundHalfEven(double value, int decimals);
+
+// Rounds half to even and converts to a 16-bit integer; throws ConversionError
+// outside -32768 to 32767 (or for a NaN).
+std::int16_t ToInt16(double value);
+
+// int(s): surrounding spaces, an optional sign, digits with an optional
+// fraction and exponent ("12", " -3 ", "12.5", "1e3", ".5"), rounded half to
+// even. Throws ConversionError on empty or non-numeric text and outside
+// -32768 to 32767.
+std::int16_t IntFromText(std::string_view text);
+
+// dbl(s): the same syntax as a double. Throws ConversionError where IntFromText
+// fails for syntax, and on a value too large for a double ("1e400"); a value too
+// small for one becomes 0.
+double DblFromText(std::string_view text);
+
+// Integers in plain decimal with "-" when negative.
+std::string NumberText(std::int64_t value);
+
+// Doubles rounded to 15 significant digits, trailing zeros and point dropped,
+// "0" before a leading point, and exponent form ("1E+15", "1E-05") where the
+// decimal exponent is below -4 or 15 and above. Negative zero gives "0".
+std::string NumberText(double value);
+
+// Keeps int16_t and int from picking the double overload.
+inline std::string NumberText(std::int16_t value) { return NumberText(static_cast<std::int64_t>(value)); }
+inline std::string NumberText(std::int32_t value) { return NumberText(static_cast<std::int64_t>(value)); }
+
+}  // namespace orvik

@@ -1,0 +1,21 @@
+#include "core/stroke_file.h"
+
+#include <stdexcept>
+
+namespace orvik {
+
+std::string& TrailingLineArray::at(int index) {
+    if (index < First || index > Last) throw std::out_of_range("TrailingLines index out of range");
+    return lines_[static_cast<std::size_t>(index - First)];
+}
+
+const std::string& TrailingLineArray::at(int index) const {
+    if (index < First || index > Last) throw std::out_of_range("TrailingLines index out of range");
+    return lines_[static_cast<std::size_t>(index - First)];
+}
+
+bool IsValidSixHitTag(const std::string& tag) {
+    return tag.size() == 1 && tag[0] >= '0' && tag[0] <= '4';
+}
+
+}  // namespace orvik

@@ -1,0 +1,52 @@
+#pragma once
+// The one stroke held by the editor: the contents of one stroke attribute
+// file (.atr) as read and as edited since.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvik {
+
+struct KeyFrame {
+    std::int16_t Frame = 0;
+    double Vertical = 0;
+    double Direction = 0;
+    double DirectionRange = 0;
+    double Power = 0;
+    double PowerRange = 0;
+    std::string KeyFrameTag;  // six-hit key frames only: "0" to "4" names the timing
+};
+
+// Lines after the key frames, kept without interpretation. Indices run from
+// -10 to 65; -10 to 0 hold "43" from start-up on, which keeps the writer's
+// stop test from ending before index 3.
+class TrailingLineArray {
+public:
+    static constexpr int First = -10;
+    static constexpr int Last = 65;
+
+    std::string& at(int index);
+    const std::string& at(int index) const;
+
+private:
+    std::array<std::string, Last - First + 1> lines_{};
+};
+
+struct StrokeFile {
+    std::string Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb,
+        EdgeProb6, EdgeProb3;
+    std::int16_t BowlerTypes = 0, StumpPosition = 0, BatsmanPosition = 0, PitchPosition = 0;
+    std::string Name, Variation;
+    std::array<KeyFrame, 10> KeyFrames{};
+    TrailingLineArray TrailingLines;
+};
+
+// KeyFrames 0 to 4 are the normal key frames, one per timing; 5 to 9 the
+// six-hit key frames in file order.
+inline constexpr int NormalKeyFrameCount = 5;
+inline constexpr int KeyFrameCount = 10;
+
+// Whether a six-hit tag names a timing: exactly "0" to "4".
+bool IsValidSixHitTag(const std::string& tag);
+
+}  // namespace orvik

@@ -1,0 +1,31 @@
+#pragma once
+// Dir1: the folder list. It shows the current folder, its parent folders up to
+// the drive's root (each indented one step deeper) and the current folder's
+// subfolders. Opening an entry (double click, or Enter on the selected one)
+// sets Path to it. Setting Path from code raises Change() when the path
+// changes, and the connected handler runs to its end before SetPath returns.
+#include <QListWidget>
+#include <QString>
+
+namespace orvik {
+
+class DirList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DirList(QWidget* parent = nullptr);
+
+    QString Path() const;
+    // Sets the folder shown. Returns false, changing nothing and raising no
+    // Change(), when `path` is not a folder that can be read.
+    bool SetPath(const QString& path);
+    // Shows `path` without raising Change(): the start-up folder.
+    bool ShowPath(const QString& path);
+
+signals:
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace orvik

@@ -1,0 +1,31 @@
+#pragma once
+// File1: the hidden file list. It lists the names (without folder) of the
+// plain files in Path that match its pattern, "*.atr", regardless of case, in
+// name order.
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+namespace orvik {
+
+class FileList : public QWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent = nullptr);
+
+    QString Pattern() const { return pattern_; }
+    QString Path() const { return path_; }
+    // Lists the folder. Returns false when it cannot be read; the list is then
+    // empty and Path is `path` all the same.
+    bool SetPath(const QString& path);
+    int ListCount() const { return static_cast<int>(names_.size()); }
+    QString List(int index) const;  // empty outside 0 to ListCount() - 1
+    const QStringList& Names() const { return names_; }
+
+private:
+    QString pattern_ = QStringLiteral("*.atr");
+    QString path_;
+    QStringList names_;
+};
+
+}  // namespace orvik
