@@ -1,0 +1,69 @@
+#include "core/field_reader.h"
+
+namespace orvik {
+
+namespace {
+
+using Traits = std::char_traits<char>;
+
+bool IsLineEnd(Traits::int_type c) { return c == Traits::to_int_type('\r') || c == Traits::to_int_type('\n'); }
+
+// Consumes one line end at the current position: CR LF, LF or CR.
+void ConsumeLineEnd(std::streambuf& buffer) {
+    const auto c = buffer.sbumpc();
+    if (c == Traits::to_int_type('\r') && buffer.sgetc() == Traits::to_int_type('\n')) buffer.sbumpc();
+}
+
+}  // namespace
+
+FieldReader::FieldReader(std::istream& in) : buffer_(in ? in.rdbuf() : nullptr) {}
+
+std::string FieldReader::Read() {
+    std::optional<std::string> field;
+    if (!peeked_.empty()) {
+        field = std::move(peeked_.front());
+        peeked_.pop_front();
+    } else {
+        field = ReadFromStream();
+    }
+    if (!field) throw EndOfFileError();
+    return std::move(*field);
+}
+
+const std::string* FieldReader::Peek(std::size_t ahead) {
+    while (peeked_.size() <= ahead) peeked_.push_back(ReadFromStream());
+    const auto& field = peeked_[ahead];
+    return field ? &*field : nullptr;
+}
+
+std::optional<std::string> FieldReader::ReadFromStream() {
+    if (buffer_ == nullptr) return std::nullopt;
+    std::streambuf& buffer = *buffer_;
+    const auto eof = Traits::eof();
+    if (buffer.sgetc() == eof) return std::nullopt;
+
+    while (buffer.sgetc() == Traits::to_int_type(' ')) buffer.sbumpc();
+
+    std::string value;
+    auto c = buffer.sgetc();
+    if (c == Traits::to_int_type('"')) {
+        buffer.sbumpc();
+        for (c = buffer.sbumpc(); c != eof && c != Traits::to_int_type('"'); c = buffer.sbumpc())
+            value.push_back(Traits::to_char_type(c));
+        // Whatever follows the closing quote up to the end of the field is dropped.
+        for (c = buffer.sgetc(); c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc())
+            buffer.sbumpc();
+    } else {
+        for (; c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc()) {
+            value.push_back(Traits::to_char_type(c));
+            buffer.sbumpc();
+        }
+    }
+    if (c == Traits::to_int_type(','))
+        buffer.sbumpc();
+    else if (c != eof)
+        ConsumeLineEnd(buffer);
+    return value;
+}
+
+}  // namespace orvik

@@ -1,0 +1,46 @@
+#pragma once
+// The sequential field read of the game's text files, one field per read:
+// leading spaces skipped; an unquoted field runs up to the next comma or line
+// end (CR LF, LF or CR); an empty line is one empty field; a field that begins
+// with a double quote is the text up to the closing quote (or to the end of
+// the file), after which the rest of that field is skipped up to and including
+// the next comma or line end. Bytes are kept as they are.
+//
+// The reader takes from the stream only what its reads need: it never looks
+// more than one character past the field it returns, and Peek looks ahead by
+// whole fields, which the following reads then return.
+#include <cstddef>
+#include <deque>
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace orvik {
+
+// Thrown by FieldReader::Read at the end of the file (or on a failed stream).
+class EndOfFileError : public std::runtime_error {
+public:
+    EndOfFileError() : std::runtime_error("input past end of file") {}
+};
+
+class FieldReader {
+public:
+    // A stream that is already failed reads as a missing file: every read fails.
+    explicit FieldReader(std::istream& in);
+
+    // The next field; throws EndOfFileError when the file has none left.
+    std::string Read();
+
+    // The field `ahead` reads from now (0 = the next one) without consuming
+    // it, or nullptr when the file ends before it.
+    const std::string* Peek(std::size_t ahead);
+
+private:
+    std::optional<std::string> ReadFromStream();
+
+    std::streambuf* buffer_;
+    std::deque<std::optional<std::string>> peeked_;
+};
+
+}  // namespace orvik
