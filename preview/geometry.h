@@ -1,8 +1,11 @@
 #pragma once
 // The geometry of the two previews as pure functions. Coordinates are twips of
 // the window's client area, y downwards; line coordinates are single precision.
+#include <cmath>
 #include <optional>
 #include <vector>
+
+#include "preview/single_precision.h"
 
 namespace orvik {
 
@@ -16,7 +19,9 @@ inline constexpr float BatsmanX = 2280;
 inline constexpr float BatsmanY = 4200;
 
 // End point of a top-view line for a value in the file's direction units
-// (750000 per degree), rounded to whole degrees, radius 1920.
+// (750000 per degree), rounded to whole degrees, radius 1920. Throws
+// ConversionError for a value that is not a finite number (a sum of two values
+// that overflowed), as no line can end there.
 PointF TopViewEndPoint(double v);
 
 // The y of the projectile's highest point for a Vertical value.
@@ -30,11 +35,56 @@ std::vector<PointF> ProjectileCurvePoints(float line3X1, float line3Y2, float li
 // it and (x, y); empty where the angle cannot be formed.
 std::optional<float> AngleAtBatsman(float x, float y);
 
+// An angle at the batsman's point in degrees to two decimals, rounded half to
+// even; the angle times 180 is taken in single precision first.
+double DegreesForAngle(float angle);
+
+// A Direction for an angle in degrees (0 up, 90 left).
+inline double DirectionForDegrees(double degrees) { return 1000000 * (0.75 * degrees); }
+
 // The new Direction when Line4 ends at (x, y), taking the angle as 0 where it
 // cannot be formed.
 double DirectionForPointer(float x, float y);
 
 // The new Vertical when the projectile's highest point is at y = apexY.
 double VerticalForApexY(float apexY);
+
+// The arc is sampled at most this far from its left end: no pair of lines the
+// preview places is wider (Line3.X1 is fixed and Line5.X2 is a 16-bit number),
+// and the bound keeps absurd arguments from sampling for ever.
+inline constexpr double MaxProjectileCurveWidth = 65536;
+
+// ProjectileCurvePoints without the list: calls visit(PointF) for each point in
+// order, so that the passes that plot the arc on every timer tick allocate
+// nothing.
+template <class Visit>
+void ForEachProjectileCurvePoint(float line3X1, float line3Y2, float line5X2, Visit&& visit) {
+    const float x0 = line3X1 < line5X2 ? line3X1 : line5X2;
+    const double height = 1540.0 - static_cast<double>(line3Y2);
+    const double width = std::fabs(static_cast<double>(line3X1) - static_cast<double>(line5X2));
+    // A height or width that a single cannot hold leaves no arc, as do a flat
+    // or negative height and a zero width: the launch angle, the speed or the
+    // height cannot be formed then.
+    if (!FitsSingle(height) || !FitsSingle(width)) return;
+    const double h = static_cast<float>(height);
+    const double w = static_cast<float>(width);
+    if (!(h > 0) || !(w > 0)) return;
+
+    const double theta = std::atan(4 * h / w);
+    const double sinTheta = std::sin(theta);
+    const double cosTheta = std::cos(theta);
+    const double tanTheta = std::tan(theta);
+    const double v0 = std::sqrt(2 * 10 * h / (sinTheta * sinTheta));
+    const double end = static_cast<double>(x0) + w;
+    // Past the landing point (x > w) the parabola lies below the base line and
+    // gives no point, so the samples stop there.
+    for (double x = 1; x < end && x <= w && x <= MaxProjectileCurveWidth; x += 30) {
+        const double y = x * tanTheta - 10 * x * x / (2 * v0 * v0 * cosTheta * cosTheta);
+        if (!(y > 0)) continue;
+        const double px = static_cast<double>(x0) + x;
+        const double py = 1500 - y;
+        if (FitsSingle(px) && FitsSingle(py)) visit(PointF{static_cast<float>(px), static_cast<float>(py)});
+    }
+}
 
 }  // namespace orvik
