@@ -12,6 +12,11 @@ namespace orvik {
 class DirList : public QListWidget {
     Q_OBJECT
 public:
+    // Item data of every entry: the folder it opens, and its indentation step
+    // (0 for the root).
+    static constexpr int PathRole = Qt::UserRole;
+    static constexpr int DepthRole = Qt::UserRole + 1;
+
     explicit DirList(QWidget* parent = nullptr);
 
     QString Path() const;
@@ -26,6 +31,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool Open(const QString& path, bool announce);
+    void OpenItem(QListWidgetItem* item);
+    void Fill(const QString& folder);
+
+    QString path_;
 };
 
 }  // namespace orvik

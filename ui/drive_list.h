@@ -19,9 +19,21 @@ public:
     // Reads the mounted volumes again, keeping the chosen one.
     void Refresh();
 
+    // Opening the list reads the volumes again, so a drive plugged in since
+    // shows up.
+    void showPopup() override;
+
 signals:
     // The user chose another drive.
     void Change();
+
+private:
+    void Fill(const QStringList& roots);
+    void Select(const QString& root);
+    void UserActivated(int index);
+
+    QString startVolume_;  // the volume of the start-up folder: always listed
+    QString chosen_;       // the drive shown, whether chosen by the user or by code
 };
 
 }  // namespace orvik

@@ -8,6 +8,11 @@
 
 namespace orvik {
 
+// The name order of the browsing lists: case-insensitive, and names that differ
+// only in case by their exact characters, so the order never depends on the
+// order in which the file system returned them.
+void SortNames(QStringList& names);
+
 class FileList : public QWidget {
     Q_OBJECT
 public:

@@ -1,0 +1,156 @@
+#include "ui/dir_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include "ui/file_list.h"
+
+namespace orvik {
+namespace {
+
+// Draws each entry shifted right by its depth, so the parent folders read as
+// a path going down from the root.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    IndentDelegate(int step, QObject* parent) : QStyledItemDelegate(parent), step_(step) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.adjust(Indent(index), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += Indent(index);
+        return size;
+    }
+
+private:
+    int Indent(const QModelIndex& index) const { return step_ * index.data(DirList::DepthRole).toInt(); }
+
+    int step_;
+};
+
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+// Absolute and clean ("/a/./b/../c/" becomes "/a/c"); empty for an empty path.
+QString Normalised(const QString& path) {
+    if (path.isEmpty()) return {};
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+bool IsReadableFolder(const QString& path) {
+    const QFileInfo info(path);
+#ifdef Q_OS_WIN
+    return info.isDir() && info.isReadable();
+#else
+    // Listing a folder needs read permission, looking into its entries search
+    // (execute) permission.
+    return info.isDir() && info.isReadable() && info.isExecutable();
+#endif
+}
+
+// The folder and its parents, the root first.
+QStringList FolderChain(const QString& folder) {
+    QStringList chain;
+    QString current = folder;
+    // The bound only guards against a path whose parent never reaches a root.
+    for (int depth = 0; depth < 4096; ++depth) {
+        chain.prepend(current);
+        const QString parent = QFileInfo(current).absolutePath();
+        if (parent.isEmpty() || QString::compare(parent, current, kPathCase) == 0) break;
+        current = parent;
+    }
+    return chain;
+}
+
+QString EntryText(const QString& folder, bool isRoot) {
+    if (isRoot) return QDir::toNativeSeparators(folder);
+    return QFileInfo(folder).fileName();
+}
+
+QString ChildPath(const QString& folder, const QString& name) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+}  // namespace
+
+DirList::DirList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new IndentDelegate(fontMetrics().averageCharWidth() * 2, this));
+    connect(this, &QListWidget::itemDoubleClicked, this, &DirList::OpenItem);
+    ShowPath(QDir::currentPath());
+}
+
+QString DirList::Path() const { return path_; }
+
+bool DirList::SetPath(const QString& path) { return Open(path, true); }
+
+bool DirList::ShowPath(const QString& path) { return Open(path, false); }
+
+bool DirList::Open(const QString& path, bool announce) {
+    const QString folder = Normalised(path);
+    if (folder.isEmpty() || !IsReadableFolder(folder)) return false;
+    const bool changed = QString::compare(folder, path_, kPathCase) != 0;
+    // The same folder again is listed anew (its subfolders may have changed)
+    // but is no change of folder.
+    Fill(folder);
+    path_ = folder;
+    // A direct call: the handler runs to its end before SetPath returns.
+    if (changed && announce) emit Change();
+    return true;
+}
+
+void DirList::Fill(const QString& folder) {
+    clear();
+    const QStringList chain = FolderChain(folder);
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this);
+    auto add = [this](const QString& entryPath, const QString& text, const QIcon& icon, int depth) {
+        auto* item = new QListWidgetItem(icon, text, this);
+        item->setData(PathRole, entryPath);
+        item->setData(DepthRole, depth);
+        item->setToolTip(QDir::toNativeSeparators(entryPath));
+        return item;
+    };
+    QListWidgetItem* current = nullptr;
+    for (qsizetype i = 0; i < chain.size(); ++i) current = add(chain[i], EntryText(chain[i], i == 0), openIcon, int(i));
+
+    // Hidden folders stay out, as in the system's file dialogs by default.
+    QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    SortNames(subfolders);
+    const int depth = int(chain.size());
+    for (const QString& name : subfolders) add(ChildPath(folder, name), name, closedIcon, depth);
+
+    setCurrentItem(current);
+    scrollToItem(current);
+}
+
+void DirList::OpenItem(QListWidgetItem* item) {
+    if (item == nullptr) return;
+    // Copied: opening the folder refills the list and deletes the item.
+    const QString target = item->data(PathRole).toString();
+    if (SetPath(target)) return;
+    // The folder has gone (or cannot be read): show what is there now.
+    if (IsReadableFolder(path_)) Fill(path_);
+}
+
+void DirList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OpenItem(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace orvik
