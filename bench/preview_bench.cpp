@@ -1,0 +1,85 @@
+// The timer tick runs every 15 milliseconds for the whole run: the logic of an
+// editing tick (without painting) should stay far below that, and an idle tick
+// should cost next to nothing.
+#include <benchmark/benchmark.h>
+
+#include "preview/geometry.h"
+#include "preview/mouse_editing.h"
+#include "preview/preview.h"
+
+namespace orvik {
+namespace {
+
+class NoOpSurface : public DrawingSurface {
+public:
+    Colour BackColor() const override { return 0x00FFFFFF; }
+    void SetDrawWidth(int pixels) override { benchmark::DoNotOptimize(pixels); }
+    void PlotPoint(float x, float y, Colour) override { benchmark::DoNotOptimize(x + y); }
+    void PlotPointInForeColor(float x, float y) override { benchmark::DoNotOptimize(x + y); }
+};
+
+class NoOpControls : public EditorControls {
+public:
+    int TimingIndex() const override { return 2; }
+    std::string DirectionRangeText() const override { return "3750000"; }
+    void SetVerticalText(const std::string& s) override { benchmark::DoNotOptimize(s.data()); }
+    void SetVerticalCaption(const std::string& s) override { benchmark::DoNotOptimize(s.data()); }
+    void SetDirectionText(const std::string& s) override { benchmark::DoNotOptimize(s.data()); }
+    void SetDirectionCaption(const std::string& s) override { benchmark::DoNotOptimize(s.data()); }
+};
+
+struct Editor {
+    StrokeFile stroke;
+    Preview preview;
+    MouseEditing mouse;
+    NoOpControls controls;
+    NoOpSurface surface;
+    Editor() { preview.PreviewKeyFrame(stroke, 2, surface); }
+};
+
+// The pointer wanders between two places so that every tick computes anew.
+void BM_DirectionTick(benchmark::State& state) {
+    Editor editor;
+    editor.mouse.MouseMove(1280, 3200);
+    editor.mouse.Click();
+    bool flip = false;
+    for (auto _ : state) {
+        editor.mouse.MouseMove(flip ? 1280 : 3280, flip ? 3200 : 2900);
+        flip = !flip;
+        benchmark::DoNotOptimize(editor.mouse.Tick(editor.stroke, editor.preview, editor.controls, editor.surface));
+    }
+}
+BENCHMARK(BM_DirectionTick);
+
+void BM_HeightTick(benchmark::State& state) {
+    Editor editor;
+    editor.mouse.MouseMove(1000, 700);
+    editor.mouse.Click();
+    bool flip = false;
+    for (auto _ : state) {
+        editor.mouse.MouseMove(1000, flip ? 700 : 400);
+        flip = !flip;
+        benchmark::DoNotOptimize(editor.mouse.Tick(editor.stroke, editor.preview, editor.controls, editor.surface));
+    }
+}
+BENCHMARK(BM_HeightTick);
+
+// Direction armed, pointer resting in the projectile view.
+void BM_IdleTick(benchmark::State& state) {
+    Editor editor;
+    editor.mouse.MouseMove(1280, 3200);
+    editor.mouse.Click();
+    editor.mouse.MouseMove(1000, 700);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(editor.mouse.Tick(editor.stroke, editor.preview, editor.controls, editor.surface));
+    }
+}
+BENCHMARK(BM_IdleTick);
+
+void BM_ProjectileCurvePoints(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ProjectileCurvePoints(2280, 110, 4200));
+}
+BENCHMARK(BM_ProjectileCurvePoints);
+
+}  // namespace
+}  // namespace orvik
