@@ -1,0 +1,21 @@
+#include "support/fake_dialogs.h"
+
+void FakeDialogs::ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) {
+    messages.push_back({text, title, icon});
+}
+
+std::optional<QString> FakeDialogs::OpenFileName(QWidget*, const orvik::CommonDialog& dialog) {
+    ++openDialogsShown;
+    openTitle = dialog.DialogTitle();
+    openFilter = dialog.QtFilter();
+    if (openAnswers.empty()) return std::nullopt;
+    const QString answer = openAnswers.front();
+    openAnswers.pop_front();
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+}
+
+void FakeDialogs::ShowModal(QDialog& dialog) {
+    ++modalsShown;
+    if (onModal) onModal(dialog);
+}

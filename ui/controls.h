@@ -1,0 +1,81 @@
+#pragma once
+// The window's simple controls as the handlers use them: text boxes with a
+// Text and lost-focus and key-press events, labels with a Caption, buttons whose
+// caption wraps, and arrays of like controls addressed by index.
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace orvik {
+
+// A control refused an operation: a list given a text it does not hold, an
+// element that a control array does not have. The handlers' statements let
+// ResumeNext swallow it.
+class ControlError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Elements of a control array by index; the indices need not be contiguous.
+template <class Control>
+class ControlArray {
+public:
+    void Add(int index, Control* control) { elements_[index] = control; }
+    // Throws ControlError for an index the array does not have.
+    Control& operator()(int index) const {
+        const auto found = elements_.find(index);
+        if (found == elements_.end()) throw ControlError("control array index out of range");
+        return *found->second;
+    }
+    const std::map<int, Control*>& Elements() const { return elements_; }
+
+private:
+    std::map<int, Control*> elements_;
+};
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+signals:
+    // The focus went to another control of the program. Switching to another
+    // application or opening the box's context menu does not count.
+    void LostFocus();
+    // A key is about to reach the box; the handler cannot stop it.
+    void KeyPress(QKeyEvent* event);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A label showing plain text (never rich text), wrapped at word ends.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit CaptionLabel(QWidget* parent = nullptr);
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+};
+
+// A push button whose caption wraps onto more lines where it is too long for
+// one, as "Reset Changes to Current Stroke" is.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace orvik

@@ -1,0 +1,48 @@
+#pragma once
+// Everything modal goes through Dialogs: message boxes, the file-open dialog
+// and the about box. The window holds one and never opens a modal window
+// itself, so tests can put a recording Dialogs in its place.
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace orvik {
+
+enum class MessageIcon { Information, Critical };
+
+// CommonDialog1: the file-open dialog's settings and the current file name,
+// which the dialog, the stroke list, Reset and Save share.
+class CommonDialog {
+public:
+    CommonDialog(QString title, QString filter) : title_(std::move(title)), filter_(std::move(filter)) {}
+
+    const QString& DialogTitle() const { return title_; }
+    // Pairs of description and pattern separated by "|".
+    const QString& Filter() const { return filter_; }
+    // The same filter as Qt's file dialogs take it: "Description (pattern);;...".
+    QString QtFilter() const;
+
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& fileName) { fileName_ = fileName; }
+
+private:
+    QString title_;
+    QString filter_;
+    QString fileName_;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box with one OK button.
+    virtual void ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon);
+    // The file-open dialog of `dialog`; the chosen file, or none when cancelled.
+    virtual std::optional<QString> OpenFileName(QWidget* owner, const CommonDialog& dialog);
+    // Shows `dialog` modally; returns when it is closed.
+    virtual void ShowModal(QDialog& dialog);
+};
+
+}  // namespace orvik

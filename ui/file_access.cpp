@@ -1,0 +1,46 @@
+#include "ui/file_access.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orvik {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("orvik::FileAccess", text); }
+
+}  // namespace
+
+QString OpenForReading(QFile& file) {
+    // A folder opens for reading on some systems and then reads as nothing.
+    if (QFileInfo(file.fileName()).isDir()) return Tr("It is a folder, not a file.");
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString reason = file.errorString();
+        return reason.isEmpty() ? Tr("The file cannot be opened.") : reason;
+    }
+    return {};
+}
+
+QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty()) return Tr("No file is chosen.");
+    if (QFileInfo(path).isDir()) return Tr("It is a folder, not a file.");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+QString FolderProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return Tr("The folder does not exist (any more).");
+    if (!info.isDir()) return Tr("It is not a folder.");
+    if (!info.isReadable() || !info.isExecutable()) return Tr("Permission denied.");
+    return Tr("The folder cannot be read.");
+}
+
+}  // namespace orvik

@@ -1,0 +1,31 @@
+#pragma once
+// The editor's fonts are asked for by name. Where "MS Sans Serif" is not
+// installed, Qt's font substitution picks the first installed font of a list of
+// sans serifs of about its width; without those Qt's own nearest match serves.
+#include <QFont>
+#include <QStringList>
+
+namespace orvik {
+
+inline QFont SansSerifFont(double pointSize, bool bold) {
+    static const bool substitutesKnown = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica"),
+                                    QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
+        return true;
+    }();
+    (void)substitutesKnown;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Captions and lists of the main window.
+inline QFont CaptionFont() { return SansSerifFont(8.25, true); }
+// The windows' own font, which text boxes and buttons use.
+inline QFont WindowFont() { return SansSerifFont(8.25, false); }
+
+}  // namespace orvik

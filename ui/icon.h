@@ -1,0 +1,15 @@
+#pragma once
+// The program's picture, drawn in code: a cricket bat and a red ball on a
+// green ground. The windows' icon and the about box use it.
+#include <QIcon>
+#include <QPixmap>
+
+namespace orvik {
+
+// The picture at `size` x `size` device-independent pixels.
+QPixmap EditorPicture(int size, qreal devicePixelRatio = 1.0);
+
+// The window icon with 16 x 16 and 32 x 32 images.
+QIcon EditorIcon();
+
+}  // namespace orvik

@@ -1,0 +1,58 @@
+#include "ui/main_window.h"
+
+#include "ui/fonts.h"
+#include "ui/icon.h"
+#include "ui/twips.h"
+
+namespace orvik {
+
+const char* const MainWindow::NoFileCaption = "Orvik stroke editor (No File Loaded)";
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs),
+      arc_(TwipsSize(9645, 6825), devicePixelRatioF()),
+      CommonDialog1(tr("Open Orvik Stroke file"),
+                    QStringLiteral("Orvik Stroke files (*.atr)|*.atr|All Files (*.*)|*.*")) {
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QString::fromLatin1(NoFileCaption));
+    setWindowIcon(EditorIcon());
+    setFont(WindowFont());
+    // Fixed single border: the client area never changes size.
+    setFixedSize(TwipsSize(9645, 6825));
+    // Mouse moves reach the window without a button held: the mouse editing
+    // follows the pointer.
+    setMouseTracking(true);
+    arc_.SetForeColor(palette().color(QPalette::WindowText));
+
+    CreateControls();
+    ShowStartFolder();
+    Form_Load();
+
+    Timer1.setParent(this);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(15);
+    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    Timer1.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load() {
+    for (int i = -10; i <= 0; ++i) stroke_.TrailingLines.at(i) = "43";
+}
+
+int MainWindow::TimingIndex() const { return Combo3->ListIndex(); }
+
+std::string MainWindow::DirectionRangeText() const { return Text2(6).Text(); }
+
+void MainWindow::SetVerticalText(const std::string& text) { Text2(1).SetText(text); }
+
+void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(1).SetCaption(caption); }
+
+void MainWindow::SetDirectionText(const std::string& text) { Text2(2).SetText(text); }
+
+void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(2).SetCaption(caption); }
+
+}  // namespace orvik

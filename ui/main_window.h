@@ -1,0 +1,139 @@
+#pragma once
+// main: the editor's one window. It owns the one StrokeFile, the preview state
+// and the mouse editing state for the whole run, and binds the controls'
+// events to handlers named after the control and the event. The handlers are
+// spread over files by job: main_window_load.cpp (Open, Reset, the load
+// body), main_window_fields.cpp (timing selection, field commit),
+// main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
+// main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
+// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc), and
+// main_window_layout.cpp (the controls and their places).
+#include <QTimer>
+#include <QWidget>
+#include <string_view>
+
+#include "core/stroke_file.h"
+#include "preview/mouse_editing.h"
+#include "preview/preview.h"
+#include "ui/arc_layer.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/drop_down_list.h"
+
+class QFile;
+class QKeyEvent;
+
+namespace orvik {
+
+class DirList;
+class DriveList;
+class FileList;
+
+class MainWindow : public QWidget, public EditorControls {
+    Q_OBJECT
+public:
+    // The caption while no stroke is loaded.
+    static const char* const NoFileCaption;
+
+    // Creates the controls and runs Form_Load; `dialogs` shows everything modal
+    // and must outlive the window.
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Event handlers.
+    void Form_Load();
+    void Form_MouseMove(float x, float y);  // twips
+    void Form_Click();
+    void Timer1_Timer();
+    void Combo3_Click();
+    void Text2_LostFocus(int index);
+    void Text2_KeyPress(int index, QKeyEvent* event);
+    void Command2_Click();  // Open
+    void Command3_Click();  // Save
+    void Command4_Click();  // Exit
+    void Command5_Click();  // About
+    void Command6_Click();  // Reset Changes to Current Stroke
+    void Command7_Click();  // Help
+    void Drive1_Change();
+    void Dir1_Change();
+    void Combo4_Click();
+
+    // The state beside the controls.
+    const StrokeFile& Stroke() const { return stroke_; }
+    const Preview& PreviewState() const { return preview_; }
+    const MouseEditing& Mouse() const { return mouse_; }
+    const ArcLayer& Arc() const { return arc_; }
+    const CommonDialog& FileDialog() const { return CommonDialog1; }
+    // Line1 to Line5 by name; null for any other name.
+    const Line* LineNamed(std::string_view name) const;
+
+    // EditorControls: what the timer tick reads and writes.
+    int TimingIndex() const override;
+    std::string DirectionRangeText() const override;
+    void SetVerticalText(const std::string& text) override;
+    void SetVerticalCaption(const std::string& caption) override;
+    void SetDirectionText(const std::string& text) override;
+    void SetDirectionCaption(const std::string& caption) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    enum class LoadEntry { Open, Reset };
+
+    // main_window_layout.cpp
+    void CreateControls();
+    void CreatePreviewCaptions();
+    void CreateFileSelection();
+    void CreateAttributes();
+    void CreateFields();
+    void CreateCommands();
+    void SetTabOrder();
+    // main_window_browse.cpp
+    void ShowStartFolder();
+    // main_window_load.cpp
+    bool OpenOrTell(QFile& file);
+    void ShowCaptionForFile();
+    void RunResetSteps(QFile& file);
+    void LoadBody(QFile& file, LoadEntry entry);
+    // main_window_paint.cpp
+    void RepaintPreview(const PreviewLines& before);
+    // main_window_save.cpp
+    void TellSaveFailed(const QString& fileName, const QString& reason);
+
+    Dialogs& dialogs_;
+    StrokeFile stroke_;
+    Preview preview_;
+    MouseEditing mouse_;
+    ArcLayer arc_;
+    CommonDialog CommonDialog1;
+    QTimer Timer1;
+
+    DriveList* Drive1 = nullptr;
+    DirList* Dir1 = nullptr;
+    FileList* File1 = nullptr;
+    DropDownList* Combo1 = nullptr;  // stroke type
+    DropDownList* Combo2 = nullptr;  // bowler class
+    DropDownList* Combo3 = nullptr;  // timing: its ListIndex is the key frame shown
+    DropDownList* Combo4 = nullptr;  // the stroke list
+    ControlArray<TextBox> Text2;
+    ControlArray<CaptionLabel> Label1, Label2, Label3;
+    CommandButton* Command1 = nullptr;
+    CommandButton* Command2 = nullptr;
+    CommandButton* Command3 = nullptr;
+    CommandButton* Command4 = nullptr;
+    CommandButton* Command5 = nullptr;
+    CommandButton* Command6 = nullptr;
+    CommandButton* Command7 = nullptr;
+
+    // The stroke list's entry that names the loaded stroke (-1 for none), shown
+    // again when picking another stroke fails.
+    int loadedStrokeEntry_ = -1;
+    // A press on the window's own surface, so that its release is a click.
+    bool pressedOnSurface_ = false;
+};
+
+}  // namespace orvik

@@ -1,0 +1,206 @@
+// The controls of main at their places (twips), with captions, items, fonts,
+// colours and start-up state. Shapes and lines are not controls: they are
+// painted (main_window_paint.cpp).
+#include <QPalette>
+
+#include "ui/colours.h"
+#include "ui/dir_list.h"
+#include "ui/drive_list.h"
+#include "ui/file_list.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+#include "ui/twips.h"
+
+namespace orvik {
+namespace {
+
+QString ElementName(const char* array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
+
+void SetBackground(QWidget* widget, QPalette::ColorRole background, QPalette::ColorRole text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, palette.color(background));
+    palette.setColor(QPalette::WindowText, palette.color(text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetWhiteBackground(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QtColour(White));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+struct LabelSpec {
+    int index;
+    const char* caption;
+    int left, top, width, height;
+    bool centred;
+    bool whiteBackground;
+};
+
+CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName, const LabelSpec& spec) {
+    auto* label = new CaptionLabel(window);
+    label->setObjectName(ElementName(arrayName, spec.index));
+    label->setText(QString::fromLatin1(spec.caption));
+    label->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    label->setFont(CaptionFont());
+    if (spec.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (spec.whiteBackground) SetWhiteBackground(label);
+    array.Add(spec.index, label);
+    return label;
+}
+
+DropDownList* AddList(QWidget* window, const char* name, QRect rect) {
+    auto* list = new DropDownList(window);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(rect);
+    list->setFont(CaptionFont());
+    return list;
+}
+
+CommandButton* AddButton(QWidget* window, const char* name, const char* caption, QRect rect) {
+    auto* button = new CommandButton(QString::fromLatin1(caption), window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+void MainWindow::CreateControls() {
+    CreatePreviewCaptions();
+    CreateFileSelection();
+    CreateAttributes();
+    CreateFields();
+    CreateCommands();
+    SetTabOrder();
+    Combo1->setFocus();
+}
+
+void MainWindow::CreatePreviewCaptions() {
+    AddLabel(this, Label2, "Label2", {13, "  Direction and Height of stroke", 840, 0, 2835, 255, false, true});
+    AddLabel(this, Label1, "Label1", {0, "Projectile of the stroke", 360, 1860, 3975, 195, true, true});
+    AddLabel(this, Label1, "Label1", {1, "Top view of the stroke", 360, 6360, 4035, 195, true, true});
+}
+
+void MainWindow::CreateFileSelection() {
+    Drive1 = new DriveList(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(TwipsRect(4800, 180, 2415, 315));
+    connect(Drive1, &DriveList::Change, this, &MainWindow::Drive1_Change);
+
+    Dir1 = new DirList(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(TwipsRect(4800, 660, 2415, 1665));
+    connect(Dir1, &DirList::Change, this, &MainWindow::Dir1_Change);
+
+    File1 = new FileList(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(TwipsRect(7320, 240, 1995, 675));
+    File1->hide();
+
+    AddLabel(this, Label2, "Label2", {0, "", 7380, 1920, 1995, 435, true, true});
+    // Label2(11) lies under the stroke list; only its lowest 60 twips show.
+    CaptionLabel* strokeName = AddLabel(this, Label2, "Label2", {11, "", 4800, 2700, 4575, 255, true, true});
+    Combo4 = AddList(this, "Combo4", TwipsRect(4800, 2580, 4575, 315));
+    strokeName->stackUnder(Combo4);
+    connect(Combo4, &DropDownList::Click, this, &MainWindow::Combo4_Click);
+}
+
+void MainWindow::CreateAttributes() {
+    AddLabel(this, Label2, "Label2", {1, "Stroke type", 4800, 3000, 1995, 315, true, true});
+    Combo1 = AddList(this, "Combo1", TwipsRect(6900, 3000, 2475, 315));
+    for (const char* type : {"Aggressive", "Defensive", "Moderate"}) Combo1->AddItem(type, 0);
+
+    AddLabel(this, Label2, "Label2", {2, "Stroke Played against", 4800, 3420, 1995, 315, false, true});
+    Combo2 = AddList(this, "Combo2", TwipsRect(6900, 3420, 2475, 315));
+    Combo2->AddItem("All Bowlers", 15);
+    Combo2->AddItem("Spinners", 6);
+    Combo2->AddItem("Fast Bowler", 1);
+    Combo2->AddItem("Fast and Swing bowlers", 9);
+
+    AddLabel(this, Label2, "Label2", {4, "Result of the shot being played ", 4800, 3900, 2715, 255, false, true});
+    Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
+    int timing = 0;
+    for (const char* name : {"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}) Combo3->AddItem(name, timing++);
+    connect(Combo3, &DropDownList::Click, this, &MainWindow::Combo3_Click);
+}
+
+void MainWindow::CreateFields() {
+    // The caption labels of the field grid, each left of its value control.
+    const LabelSpec captions[] = {
+        {5, "Frame no.", 4860, 4260, 795, 195, false, false},       {3, "Nrml. Edge Prb.", 7020, 4260, 1395, 255, false, false},
+        {6, "Height", 4860, 4560, 795, 255, false, false},          {12, "6-Hit Edge Prb.", 7020, 4560, 1335, 195, false, false},
+        {8, "Direction", 4860, 4860, 795, 255, false, false},       {10, "Direction Range", 7020, 4860, 1395, 255, false, false},
+        {7, "Power", 4860, 5160, 795, 255, false, false},           {9, "Power Range", 7020, 5160, 1395, 255, false, false},
+    };
+    for (const LabelSpec& spec : captions) AddLabel(this, Label2, "Label2", spec);
+
+    struct BoxSpec {
+        int index;
+        int left, top, width, height;
+    };
+    const BoxSpec boxes[] = {
+        {0, 5760, 4200, 1155, 285}, {4, 8460, 4230, 915, 285}, {7, 8460, 4530, 915, 285}, {6, 8460, 4830, 915, 285},
+        {3, 5760, 5100, 1155, 315}, {5, 8460, 5100, 915, 285}, {1, 8220, 5580, 975, 225}, {2, 8220, 5820, 975, 225},
+    };
+    for (const BoxSpec& spec : boxes) {
+        auto* box = new TextBox(this);
+        box->setObjectName(ElementName("Text2", spec.index));
+        box->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+        const int index = spec.index;
+        connect(box, &TextBox::LostFocus, this, [this, index] { Text2_LostFocus(index); });
+        connect(box, &TextBox::KeyPress, this, [this, index](QKeyEvent* event) { Text2_KeyPress(index, event); });
+        Text2.Add(index, box);
+    }
+    // Vertical and Direction out of sight: not tab stops, hidden.
+    for (int index : {1, 2}) {
+        Text2(index).setText(QStringLiteral("Text2"));
+        Text2(index).setFocusPolicy(Qt::ClickFocus);
+        Text2(index).hide();
+    }
+
+    // The two values set with the mouse, in the window's default font.
+    auto addValueLabel = [this](int index, int left, int top) {
+        auto* label = new CaptionLabel(this);
+        label->setObjectName(ElementName("Label3", index));
+        label->setGeometry(TwipsRect(left, top, 1035, 195));
+        Label3.Add(index, label);
+        return label;
+    };
+    SetWhiteBackground(addValueLabel(1, 5820, 4560));
+    SetBackground(addValueLabel(2, 5820, 4860), QPalette::Base, QPalette::Text);
+}
+
+void MainWindow::CreateCommands() {
+    Command6 = AddButton(this, "Command6", "Reset Changes to Current Stroke", TwipsRect(4680, 5760, 1635, 855));
+    Command3 = AddButton(this, "Command3", "Save", TwipsRect(6660, 5760, 1155, 375));
+    Command7 = AddButton(this, "Command7", "Help", TwipsRect(8160, 5760, 1155, 375));
+    Command5 = AddButton(this, "Command5", "About", TwipsRect(6660, 6240, 1155, 375));
+    Command4 = AddButton(this, "Command4", "Exit", TwipsRect(8160, 6240, 1155, 375));
+    Command2 = AddButton(this, "Command2", "Open", TwipsRect(4740, 5880, 1155, 375));
+    Command1 = AddButton(this, "Command1", "Command1", TwipsRect(5520, 6000, 315, 195));
+    Command6->setEnabled(false);
+    Command3->setEnabled(false);
+    // Open and Command1 stay hidden for the whole run.
+    Command2->hide();
+    Command1->hide();
+
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
+}
+
+// Hidden, disabled and non-tab-stop controls are passed over while they are so.
+void MainWindow::SetTabOrder() {
+    QWidget* const order[] = {Combo1,   Combo2,   Combo3,   &Text2(0), &Text2(3), &Text2(4), &Text2(5), &Text2(6), Command3,
+                              Command4, Command5, &Text2(7), Dir1,      Drive1,    Combo4,    Command6,  Command7};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+}  // namespace orvik
