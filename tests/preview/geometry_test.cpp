@@ -64,15 +64,6 @@ TEST(Geometry, ArcForAStraightStrokeAtHeightZero) {
     EXPECT_NEAR(highest->y, 70.0, 0.005);  // 40 twips above Line3's end
 }
 
-TEST(Geometry, ArcRunsFromTheLeftEndWhicheverSideItLands) {
-    const auto right = ProjectileCurvePoints(2280, 110, 4200);
-    const auto left = ProjectileCurvePoints(2280, 110, 360);
-    ASSERT_EQ(left.size(), right.size());
-    EXPECT_EQ(left.front().x, 361);
-    EXPECT_EQ(left.back().x, 2251);
-    for (std::size_t i = 0; i < left.size(); ++i) EXPECT_EQ(left[i].y, right[i].y);
-}
-
 TEST(Geometry, FlatAndVanishingArcs) {
     const auto flat = ProjectileCurvePoints(2280, 1538, 4200);  // H = 2
     ASSERT_FALSE(flat.empty());
@@ -90,39 +81,13 @@ TEST(Geometry, FlatAndVanishingArcs) {
     EXPECT_TRUE(ProjectileCurvePoints(2280, std::numeric_limits<float>::quiet_NaN(), 4200).empty());
 }
 
-TEST(Geometry, PointerDirectionsWithTheReplacedCosinesAndTwoDecimals) {
-    struct Row {
-        float x, y;
-        double direction;
-        const char* text;
-    };
-    const Row rows[] = {
-        {2280, 2280, 60000, "60000"},          // C = 1 exactly: 0.08 degrees
-        {2280, 3000, 60000, "60000"},          // between the reference point and the batsman
-        {2280, 4199, 60000, "60000"},
-        {2280, 5000, 134977500, "134977500"},  // C = -1 exactly: 179.97 degrees
-        {360, 4200, 67500000, "67500000"},
-        {4200, 4200, 202500000, "202500000"},
-        {1280, 3200, 33750000, "33750000"},
-        {3280, 3200, 236250000, "236250000"},
-        {2280, 4200, 0, "0"},                  // the batsman's point: no angle
-    };
-    for (const Row& row : rows) {
-        const double direction = DirectionForPointer(row.x, row.y);
-        EXPECT_EQ(direction, row.direction) << row.x << ", " << row.y;
-        EXPECT_EQ(NumberText(direction), row.text);
-    }
-    EXPECT_FALSE(AngleAtBatsman(2280, 4200).has_value());
-    EXPECT_EQ(DegreesForAngle(*AngleAtBatsman(2280, 3000)), 0.08);
-    EXPECT_EQ(DegreesForAngle(*AngleAtBatsman(2280, 5000)), 179.97);
-}
-
-TEST(Geometry, VerticalForTheApexInvertsApexYBeforeItsRounding) {
-    EXPECT_EQ(VerticalForApexY(320), 20000000);
-    EXPECT_EQ(VerticalForApexY(720), 58095238);
-    EXPECT_EQ(VerticalForApexY(300), 18095238);
-    EXPECT_EQ(VerticalForApexY(1680), 149523810);
-    EXPECT_EQ(VerticalForApexY(110), 0);
+// The full pointer table runs through the timer tick (mouse_editing_test.cpp).
+TEST(Geometry, AnglesWithTheReplacedCosines) {
+    EXPECT_EQ(DegreesForAngle(*AngleAtBatsman(2280, 3000)), 0.08);    // C = 1 exactly
+    EXPECT_EQ(DegreesForAngle(*AngleAtBatsman(2280, 5000)), 179.97);  // C = -1 exactly
+    EXPECT_FALSE(AngleAtBatsman(2280, 4200).has_value());             // the batsman's point
+    EXPECT_EQ(DirectionForPointer(2280, 4200), 0);
+    EXPECT_EQ(DirectionForPointer(3280, 3200), 236250000);  // right of the batsman: 360 - 45
 }
 
 }  // namespace
