@@ -23,7 +23,9 @@ QString OpenForReading(QFile& file) {
 
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty()) return Tr("No file is chosen.");
-    if (QFileInfo(path).isDir()) return Tr("It is a folder, not a file.");
+    const QFileInfo info(path);
+    if (info.isDir()) return Tr("It is a folder, not a file.");
+    if (!QFileInfo(info.absolutePath()).isDir()) return Tr("The folder %1 does not exist.").arg(info.absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size()) {

@@ -40,7 +40,7 @@ void MainWindow::Command3_Click() {
 }
 
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
-    dialogs_.ShowMessage(this, tr("The stroke could not be saved to %1.\n%2\nThe file was not changed.").arg(fileName, reason),
+    dialogs_.ShowMessage(this, tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
                          tr("Error"), MessageIcon::Critical);
 }
 
