@@ -31,6 +31,8 @@ public:
 
     // The next field; throws EndOfFileError when the file has none left.
     std::string Read();
+    // The next field, or none when the file has none left.
+    std::optional<std::string> TryRead();
 
     // The field `ahead` reads from now (0 = the next one) without consuming
     // it, or nullptr when the file ends before it.

@@ -64,7 +64,9 @@ public:
         Do([&] { closingLine = NextFieldIsEmpty(); });
         if (closingLine) ReadLine();
         for (int j = 1; j <= TrailingFieldCount; ++j)
-            Do([&] { stroke_.TrailingLines.at(j) = fields_.Read(); });
+            Do([&] {
+                if (auto field = fields_.TryRead()) stroke_.TrailingLines.at(j) = std::move(*field);
+            });
     }
 
 private:
@@ -73,8 +75,12 @@ private:
         ResumeNext(std::forward<Statement>(statement));
     }
 
+    // A read past the end of the file fails and leaves the buffer as it was.
+    // (Short files are common: no exception is thrown for that.)
     void ReadLine() {
-        Do([&] { b_ = fields_.Read(); });
+        Do([&] {
+            if (auto field = fields_.TryRead()) b_ = std::move(*field);
+        });
     }
 
     // A line "<key> left <Key> right": the left value ends two characters
