@@ -26,12 +26,22 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (info.isDir()) return Tr("It is a folder, not a file.");
     if (!QFileInfo(info.absolutePath()).isDir()) return Tr("The folder %1 does not exist.").arg(info.absolutePath());
+    // Unbuffered, so that every write reaches the file here and its failure
+    // shows: QSaveFile::commit() ignores a failure of the last flush of its
+    // buffer (Qt 6.4) and would then put a cut or empty file in place of the
+    // old one and report success (disk full, file size limit).
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    // A short write is tried again for the rest, whose failure then carries
+    // the system's reason ("No space left on device", "File too large").
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+        if (now <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason.isEmpty() ? Tr("The file cannot be written.") : reason;
+        }
+        written += now;
     }
     if (!file.commit()) return file.errorString();
     return {};

@@ -43,8 +43,8 @@ void MainWindowSaveTest::writesTheStrokeAndConfirms() {
     const QString path = WriteStroke(folder.filePath("a-Cc031.atr"), SampleStroke({"3"}));
     dialogs.openAnswers = {path};
     window.Command2_Click();
-    PickText(window, "Combo1", "Aggressive");
-    PickText(window, "Combo2", "Fast Bowler");
+    Pick(window, "Combo1", "Aggressive");
+    Pick(window, "Combo2", "Fast Bowler");
     SetText(window, "Text2(4)", "0.45");
     SetText(window, "Text2(7)", "x y");
     window.Command3_Click();
@@ -73,7 +73,7 @@ void MainWindowSaveTest::aFailedSaveLeavesTheFileAsItWas() {
     Find<QComboBox>(window, "Combo2")->setCurrentIndex(-1);
     window.Command3_Click();
     QCOMPARE(FileBytes(path), original);
-    PickText(window, "Combo2", "Spinners");
+    Pick(window, "Combo2", "Spinners");
 
     // The file's name is now a folder's.
     QVERIFY(QFile::remove(path));

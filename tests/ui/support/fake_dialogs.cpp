@@ -8,9 +8,8 @@ std::optional<QString> FakeDialogs::OpenFileName(QWidget*, const orvik::CommonDi
     ++openDialogsShown;
     openTitle = dialog.DialogTitle();
     openFilter = dialog.QtFilter();
-    if (openAnswers.empty()) return std::nullopt;
-    const QString answer = openAnswers.front();
-    openAnswers.pop_front();
+    const QString answer = openAnswers.empty() ? QString() : openAnswers.front();
+    if (!openAnswers.empty()) openAnswers.pop_front();
     if (answer.isEmpty()) return std::nullopt;
     return answer;
 }

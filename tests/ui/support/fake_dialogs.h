@@ -3,27 +3,22 @@
 #include <QString>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "ui/dialogs.h"
 
 struct RecordedMessage {
-    QString text;
-    QString title;
+    QString text, title;
     orvik::MessageIcon icon;
 };
 
 class FakeDialogs : public orvik::Dialogs {
 public:
     std::vector<RecordedMessage> messages;
-    // The file dialog's next answers; an empty answer or an empty queue is
-    // "cancelled".
-    std::deque<QString> openAnswers;
+    std::deque<QString> openAnswers;  // the file dialog's next answers; none or "" is "cancelled"
     int openDialogsShown = 0;
     QString openTitle, openFilter;
-    // Runs on each modal dialog instead of exec().
-    std::function<void(QDialog&)> onModal;
+    std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
     int modalsShown = 0;
 
     void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override;

@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the window tests: finding controls by name, acting as the
-// user on a list, screenshots, and stroke files written by the core writer.
+// Shared pieces of the window tests: controls by name, the user's picks in a
+// list, screenshots, and stroke files written by the core writer.
 #include <QComboBox>
 #include <QDir>
 #include <QString>
@@ -9,10 +9,8 @@
 #include <vector>
 
 #include "core/stroke_file.h"
-#include "ui/controls.h"
-#include "ui/drop_down_list.h"
 
-// The control named `name`; fails the whole test run when there is none.
+// The control named `name`; ends the test run when there is none.
 template <class Control = QWidget>
 Control* Find(QWidget& window, const char* name) {
     auto* control = window.findChild<Control*>(QString::fromLatin1(name));
@@ -20,18 +18,16 @@ Control* Find(QWidget& window, const char* name) {
     return control;
 }
 
-QString TextOf(QWidget& window, const char* name);       // a text box's, label's or list's text
-QStringList EntriesOf(QWidget& window, const char* name);  // a list's entries
+QString TextOf(QWidget& window, const char* name);  // of a text box, label or list
+QStringList EntriesOf(QWidget& window, const char* name);
 void SetText(QWidget& window, const char* name, const QString& text);
-// The user picks entry `index` of a list.
-void Pick(QWidget& window, const char* name, int index);
-void PickText(QWidget& window, const char* name, const QString& text);
-
+// The user picks the entry with this text.
+void Pick(QWidget& window, const char* name, const QString& entry);
 void SaveScreenshot(QWidget& widget, const QString& name);
 
-// A stroke whose numbers differ per key frame, with these six-hit tags.
+// Key frame k: Frame 10 + k, Vertical (20 + k) million, Direction 10 k degrees,
+// range 5 degrees, Power 1.5 + k, PowerRange 0.25; the six-hit tags given.
 orvik::StrokeFile SampleStroke(const std::vector<std::string>& sixHitTags);
-// Writes `stroke` to `path`; returns the path.
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type = "Defensive",
                     int bowlerCode = 6);
 QByteArray FileBytes(const QString& path);
