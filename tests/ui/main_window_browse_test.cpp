@@ -6,6 +6,7 @@
 #include "support/fake_dialogs.h"
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
+#include "ui/drive_list.h"
 #include "ui/drop_down_list.h"
 #include "ui/main_window.h"
 
@@ -26,8 +27,15 @@ void MainWindowBrowseTest::listsTheFolderAndLoadsThePickedStroke() {
     FakeDialogs dialogs;
     MainWindow window(dialogs);
     QVERIFY(EntriesOf(window, "Combo4").isEmpty());  // no folder change at start-up
+    QCOMPARE(TextOf(window, "Label2(0)"), QString());
 
+    // A drive change shows the drive's root folder, through the folder change.
     auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+    auto* drive1 = Find<orvik::DriveList>(window, "Drive1");
+    emit drive1->Change();
+    QCOMPARE(dir1->Path(), drive1->Drive());
+    QVERIFY(TextOf(window, "Label2(0)").endsWith(QStringLiteral(" Stroke file(s) found in the directory.")));
+
     QVERIFY(dir1->SetPath(game));
     QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("5 Stroke file(s) found in the directory."));
     QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
