@@ -88,7 +88,7 @@ private:
     void ReadValuePair(std::int64_t valueStart, std::string_view spacedKey, std::string& left, std::string& right) {
         const auto keyLength = static_cast<std::int64_t>(spacedKey.size()) - 1;
         ReadLine();
-        Do([&] { b_ = From(b_, valueStart); });
+        Do([&] { b_ = std::string(From(b_, valueStart)); });
         Do([&] { p_ = LastKey(b_, spacedKey); });
         Do([&] { left = Head(b_, p_ - 2); });
         Do([&] { right = From(b_, p_ + keyLength); });
@@ -96,10 +96,10 @@ private:
 
     void ReadEdgeProbabilities() {
         ReadLine();
-        Do([&] { b_ = From(b_, 10); });
+        Do([&] { b_ = std::string(From(b_, 10)); });
         Do([&] { p_ = text::Last(b_, "EdgeProb6"); });
         Do([&] { stroke_.EdgeProb = Head(b_, p_ - 2); });
-        Do([&] { b_ = From(b_, p_ + 10); });
+        Do([&] { b_ = std::string(From(b_, p_ + 10)); });
         Do([&] { p_ = LastKey(b_, " EdgeProb3 "); });
         Do([&] { stroke_.EdgeProb6 = Head(b_, p_ - 2); });
         Do([&] { stroke_.EdgeProb3 = From(b_, p_ + 10); });
@@ -111,12 +111,12 @@ private:
         ReadLine();
         Do([&] { frame.Vertical = DblFromText(From(b_, 10)); });
         ReadLine();
-        Do([&] { b_ = From(b_, 11); });
+        Do([&] { b_ = std::string(From(b_, 11)); });
         Do([&] { p_ = LastKey(b_, " Range "); });
         Do([&] { frame.Direction = DblFromText(Head(b_, p_ - 2)); });
         Do([&] { frame.DirectionRange = DblFromText(From(b_, p_ + 6)); });
         ReadLine();
-        Do([&] { b_ = From(b_, 7); });
+        Do([&] { b_ = std::string(From(b_, 7)); });
         Do([&] { p_ = LastKey(b_, " Range "); });
         Do([&] { frame.Power = DblFromText(Head(b_, p_ - 2)); });
         Do([&] { frame.PowerRange = DblFromText(From(b_, p_ + 6)); });
