@@ -126,11 +126,13 @@ std::string NumberText(double value) {
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
     if (value == 0) return "0";
 
-    // 15 significant digits, rounded to nearest as printf does.
+    // 15 significant digits, rounded to nearest. to_chars, unlike printf,
+    // ignores the locale that the window toolkit sets from the user's
+    // settings, so the point stays a point.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     // buffer: [-]d.ddddddddddddddde[+-]xx
-    std::string text(buffer);
+    std::string text(buffer, result.ptr);
     const std::size_t ePos = text.find('e');
     const int exponent = std::atoi(text.c_str() + ePos + 1);
     const bool negative = text[0] == '-';

@@ -7,7 +7,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev locales
 )
 
 missing=()
