@@ -15,13 +15,18 @@ struct RecordedMessage {
 class FakeDialogs : public orvik::Dialogs {
 public:
     std::vector<RecordedMessage> messages;
-    std::deque<QString> openAnswers;  // the file dialog's next answers; none or "" is "cancelled"
-    int openDialogsShown = 0;
-    QString openTitle, openFilter;
+    std::deque<QString> openAnswers;        // the file dialog's next answers; none or "" is "cancelled"
     std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
-    int modalsShown = 0;
 
-    void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override;
-    std::optional<QString> OpenFileName(QWidget*, const orvik::CommonDialog& dialog) override;
-    void ShowModal(QDialog& dialog) override;
+    void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    std::optional<QString> OpenFileName(QWidget*, const orvik::CommonDialog&) override {
+        const QString answer = openAnswers.empty() ? QString() : openAnswers.front();
+        if (!openAnswers.empty()) openAnswers.pop_front();
+        return answer.isEmpty() ? std::nullopt : std::optional(answer);
+    }
+    void ShowModal(QDialog& dialog) override {
+        if (onModal) onModal(dialog);
+    }
 };

@@ -1,7 +1,7 @@
 #include "support/window_fixture.h"
 
+#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 #include <sstream>
@@ -10,9 +10,13 @@
 
 QString TextOf(QWidget& window, const char* name) {
     QWidget* control = Find(window, name);
-    if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
-    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
-    return Find<QComboBox>(window, name)->currentText();
+    return control->property(qobject_cast<QComboBox*>(control) ? "currentText" : "text").toString();
+}
+
+QStringList TextsOf(QWidget& window, std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names) texts << TextOf(window, name);
+    return texts;
 }
 
 QStringList EntriesOf(QWidget& window, const char* name) {
@@ -38,11 +42,8 @@ void SaveScreenshot(QWidget& widget, const QString& name) {
 }
 
 orvik::StrokeFile SampleStroke(const std::vector<std::string>& sixHitTags) {
-    orvik::StrokeFile stroke{.Type = "Defensive", .Faceing = "1", .Difficulty = "5", .Reward = "3",
-                             .Difficulty6 = "6", .Reward6 = "4", .Difficulty3 = "7", .Reward3 = "2",
-                             .EdgeProb = "0.1", .EdgeProb6 = "0.2", .EdgeProb3 = "0.3", .BowlerTypes = 6,
-                             .StumpPosition = 10, .BatsmanPosition = -20, .PitchPosition = 30,
-                             .Name = "drive", .Variation = "2", .KeyFrames = {}, .TrailingLines = {}};
+    orvik::StrokeFile stroke{"Defensive", "1", "5", "3", "6", "4", "7", "2", "0.1", "0.2", "0.3", 6, 10, -20, 30,
+                             "drive", "2", {}, {}};
     for (int k = 0; k < orvik::KeyFrameCount; ++k)
         stroke.KeyFrames[static_cast<std::size_t>(k)] = {static_cast<std::int16_t>(10 + k), (20 + k) * 1e6,
                                                          7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};

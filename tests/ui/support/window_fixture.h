@@ -2,9 +2,9 @@
 // Shared pieces of the window tests: controls by name, the user's picks in a
 // list, screenshots, and stroke files written by the core writer.
 #include <QComboBox>
-#include <QDir>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,7 +18,8 @@ Control* Find(QWidget& window, const char* name) {
     return control;
 }
 
-QString TextOf(QWidget& window, const char* name);  // of a text box, label or list
+QString TextOf(QWidget& window, const char* name);  // of a text box, label, button or list
+QStringList TextsOf(QWidget& window, std::initializer_list<const char*> names);
 QStringList EntriesOf(QWidget& window, const char* name);
 void SetText(QWidget& window, const char* name, const QString& text);
 // The user picks the entry with this text.
