@@ -101,8 +101,10 @@ bool DirList::Open(const QString& path, bool announce) {
     const QString folder = Normalised(path);
     if (folder.isEmpty() || !IsReadableFolder(folder)) return false;
     const bool changed = QString::compare(folder, path_, kPathCase) != 0;
-    // The same folder again is listed anew (its subfolders may have changed)
-    // but is no change of folder.
+    // Opening the same folder again lists it anew (its subfolders may have
+    // changed) but is no change of folder; showing it again from code does
+    // nothing.
+    if (!changed && !announce) return true;
     Fill(folder);
     path_ = folder;
     // A direct call: the handler runs to its end before SetPath returns.
@@ -113,8 +115,11 @@ bool DirList::Open(const QString& path, bool announce) {
 void DirList::Fill(const QString& folder) {
     clear();
     const QStringList chain = FolderChain(folder);
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this);
+    // The style's icons are decoded once, not on every folder change.
+    if (openIcon_.isNull()) openIcon_ = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
+    if (closedIcon_.isNull()) closedIcon_ = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this);
+    const QIcon& openIcon = openIcon_;
+    const QIcon& closedIcon = closedIcon_;
     auto add = [this](const QString& entryPath, const QString& text, const QIcon& icon, int depth) {
         auto* item = new QListWidgetItem(icon, text, this);
         item->setData(PathRole, entryPath);

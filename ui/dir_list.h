@@ -4,6 +4,7 @@
 // subfolders. Opening an entry (double click, or Enter on the selected one)
 // sets Path to it. Setting Path from code raises Change() when the path
 // changes, and the connected handler runs to its end before SetPath returns.
+#include <QIcon>
 #include <QListWidget>
 #include <QString>
 
@@ -38,6 +39,7 @@ private:
     void Fill(const QString& folder);
 
     QString path_;
+    QIcon openIcon_, closedIcon_;
 };
 
 }  // namespace orvik

@@ -12,7 +12,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
-      arc_(TwipsSize(9645, 6825), devicePixelRatioF()),
+      // Every point of the arc lies above its base line (y = 1500 twips), and
+      // the erase pen reaches 4 pixels below that: the layer covers the strip
+      // of the window above the ground, not the whole window.
+      arc_(TwipsSize(9645, 1620), devicePixelRatioF()),
       CommonDialog1(tr("Open Orvik Stroke file"),
                     QStringLiteral("Orvik Stroke files (*.atr)|*.atr|All Files (*.*)|*.*")) {
     setObjectName(QStringLiteral("main"));
