@@ -8,6 +8,37 @@
 
 #include "core/stroke_writer.h"
 
+orvik::StrokeFile SampleStroke(const QString& sixHitTags) {
+    orvik::StrokeFile stroke{"Defensive", "1", "5", "3", "6", "4", "7", "2", "0.1", "0.2", "0.3", 6, 10, -20, 30,
+                             "drive", "2", {}, {}};
+    for (int k = 0; k < orvik::KeyFrameCount; ++k)
+        stroke.KeyFrames[static_cast<std::size_t>(k)] = {static_cast<std::int16_t>(10 + k), (20 + k) * 1e6,
+                                                         7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
+    const QStringList tags = sixHitTags.split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < tags.size(); ++i) stroke.KeyFrames[5 + std::size_t(i)].KeyFrameTag = tags[i].toStdString();
+    return stroke;
+}
+
+QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
+    std::ostringstream text;
+    orvik::WriteStrokeFile(text, stroke, type, bowlerCode);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    file.write(QByteArray::fromStdString(text.str()));
+    return path;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Editor::Open(const QString& name, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
+    dialogs.openAnswers = {WriteStroke(folder.filePath(name), stroke, type, bowlerCode)};
+    window.Command2_Click();
+    return folder.filePath(name);
+}
+
 QString TextOf(QWidget& window, const char* name) {
     QWidget* control = Find(window, name);
     return control->property(qobject_cast<QComboBox*>(control) ? "currentText" : "text").toString();
@@ -36,31 +67,31 @@ void Pick(QWidget& window, const char* name, const QString& entry) {
     emit list->activated(index);
 }
 
+QStringList Snapshot(orvik::MainWindow& window) {
+    QStringList state{window.windowTitle(), window.FileDialog().FileName()};
+    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Line5"})
+        state << QStringLiteral("%1 %2").arg(window.LineNamed(name)->X2).arg(window.LineNamed(name)->Y2);
+    for (QWidget* c : window.findChildren<QWidget*>()) {
+        state << c->objectName() + ' ' + c->property("text").toString() + c->property("currentIndex").toString() +
+                     QString::number(c->isEnabled());
+        if (auto* list = qobject_cast<QComboBox*>(c))
+            for (int i = 0; i < list->count(); ++i) state << list->itemText(i);
+    }
+    std::ostringstream record;  // with the type and bowler class of the record
+    orvik::WriteStrokeFile(record, window.Stroke(), window.Stroke().Type, window.Stroke().BowlerTypes);
+    return state << QString::fromStdString(record.str());
+}
+
 void SaveScreenshot(QWidget& widget, const QString& name) {
     QDir().mkpath(QStringLiteral(ORVIK_SCREENSHOT_DIR));
     QVERIFY(widget.grab().save(QStringLiteral(ORVIK_SCREENSHOT_DIR "/%1.png").arg(name)));
 }
 
-orvik::StrokeFile SampleStroke(const std::vector<std::string>& sixHitTags) {
-    orvik::StrokeFile stroke{"Defensive", "1", "5", "3", "6", "4", "7", "2", "0.1", "0.2", "0.3", 6, 10, -20, 30,
-                             "drive", "2", {}, {}};
-    for (int k = 0; k < orvik::KeyFrameCount; ++k)
-        stroke.KeyFrames[static_cast<std::size_t>(k)] = {static_cast<std::int16_t>(10 + k), (20 + k) * 1e6,
-                                                         7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
-    for (std::size_t i = 0; i < sixHitTags.size(); ++i) stroke.KeyFrames[5 + i].KeyFrameTag = sixHitTags[i];
-    return stroke;
-}
-
-QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
-    std::ostringstream text;
-    orvik::WriteStrokeFile(text, stroke, type, bowlerCode);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(QByteArray::fromStdString(text.str()));
-    return path;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+void CheckOneError(FakeDialogs& dialogs, const QString& path, const char* why) {
+    const auto messages = std::exchange(dialogs.messages, {});
+    QCOMPARE(int(messages.size()), 1);
+    const QString reason = messages[0].text.section('\n', 1, 1);
+    QVERIFY2(messages[0].icon == orvik::MessageIcon::Critical && messages[0].title != "Saved!" &&
+                 messages[0].text.contains(path) && !reason.isEmpty() && reason.contains(why, Qt::CaseInsensitive),
+             qPrintable(messages[0].text));
 }

@@ -1,14 +1,60 @@
 #pragma once
-// Shared pieces of the window tests: controls by name, the user's picks in a
-// list, screenshots, and stroke files written by the core writer.
+// Shared pieces of the window tests: dialogs that record instead of showing
+// anything modal, a fresh window over a folder of its own, controls by name,
+// the user's picks in a list, stroke files written by the core writer, a
+// snapshot of the window, and screenshots.
 #include <QComboBox>
-#include <QString>
-#include <QWidget>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <functional>
 #include <initializer_list>
-#include <string>
 #include <vector>
 
-#include "core/stroke_file.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+// Whether the build checks memory with AddressSanitizer.
+inline constexpr bool AddressSanitized = ORVIK_ADDRESS_SANITIZED;
+
+struct RecordedMessage {
+    QString text, title;
+    orvik::MessageIcon icon;
+};
+
+struct FakeDialogs : orvik::Dialogs {
+    std::vector<RecordedMessage> messages;
+    QStringList openAnswers;                // the file dialog's next answers; none or "" is "cancelled"
+    std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
+
+    void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    std::optional<QString> OpenFileName(QWidget*, const orvik::CommonDialog&) override {
+        const QString answer = openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+        return answer.isEmpty() ? std::nullopt : std::optional(answer);
+    }
+    void ShowModal(QDialog& dialog) override {
+        if (onModal) onModal(dialog);
+    }
+};
+
+// Key frame k: Frame 10 + k, Vertical (20 + k) million, Direction 10 k degrees,
+// range 5 degrees, Power 1.5 + k, PowerRange 0.25; six-hit key frames with the
+// tags given, separated by spaces ("0 2").
+orvik::StrokeFile SampleStroke(const QString& sixHitTags = {});
+QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type = "Defensive",
+                    int bowlerCode = 6);
+QByteArray FileBytes(const QString& path);
+
+// A fresh window with its recording dialogs, and a folder for stroke files.
+struct Editor {
+    QTemporaryDir folder;
+    FakeDialogs dialogs;
+    orvik::MainWindow window{dialogs};
+    // Writes `stroke` as `name` in the folder and opens it; returns its path.
+    QString Open(const QString& name, const orvik::StrokeFile& stroke = SampleStroke(),
+                 const std::string& type = "Defensive", int bowlerCode = 6);
+};
 
 // The control named `name`; ends the test run when there is none.
 template <class Control = QWidget>
@@ -22,13 +68,13 @@ QString TextOf(QWidget& window, const char* name);  // of a text box, label, but
 QStringList TextsOf(QWidget& window, std::initializer_list<const char*> names);
 QStringList EntriesOf(QWidget& window, const char* name);
 void SetText(QWidget& window, const char* name, const QString& text);
-// The user picks the entry with this text.
+// The user picks the entry with this text (as a click does: select, then activate).
 void Pick(QWidget& window, const char* name, const QString& entry);
+// All a refused load or a cancelled Open leaves as it was: caption, current
+// file, the preview lines, the text, entries, selection and state of every
+// control, and the record as the writer sees it.
+QStringList Snapshot(orvik::MainWindow& window);
 void SaveScreenshot(QWidget& widget, const QString& name);
-
-// Key frame k: Frame 10 + k, Vertical (20 + k) million, Direction 10 k degrees,
-// range 5 degrees, Power 1.5 + k, PowerRange 0.25; the six-hit tags given.
-orvik::StrokeFile SampleStroke(const std::vector<std::string>& sixHitTags);
-QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type = "Defensive",
-                    int bowlerCode = 6);
-QByteArray FileBytes(const QString& path);
+// Exactly one message since the last check: an error naming `path`, with `why`
+// in the reason on its next line. The check forgets the message.
+void CheckOneError(FakeDialogs& dialogs, const QString& path, const char* why);

@@ -1,0 +1,327 @@
+// The editor window: how it opens, Help, About and Exit, loading a stroke
+// (Open, Reset), the key frame fields, Save, the folder and stroke lists, and
+// the browsing controls on their own.
+// File faults are in fault_injection_test, the mouse in whole_road_test.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/window_fixture.h"
+#include "ui/dir_list.h"
+#include "ui/drive_list.h"
+#include "ui/drop_down_list.h"
+#include "ui/file_list.h"
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    std::optional<Editor> editor_;  // a fresh one for each test
+    QTemporaryDir tmp_;
+    const QString game_ = QDir::cleanPath(tmp_.path()) + "/game";  // for the browsing controls on their own
+private slots:
+    void init() { editor_.emplace(); }
+    void cleanup() { editor_.reset(); }
+
+    void opensInItsStartState() {
+        auto& [folder, dialogs, window] = *editor_;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik stroke editor (No File Loaded)"));
+        QCOMPARE(window.minimumSize(), window.maximumSize());  // fixed
+        QCOMPARE(EntriesOf(window, "Combo3"), (QStringList{"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}));
+        auto* combo2 = Find<orvik::DropDownList>(window, "Combo2");
+        QStringList bowlers;
+        for (int i = 0; i < combo2->count(); ++i) bowlers << combo2->itemText(i) + "=" + QString::number(combo2->ItemData(i));
+        QCOMPARE(bowlers, (QStringList{"All Bowlers=15", "Spinners=6", "Fast Bowler=1", "Fast and Swing bowlers=9"}));
+        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4"})
+            QCOMPARE(Find<orvik::DropDownList>(window, list)->ListIndex(), -1);
+        QVERIFY(Find(window, "Command1")->isHidden() && Find(window, "Command2")->isHidden());
+        QVERIFY(!Find(window, "Command3")->isEnabled() && !Find(window, "Command6")->isEnabled());
+        QCOMPARE(TextsOf(window, {"Text2(1)", "Text2(2)", "Text2(0)", "Label3(1)", "Label2(0)", "Label2(11)"}),
+                 (QStringList{"Text2", "Text2", "", "", "", ""}));
+        for (int i = -10; i <= 65; ++i) QCOMPARE(window.Stroke().TrailingLines.at(i), std::string(i <= 0 ? "43" : ""));
+
+        // Combo1 has the focus; Tab goes round the visible, enabled controls.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList order;
+        for (int i = 0; i < 16; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            order << QApplication::focusWidget()->objectName();
+        QCOMPARE(order, (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)",
+                                     "Command4", "Command5", "Text2(7)", "Dir1", "Drive1", "Combo4", "Command7", "Combo1"}));
+        SaveScreenshot(window, QStringLiteral("main_start"));
+    }
+
+    void helpAboutAndExit() {
+        auto& [folder, dialogs, window] = *editor_;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Find<QPushButton>(window, "Command7")->click();
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
+                 QStringLiteral("Help: Please see Help.txt for help on Orvik Stroke Editor."));
+        QCOMPARE(dialogs.messages[0].icon, orvik::MessageIcon::Information);
+
+        // Each About makes a fresh box over main with OK focused; Enter, then Esc, closes it.
+        int shown = 0;
+        dialogs.onModal = [&](QDialog& box) {
+            QCOMPARE(box.windowTitle(), QStringLiteral("About Orvik Stroke Editor"));
+            QCOMPARE(box.parentWidget(), &window);
+            box.open();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QCOMPARE(box.focusWidget(), Find(box, "cmdOK"));
+            if (++shown == 1) SaveScreenshot(box, QStringLiteral("about_box"));
+            QTest::keyClick(&box, shown == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            QVERIFY(!box.isVisible());
+        };
+        Find<QPushButton>(window, "Command5")->click();
+        Find<QPushButton>(window, "Command5")->click();
+        QCOMPARE(shown, 2);
+        QVERIFY(window.findChildren<QDialog*>().isEmpty());
+
+        // Exit asks nothing, edits or not.
+        SetText(window, "Text2(3)", "5");
+        Find<QPushButton>(window, "Command4")->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    }
+
+    void opensAFileAndResetDropsTheEdits_data() {
+        QTest::addColumn<QString>("tags");
+        QTest::addColumn<QStringList>("sixHitEntries");
+        const QStringList names{"Very Late (6Hit)", "Late (6Hit)", "Perfect (6Hit)", "Early (6Hit)", "Very Early (6Hit)"};
+        QTest::newRow("none") << "" << QStringList{};
+        QTest::newRow("two") << "0 2" << QStringList{names[0], names[2]};
+        QTest::newRow("five") << "0 1 2 3 4" << names;
+        QTest::newRow("reversed") << "4 3 2 1 0" << QStringList{names[4], names[3], names[2], names[1], names[0]};
+    }
+
+    void opensAFileAndResetDropsTheEdits() {
+        QFETCH(QString, tags);
+        QFETCH(QStringList, sixHitEntries);
+        auto& [folder, dialogs, window] = *editor_;
+        const QStringList start = Snapshot(window);
+        window.Command2_Click();  // cancelled: nothing changes
+        QCOMPARE(Snapshot(window), start);
+
+        const QString path = editor_->Open("my18.atr", SampleStroke(tags), "Moderate", 9);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
+        QVERIFY(Find(window, "Command3")->isEnabled() && !Find(window, "Command6")->isEnabled());
+        const QStringList timings = QStringList{"Very Late", "Late", "Perfectly on time", "Early", "Very Early"} + sixHitEntries;
+        QCOMPARE(EntriesOf(window, "Combo3"), timings);
+        QCOMPARE(TextsOf(window, {"Combo3", "Label2(11)", "Combo1", "Combo2", "Text2(0)", "Label3(1)", "Text2(1)", "Label3(2)",
+                                  "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)"}),
+                 (QStringList{"Very Late", "Forward Defence2", "Moderate", "Fast and Swing bowlers", "10", "20000000",
+                              "20000000", "0", "1.5", "0.1", "0.25", "3750000", "0.2"}));  // "...18.atr": Forward Defence2
+        QCOMPARE(window.LineNamed("Line3")->Y2, 320.0f);  // the apex for 20000000
+
+        dialogs.openAnswers = {path};
+        window.Command2_Click();  // each Open adds the name again, selected from code
+        QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Forward Defence2"}));
+        QCOMPARE(TextOf(window, "Combo4"), QStringLiteral("Forward Defence2"));
+        QCOMPARE(EntriesOf(window, "Combo3"), timings);
+        if (QTest::currentDataTag() == QByteArray("five")) {
+            window.show();
+            SaveScreenshot(window, QStringLiteral("main_loaded_six_hit"));
+        }
+
+        // Reset drops the edits (and adds no stroke name); it enables itself, which Open does not.
+        window.Command6_Click();
+        QVERIFY(Find(window, "Command6")->isEnabled());
+        const QStringList loaded = Snapshot(window);
+        Pick(window, "Combo3", "Early");
+        SetText(window, "Text2(3)", "99");
+        SetText(window, "Text2(4)", "0.9");
+        window.Text2_LostFocus(3);
+        Pick(window, "Combo1", "Aggressive");
+        QCOMPARE(window.Stroke().KeyFrames[3].Power, 99.0);
+        window.Command6_Click();
+        QCOMPARE(Snapshot(window), loaded);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void showsAndCommitsTheChosenKeyFrame() {
+        auto& [folder, dialogs, window] = *editor_;
+        // Before any load every key frame is zero and points straight up.
+        Pick(window, "Combo3", "Perfectly on time");
+        QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}), QStringList(6, "0"));
+        QCOMPARE((QList<float>{window.LineNamed("Line1")->X2, window.LineNamed("Line2")->X2, window.LineNamed("Line4")->X2,
+                               window.LineNamed("Line3")->X2, window.LineNamed("Line3")->Y2, window.LineNamed("Line5")->X2}),
+                 (QList<float>{2280, 2280, 2280, 3240, 110, 4200}));
+
+        orvik::StrokeFile stroke = SampleStroke("1 0");
+        stroke.KeyFrames[6].Direction = 67500000;  // 90 degrees: to the left
+        stroke.KeyFrames[6].Power = 0.333333333333333;
+        editor_->Open("a-Cc024.atr", stroke);
+        SetText(window, "Text2(4)", "edited");       // the stroke's, not the key frame's
+        Pick(window, "Combo3", "Very Late (6Hit)");  // entry 6: record 6
+        QCOMPARE(TextsOf(window, {"Text2(0)", "Label3(2)", "Text2(3)", "Text2(4)"}),
+                 (QStringList{"16", "67500000", "0.333333333333333", "edited"}));
+        QCOMPARE(window.LineNamed("Line5")->X2, 360.0f);  // lands left, where the top view points
+
+        // "40000" is beyond 16 bits and "abc" no number: both keep their field;
+        // "12.5" is frame 12 at the next commit. The labels win over the hidden boxes.
+        const char* typed[][2] = {{"Text2(0)", "40000"}, {"Text2(3)", "abc"}, {"Text2(5)", "0.75"},
+                                  {"Text2(6)", "-3"},    {"Text2(1)", "5"},   {"Text2(2)", "6"}};
+        for (const auto& [box, text] : typed) SetText(window, box, text);
+        window.Text2_LostFocus(4);
+        const orvik::KeyFrame& frame = window.Stroke().KeyFrames[6];
+        QCOMPARE((QList<double>{double(frame.Frame), frame.Power, frame.PowerRange, frame.DirectionRange, frame.Vertical,
+                                frame.Direction}),
+                 (QList<double>{16, 0.333333333333333, 0.75, -3, 26e6, 67500000}));
+        QCOMPARE(TextOf(window, "Text2(3)") + QString::fromStdString(window.Stroke().EdgeProb), QStringLiteral("abc0.1"));
+        SetText(window, "Text2(0)", "12.5");
+        window.Text2_LostFocus(0);
+        QCOMPARE((QList<int>{window.Stroke().KeyFrames[6].Frame, window.Stroke().KeyFrames[5].Frame}), (QList<int>{12, 15}));
+    }
+
+    // Save writes the record in the game's format with the type, bowler class
+    // and edge probabilities from their controls; a save that fails leaves the
+    // file as it was and confirms nothing.
+    void savesTheStrokeOrLeavesTheFileAsItWas() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("3"));
+        Pick(window, "Combo1", "Aggressive");
+        Pick(window, "Combo2", "Fast Bowler");
+        SetText(window, "Text2(4)", "0.45");
+        SetText(window, "Text2(7)", "x y");
+        window.Command3_Click();
+        QByteArray expected =
+            "StrokeAttr\r\n\r\nType Aggressive\r\nFaceing 1\r\nDifficulty 5 Reward 3\r\nDifficulty6 6 Reward6 4\r\n"
+            "Difficulty3 7 Reward3 2\r\nEdgeProb 0.45 EdgeProb6 x y EdgeProb3 0.3\r\nBowlerTypes 1\r\n"
+            "StumpPosition 10\r\nBatsmanPosition -20\r\nPitchPosition 30\r\nName drive Variation 2\r\n\r\n";
+        for (int k = 0; k <= 5; ++k)
+            expected += (k < 5 ? "Mode Normal KeyFrame " + QByteArray::number(k) : "Mode 6Hit KeyFrame 3") +
+                        "\r\n Frame " + QByteArray::number(10 + k) + "\r\n Vertical " + QByteArray::number(20 + k) +
+                        "000000\r\n Direction " + QByteArray::number(7500000 * k) + " Range 3750000\r\n Power " +
+                        QByteArray::number(1.5 + k) + " Range 0.25\r\n\r\n";
+        expected += "\r\n\r\n\r\n";
+        QCOMPARE(FileBytes(path), expected);
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
+                 QStringLiteral("Saved!: Stroke Saved Successfully to %1 (Pull).").arg(path));
+        QCOMPARE(dialogs.messages[0].icon, orvik::MessageIcon::Information);
+
+        // No bowler class chosen: told, and nothing is written.
+        SetText(window, "Text2(4)", "0.99");
+        Find<QComboBox>(window, "Combo2")->setCurrentIndex(-1);
+        dialogs.messages.clear();
+        window.Command3_Click();
+        QCOMPARE(FileBytes(path), expected);
+        CheckOneError(dialogs, path, "bowler class");
+    }
+
+    // The folder change fills the stroke list; picking a stroke loads its file
+    // with the Reset steps; a folder that cannot be listed is reported.
+    void listsTheFolderAndLoadsThePickedStroke() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = folder.filePath("game");
+        QVERIFY(QDir().mkpath(game + "/empty"));
+        for (const char* name : {"a-Cc018.atr", "readme.atr", "a-Cc029.atr", "A-CC017C.ATR", "a-Cc021.atr"})
+            WriteStroke(game + "/" + name, SampleStroke("2"));
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});  // no folder change yet
+
+        // A drive change shows the drive's root folder, through the folder change.
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        emit Find<orvik::DriveList>(window, "Drive1")->Change();
+        QCOMPARE(dir1->Path(), Find<orvik::DriveList>(window, "Drive1")->Drive());
+        QVERIFY(TextOf(window, "Label2(0)").endsWith(QStringLiteral(" Stroke file(s) found in the directory.")));
+
+        // Every "*.atr" counts; only names the catalogue knows, with exact case, are listed.
+        QVERIFY(dir1->SetPath(game));
+        QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("5 Stroke file(s) found in the directory."));
+        QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
+        QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+
+        Pick(window, "Combo4", "Paddle sweep");
+        const QString file = game + "/a-Cc029.atr";
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1)").arg(file));
+        QCOMPARE(TextOf(window, "Label2(11)"), QStringLiteral("Unknown"));  // its ending is "9b.atr"
+        QCOMPARE(EntriesOf(window, "Combo3").last(), QStringLiteral("Perfect (6Hit)"));
+        QVERIFY(Find(window, "Command3")->isEnabled() && Find(window, "Command6")->isEnabled());
+
+        // Picking the loaded stroke again drops the edits; a folder change keeps them.
+        SetText(window, "Text2(3)", "42");
+        window.Text2_LostFocus(3);
+        Pick(window, "Combo4", "Paddle sweep");
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
+        SetText(window, "Text2(3)", "42");
+        window.Text2_LostFocus(3);
+        QVERIFY(dir1->SetPath(game + "/empty"));
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"),
+                 QStringList{"0 Stroke file(s) found in the directory."});
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+        QCOMPARE(window.FileDialog().FileName(), file);
+
+        // A folder that went after it was shown is reported; the list and count stay empty.
+        QVERIFY(QDir(game).removeRecursively());
+        window.Dir1_Change();
+        CheckOneError(dialogs, game + "/empty", "does not exist");
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+    }
+
+    // The browsing controls on their own: the hidden file list, the drive
+    // list and the folder list, on a tree with subfolders strokes, Beta,
+    // alpha, zeta and .hidden.
+    void initTestCase() {
+        for (const char* sub : {"strokes/x.atr", "Beta", "alpha", "zeta", ".hidden"}) QVERIFY(QDir().mkpath(game_ + "/" + sub));
+        for (const char* name : {"a-Cc018.atr", "a-Cc017c.atr", "A-CC018.ATR", "readme.atr", "b.ATR", "notes.txt", "x.atrx",
+                                 "atr", ".hidden.atr"})
+            QVERIFY(QFile(game_ + "/strokes/" + name).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(game_ + "/strokes/a-Cc018.atr", game_ + "/strokes/link.atr"));
+        QVERIFY(QFile::link(game_ + "/strokes/gone", game_ + "/strokes/dead.atr"));
+    }
+
+    void fileListListsPlainStrokeFilesByNameAndDriveListOffersTheRoot() {
+        orvik::FileList files;
+        QVERIFY(files.SetPath(game_ + "/strokes"));
+        // "*.atr" regardless of case, by name regardless of case, then by exact
+        // characters; no folder, broken link or hidden file.
+        QCOMPARE(files.Names(), (QStringList{"a-Cc017c.atr", "A-CC018.ATR", "a-Cc018.atr", "b.ATR", "link.atr", "readme.atr"}));
+        QCOMPARE(files.List(5) + files.List(6) + files.List(-1), QStringLiteral("readme.atr"));
+        QVERIFY(!files.SetPath(game_ + "/missing"));
+        QCOMPARE(files.ListCount(), 0);
+
+        // The drive list offers the root, and showing it raises no change.
+        orvik::DriveList drives;
+        QSignalSpy changes(&drives, &orvik::DriveList::Change);
+        QVERIFY(drives.findData(QStringLiteral("/")) >= 0);
+        drives.ShowDriveOf("/");
+        QCOMPARE(drives.Drive(), QStringLiteral("/"));
+        QCOMPARE(changes.count(), 0);
+    }
+
+    void dirListShowsParentsThenSubfoldersAndOpensThem() {
+        orvik::DirList dirs;
+        QStringList changes;  // Path() and the selected entry at each Change()
+        connect(&dirs, &orvik::DirList::Change, this, [&] { changes << dirs.Path() + " " + dirs.currentItem()->text(); });
+        QVERIFY(dirs.ShowPath(game_ + "/strokes/../"));
+        QCOMPARE(dirs.Path(), game_);
+        const int depth = int(game_.count('/'));  // "/", then one entry per folder name
+        QStringList texts;
+        for (int row = 0; row < dirs.count(); ++row) {
+            texts << dirs.item(row)->text();
+            QCOMPARE(dirs.item(row)->data(orvik::DirList::DepthRole).toInt(), std::min(row, depth + 1));
+        }
+        QCOMPARE(texts.first() + " " + texts.mid(depth).join(" "), QStringLiteral("/ game alpha Beta strokes zeta"));
+        QCOMPARE(dirs.item(depth + 1)->data(orvik::DirList::PathRole).toString(), game_ + "/alpha");
+        QCOMPARE(dirs.currentRow(), depth);
+
+        // SetPath raises Change() before it returns, and only for another folder that can be read.
+        QVERIFY(dirs.SetPath(game_ + "/strokes"));
+        QCOMPARE(changes, QStringList{game_ + "/strokes strokes"});
+        QVERIFY(dirs.SetPath(game_ + "/strokes/"));
+        QVERIFY(!dirs.SetPath(game_ + "/missing"));
+        QVERIFY(!dirs.SetPath(game_ + "/strokes/notes.txt"));
+        QCOMPARE(changes.size(), 1);
+
+        // Enter opens the selected entry (a double click: whole_road_test).
+        QVERIFY(dirs.ShowPath(game_));
+        dirs.setCurrentItem(dirs.findItems("alpha", Qt::MatchExactly).value(0));
+        QTest::keyClick(&dirs, Qt::Key_Return);
+        dirs.setCurrentRow(dirs.currentRow() - 1);  // the parent
+        QTest::keyClick(&dirs, Qt::Key_Return);
+        QTest::keyClick(&dirs, Qt::Key_Return);  // the current folder itself: no change
+        QCOMPARE(changes, (QStringList{game_ + "/strokes strokes", game_ + "/alpha alpha", game_ + " game"}));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
