@@ -31,7 +31,7 @@ void SetWhiteBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-struct LabelSpec {
+struct LabelPlace {
     int index;
     const char* caption;
     int left, top, width, height;
@@ -39,15 +39,15 @@ struct LabelSpec {
     bool whiteBackground;
 };
 
-CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName, const LabelSpec& spec) {
+CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName, const LabelPlace& place) {
     auto* label = new CaptionLabel(window);
-    label->setObjectName(ElementName(arrayName, spec.index));
-    label->setText(QString::fromLatin1(spec.caption));
-    label->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    label->setObjectName(ElementName(arrayName, place.index));
+    label->setText(QString::fromLatin1(place.caption));
+    label->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
     label->setFont(CaptionFont());
-    if (spec.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    if (spec.whiteBackground) SetWhiteBackground(label);
-    array.Add(spec.index, label);
+    if (place.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (place.whiteBackground) SetWhiteBackground(label);
+    array.Add(place.index, label);
     return label;
 }
 
@@ -130,27 +130,27 @@ void MainWindow::CreateAttributes() {
 
 void MainWindow::CreateFields() {
     // The caption labels of the field grid, each left of its value control.
-    const LabelSpec captions[] = {
+    const LabelPlace captions[] = {
         {5, "Frame no.", 4860, 4260, 795, 195, false, false},       {3, "Nrml. Edge Prb.", 7020, 4260, 1395, 255, false, false},
         {6, "Height", 4860, 4560, 795, 255, false, false},          {12, "6-Hit Edge Prb.", 7020, 4560, 1335, 195, false, false},
         {8, "Direction", 4860, 4860, 795, 255, false, false},       {10, "Direction Range", 7020, 4860, 1395, 255, false, false},
         {7, "Power", 4860, 5160, 795, 255, false, false},           {9, "Power Range", 7020, 5160, 1395, 255, false, false},
     };
-    for (const LabelSpec& spec : captions) AddLabel(this, Label2, "Label2", spec);
+    for (const LabelPlace& place : captions) AddLabel(this, Label2, "Label2", place);
 
-    struct BoxSpec {
+    struct BoxPlace {
         int index;
         int left, top, width, height;
     };
-    const BoxSpec boxes[] = {
+    const BoxPlace boxes[] = {
         {0, 5760, 4200, 1155, 285}, {4, 8460, 4230, 915, 285}, {7, 8460, 4530, 915, 285}, {6, 8460, 4830, 915, 285},
         {3, 5760, 5100, 1155, 315}, {5, 8460, 5100, 915, 285}, {1, 8220, 5580, 975, 225}, {2, 8220, 5820, 975, 225},
     };
-    for (const BoxSpec& spec : boxes) {
+    for (const BoxPlace& place : boxes) {
         auto* box = new TextBox(this);
-        box->setObjectName(ElementName("Text2", spec.index));
-        box->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
-        const int index = spec.index;
+        box->setObjectName(ElementName("Text2", place.index));
+        box->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
+        const int index = place.index;
         connect(box, &TextBox::LostFocus, this, [this, index] { Text2_LostFocus(index); });
         connect(box, &TextBox::KeyPress, this, [this, index](QKeyEvent* event) { Text2_KeyPress(index, event); });
         Text2.Add(index, box);

@@ -14,7 +14,7 @@ namespace {
 enum class ShapeKind { Rectangle, Oval };
 enum class ShapeFill { None, Solid, DiagonalCross };
 
-struct ShapeSpec {
+struct ShapePlace {
     const char* name;
     ShapeKind kind;
     ShapeFill fill;
@@ -23,7 +23,7 @@ struct ShapeSpec {
 };
 
 // In painting order: the later ones lie on top.
-constexpr ShapeSpec Shapes[] = {
+constexpr ShapePlace Shapes[] = {
     {"Shape2", ShapeKind::Rectangle, ShapeFill::Solid, DarkGreen, 360, 1620, 3975, 135},
     {"Shape1", ShapeKind::Oval, ShapeFill::Solid, Green, 360, 2280, 3900, 3900},
     {"Shape9", ShapeKind::Rectangle, ShapeFill::DiagonalCross, 0, 2220, 4080, 135, 495},
@@ -39,7 +39,7 @@ constexpr ShapeSpec Shapes[] = {
     {"Shape8", ShapeKind::Rectangle, ShapeFill::None, 0, 4740, 4200, 2235, 1275},
 };
 
-void PaintShape(QPainter& painter, const ShapeSpec& shape) {
+void PaintShape(QPainter& painter, const ShapePlace& shape) {
     // The border lies inside the shape's rectangle.
     const QRect rect = TwipsRect(shape.left, shape.top, shape.width, shape.height).adjusted(0, 0, -1, -1);
     switch (shape.fill) {
@@ -78,7 +78,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     arc_.Paint(painter, event->rect());
 
     painter.setBackgroundMode(Qt::TransparentMode);
-    for (const ShapeSpec& shape : Shapes) PaintShape(painter, shape);
+    for (const ShapePlace& shape : Shapes) PaintShape(painter, shape);
 
     // Line3 and Line5 hold the projectile's geometry and are never shown.
     PaintLine(painter, preview_.Lines.Line4, Qt::SolidLine);
