@@ -70,8 +70,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-void BM_ReadStrokeFile(benchmark::State& state) {
-    const std::string text = SampleText();
+void ReadRepeatedly(benchmark::State& state, const std::string& text) {
     StrokeFile stroke = SampleStroke();
     for (auto _ : state) {
         std::istringstream in(text);
@@ -80,6 +79,8 @@ void BM_ReadStrokeFile(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
+
+void BM_ReadStrokeFile(benchmark::State& state) { ReadRepeatedly(state, SampleText()); }
 BENCHMARK(BM_ReadStrokeFile);
 
 // The same file with enough trailing lines that no read meets the end of the
@@ -87,13 +88,7 @@ BENCHMARK(BM_ReadStrokeFile);
 void BM_ReadStrokeFile_NoReadPastTheEnd(benchmark::State& state) {
     std::string text = SampleText();
     for (int i = 0; i < 70; ++i) text += "x\r\n";
-    StrokeFile stroke = SampleStroke();
-    for (auto _ : state) {
-        std::istringstream in(text);
-        ReadStrokeFile(in, stroke);
-        benchmark::DoNotOptimize(stroke);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    ReadRepeatedly(state, text);
 }
 BENCHMARK(BM_ReadStrokeFile_NoReadPastTheEnd);
 
