@@ -27,11 +27,9 @@ void MainWindow::ShowStartFolder() {
 
 void MainWindow::Drive1_Change() {
     // 1. Dir1's change handler runs to its end inside SetPath.
-    if (!Dir1->SetPath(Drive1->Drive())) {
-        // 2.
+    // 2. A drive that cannot be read is reported; nothing is undone.
+    if (!Dir1->SetPath(Drive1->Drive()))
         dialogs_.ShowMessage(this, QStringLiteral("Error reading Drive"), QStringLiteral("Error"), MessageIcon::Critical);
-        return;
-    }
 }
 
 // The folder change touches nothing but the stroke list and the count: the
