@@ -4,12 +4,15 @@
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <limits>
 
 #include "ui/file_text.h"
 
 namespace orvik {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+// Qt cuts a box's text at 32767 characters by default; a value from a file
+// must reach Save whole.
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setMaxLength(std::numeric_limits<int>::max()); }
 
 std::string TextBox::Text() const { return FileText(text()); }
 

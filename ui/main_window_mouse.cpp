@@ -37,6 +37,10 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (click) Form_Click();
 }
 
+// The second press of a double click is no new press, so a double click is
+// one click, as with a single click (Qt would otherwise count two).
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 void MainWindow::Form_MouseMove(float x, float y) { mouse_.MouseMove(x, y); }
 
 void MainWindow::Form_Click() { mouse_.Click(); }

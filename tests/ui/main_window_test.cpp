@@ -205,6 +205,13 @@ private slots:
         window.Command3_Click();
         QCOMPARE(FileBytes(path), expected);
         CheckOneError(dialogs, path, "bowler class");
+
+        // A value longer than a text box takes by default (32767) saves whole.
+        orvik::StrokeFile longValue = SampleStroke();
+        longValue.EdgeProb6 = std::string(40000, '7');
+        const QString longPath = editor_->Open("a-Cc030.atr", longValue);
+        window.Command3_Click();
+        QVERIFY(FileBytes(longPath).contains(" EdgeProb6 " + QByteArray(40000, '7') + " EdgeProb3 "));
     }
 
     // The folder change fills the stroke list; picking a stroke loads its file

@@ -112,7 +112,10 @@ private slots:
         PointAndClick(window, 1290, 3210);
         QCOMPARE(window.Mouse().DirectionEditOn, 0);
         QCOMPARE(TextOf(window, "Label3(2)"), QString::fromStdString(orvik::NumberText(orvik::DirectionForPointer(1290, 3210))));
-        PointAndClick(window, 2000, 900);
+        // A double click is one click: the height is armed, not armed and disarmed.
+        QTest::mouseMove(&window, QPoint(2000 / 15, 900 / 15));
+        // (Through the window handle, as a real double click: press, release, double click, release.)
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(2000 / 15, 900 / 15));
         QCOMPARE(window.Mouse().HeightEditOn, -1);
         PointAndClick(window, 2400, 720);
         QCOMPARE(window.Mouse().HeightEditOn, 0);
