@@ -11,11 +11,6 @@ namespace {
 
 std::int16_t Toggled(std::int16_t editOn) { return editOn == 0 ? std::int16_t{-1} : std::int16_t{0}; }
 
-void MoveEnd(Line& line, PointF end) {
-    line.Y2 = end.y;
-    line.X2 = end.x;
-}
-
 // The direction block of the tick: Line4 follows the pointer, the flight's
 // length follows Line4, and the key frame takes the pointer's angle. Each
 // statement stands alone; k is read anew wherever it is named.

@@ -15,11 +15,6 @@ constexpr int ErasePenWidth = 8;  // wide enough to clear what the thin pen left
 constexpr int DrawPenWidth = 1;
 
 // Y2 before X2, as everywhere the top view's lines move.
-void MoveEnd(Line& line, PointF end) {
-    line.Y2 = end.y;
-    line.X2 = end.x;
-}
-
 }  // namespace
 
 void Preview::PlaceTopView(const KeyFrame& keyFrame) {

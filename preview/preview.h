@@ -8,12 +8,19 @@
 
 #include "core/stroke_file.h"
 #include "preview/drawing_surface.h"
+#include "preview/geometry.h"
 
 namespace orvik {
 
 struct Line {
     float X1, Y1, X2, Y2;
 };
+
+// Moves a line's end point: Y2 is set before X2.
+inline void MoveEnd(Line& line, PointF end) {
+    line.Y2 = end.y;
+    line.X2 = end.x;
+}
 
 struct PreviewLines {
     Line Line1{2280, 4200, 3540, 2820};  // one edge of the direction range
