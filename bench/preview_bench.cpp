@@ -66,34 +66,26 @@ struct Editor {
 };
 
 // The pointer wanders between two places so that every tick computes anew.
-void BM_DirectionTick(benchmark::State& state) {
+// Arms the view at `arm` and ticks with the pointer moving between a and b.
+void EditingTicks(benchmark::State& state, PointF arm, PointF a, PointF b) {
     Editor editor;
-    editor.mouse.MouseMove(1280, 3200);
+    editor.mouse.MouseMove(arm.x, arm.y);
     editor.mouse.Click();
     bool flip = false;
     const std::size_t allocationsBefore = allocationCount;
     for (auto _ : state) {
-        editor.mouse.MouseMove(flip ? 1280 : 3280, flip ? 3200 : 2900);
+        const PointF pointer = flip ? a : b;
+        editor.mouse.MouseMove(pointer.x, pointer.y);
         flip = !flip;
         benchmark::DoNotOptimize(editor.mouse.Tick(editor.stroke, editor.preview, editor.controls, editor.surface));
     }
     ReportAllocations(state, allocationsBefore);
 }
+
+void BM_DirectionTick(benchmark::State& state) { EditingTicks(state, {1280, 3200}, {1280, 3200}, {3280, 2900}); }
 BENCHMARK(BM_DirectionTick);
 
-void BM_HeightTick(benchmark::State& state) {
-    Editor editor;
-    editor.mouse.MouseMove(1000, 700);
-    editor.mouse.Click();
-    bool flip = false;
-    const std::size_t allocationsBefore = allocationCount;
-    for (auto _ : state) {
-        editor.mouse.MouseMove(1000, flip ? 700 : 400);
-        flip = !flip;
-        benchmark::DoNotOptimize(editor.mouse.Tick(editor.stroke, editor.preview, editor.controls, editor.surface));
-    }
-    ReportAllocations(state, allocationsBefore);
-}
+void BM_HeightTick(benchmark::State& state) { EditingTicks(state, {1000, 700}, {1000, 700}, {1000, 400}); }
 BENCHMARK(BM_HeightTick);
 
 // Direction armed, pointer resting in the projectile view.

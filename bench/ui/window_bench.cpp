@@ -102,7 +102,9 @@ void ReportRegion(benchmark::State& state, const QRegion& region) {
     state.counters["rects"] = double(region.rectCount());
 }
 
-void BM_EditingTickWithPaint(benchmark::State& state) {
+// Direction editing armed, the pointer moving between A and B on every tick;
+// with `paint`, one pass of the event loop delivers each tick's repaint.
+void EditingTicks(benchmark::State& state, bool paint) {
     if (!Samples().Ready()) return state.SkipWithError("the sample strokes were not found");
     LoadedWindow loaded(Samples().SixHitPath());
     if (!loaded.Ready()) return state.SkipWithError("the window did not load the stroke");
@@ -114,9 +116,10 @@ void BM_EditingTickWithPaint(benchmark::State& state) {
         const float* pointer = atB ? PointerB : PointerA;
         window.Form_MouseMove(pointer[0], pointer[1]);
         window.Timer1_Timer();
-        QCoreApplication::processEvents();
+        if (paint) QCoreApplication::processEvents();
         atB = !atB;
     }
+    if (!paint) return QCoreApplication::processEvents();
     if (loaded.Paints().Count() - paintsBefore < state.iterations())
         return state.SkipWithError("a tick did not repaint the window");
     if (window.Stroke().KeyFrames[0].Direction == 0) return state.SkipWithError("the ticks did not edit the direction");
@@ -124,25 +127,13 @@ void BM_EditingTickWithPaint(benchmark::State& state) {
                                                   benchmark::Counter::kAvgIterations);
     ReportRegion(state, Regions().atA.united(Regions().atB));
 }
+
+void BM_EditingTickWithPaint(benchmark::State& state) { EditingTicks(state, true); }
 BENCHMARK(BM_EditingTickWithPaint)->Unit(benchmark::kMicrosecond);
 
 // The same ticks with the repaint left pending (the requests merge): the
 // handler's own share, plotting the arc and setting the labels included.
-void BM_EditingTickWithoutPaint(benchmark::State& state) {
-    if (!Samples().Ready()) return state.SkipWithError("the sample strokes were not found");
-    LoadedWindow loaded(Samples().SixHitPath());
-    if (!loaded.Ready()) return state.SkipWithError("the window did not load the stroke");
-    MainWindow& window = loaded.Window();
-    ArmDirectionEditing(window);
-    bool atB = true;
-    for (auto _ : state) {
-        const float* pointer = atB ? PointerB : PointerA;
-        window.Form_MouseMove(pointer[0], pointer[1]);
-        window.Timer1_Timer();
-        atB = !atB;
-    }
-    QCoreApplication::processEvents();
-}
+void BM_EditingTickWithoutPaint(benchmark::State& state) { EditingTicks(state, false); }
 BENCHMARK(BM_EditingTickWithoutPaint)->Unit(benchmark::kMicrosecond);
 
 void BM_EditingTickBaseline_BareRepaint(benchmark::State& state) {
