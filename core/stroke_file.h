@@ -46,6 +46,10 @@ struct StrokeFile {
 inline constexpr int NormalKeyFrameCount = 5;
 inline constexpr int KeyFrameCount = 10;
 
+// A stroke file is a few kilobytes. Anything larger is no stroke file: the
+// editor refuses to load it and never writes one.
+inline constexpr std::int64_t MaxStrokeFileSize = 1 << 20;
+
 // Whether a six-hit tag names a timing: exactly "0" to "4".
 bool IsValidSixHitTag(const std::string& tag);
 
