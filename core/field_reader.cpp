@@ -1,10 +1,20 @@
 #include "core/field_reader.h"
 
+#include "core/stroke_file.h"
+
 namespace orvik {
 
 namespace {
 
 using Traits = std::char_traits<char>;
+
+// No field of a stroke file is longer than the file may be; the rest of a
+// longer one is passed over, so that a read never grows without bound.
+constexpr std::size_t MaxFieldLength = static_cast<std::size_t>(MaxStrokeFileSize);
+
+void Keep(std::string& value, Traits::int_type c) {
+    if (value.size() < MaxFieldLength) value.push_back(Traits::to_char_type(c));
+}
 
 bool IsLineEnd(Traits::int_type c) { return c == Traits::to_int_type('\r') || c == Traits::to_int_type('\n'); }
 
@@ -49,14 +59,13 @@ std::optional<std::string> FieldReader::ReadFromStream() {
     auto c = buffer.sgetc();
     if (c == Traits::to_int_type('"')) {
         buffer.sbumpc();
-        for (c = buffer.sbumpc(); c != eof && c != Traits::to_int_type('"'); c = buffer.sbumpc())
-            value.push_back(Traits::to_char_type(c));
+        for (c = buffer.sbumpc(); c != eof && c != Traits::to_int_type('"'); c = buffer.sbumpc()) Keep(value, c);
         // Whatever follows the closing quote up to the end of the field is dropped.
         for (c = buffer.sgetc(); c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc())
             buffer.sbumpc();
     } else {
         for (; c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc()) {
-            value.push_back(Traits::to_char_type(c));
+            Keep(value, c);
             buffer.sbumpc();
         }
     }

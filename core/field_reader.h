@@ -4,7 +4,8 @@
 // end (CR LF, LF or CR); an empty line is one empty field; a field that begins
 // with a double quote is the text up to the closing quote (or to the end of
 // the file), after which the rest of that field is skipped up to and including
-// the next comma or line end. Bytes are kept as they are.
+// the next comma or line end. Bytes are kept as they are, up to the length
+// of the largest stroke file; the rest of a longer field is passed over.
 //
 // The reader takes from the stream only what its reads need: it never looks
 // more than one character past the field it returns, and Peek looks ahead by
@@ -16,12 +17,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/resume_next.h"
+
 namespace orvik {
 
 // Thrown by FieldReader::Read at the end of the file (or on a failed stream).
-class EndOfFileError : public std::runtime_error {
+class EndOfFileError : public StatementFailure {
 public:
-    EndOfFileError() : std::runtime_error("input past end of file") {}
+    EndOfFileError() : StatementFailure("input past end of file") {}
 };
 
 class FieldReader {

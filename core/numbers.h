@@ -8,12 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/resume_next.h"
+
 namespace orvik {
 
 // Thrown by the conversions below; callers let ResumeNext swallow it.
-class ConversionError : public std::runtime_error {
+class ConversionError : public StatementFailure {
 public:
-    using std::runtime_error::runtime_error;
+    using StatementFailure::StatementFailure;
 };
 
 // Rounds to the nearest whole number, an exact half to the even neighbour.

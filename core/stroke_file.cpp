@@ -14,6 +14,12 @@ const std::string& TrailingLineArray::at(int index) const {
     return lines_[static_cast<std::size_t>(index - First)];
 }
 
+StrokeFile StartStroke() {
+    StrokeFile stroke;
+    for (int j = TrailingLineArray::First; j <= 0; ++j) stroke.TrailingLines.at(j) = "43";
+    return stroke;
+}
+
 bool IsValidSixHitTag(const std::string& tag) {
     return tag.size() == 1 && tag[0] >= '0' && tag[0] <= '4';
 }

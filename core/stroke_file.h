@@ -50,6 +50,11 @@ inline constexpr int KeyFrameCount = 10;
 // editor refuses to load it and never writes one.
 inline constexpr std::int64_t MaxStrokeFileSize = 1 << 20;
 
+// The record as the editor creates it: texts empty, numbers 0, TrailingLines
+// -10 to 0 "43". Every load starts from it, so that a field the file does not
+// give shows its start value, never one of another file.
+StrokeFile StartStroke();
+
 // Whether a six-hit tag names a timing: exactly "0" to "4".
 bool IsValidSixHitTag(const std::string& tag);
 

@@ -10,14 +10,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/resume_next.h"
+
 namespace orvik {
 
 // A control refused an operation: a list given a text it does not hold, an
 // element that a control array does not have. The handlers' statements let
 // ResumeNext swallow it.
-class ControlError : public std::runtime_error {
+class ControlError : public StatementFailure {
 public:
-    using std::runtime_error::runtime_error;
+    using StatementFailure::StatementFailure;
 };
 
 // Elements of a control array by index; the indices need not be contiguous.
