@@ -18,6 +18,11 @@ void Keep(std::string& value, Traits::int_type c) {
 
 bool IsLineEnd(Traits::int_type c) { return c == Traits::to_int_type('\r') || c == Traits::to_int_type('\n'); }
 
+// Whether c, after `previous`, ends a line: the LF of a CR LF does not, the CR did.
+bool EndsLineAfter(Traits::int_type previous, Traits::int_type c) {
+    return c == Traits::to_int_type('\r') || (c == Traits::to_int_type('\n') && previous != Traits::to_int_type('\r'));
+}
+
 // Consumes one line end at the current position: CR LF, LF or CR.
 void ConsumeLineEnd(std::streambuf& buffer) {
     const auto c = buffer.sbumpc();
@@ -35,19 +40,29 @@ std::string FieldReader::Read() {
 }
 
 std::optional<std::string> FieldReader::TryRead() {
-    if (peeked_.empty()) return ReadFromStream();
+    if (peeked_.empty()) {
+        std::optional<std::string> field = ReadFromStream();
+        lastOrigin_ = origin_;
+        return field;
+    }
     std::optional<std::string> field = std::move(peeked_.front());
     peeked_.pop_front();
+    lastOrigin_ = peekedOrigins_.front();
+    peekedOrigins_.pop_front();
     return field;
 }
 
 const std::string* FieldReader::Peek(std::size_t ahead) {
-    while (peeked_.size() <= ahead) peeked_.push_back(ReadFromStream());
+    while (peeked_.size() <= ahead) {
+        peeked_.push_back(ReadFromStream());
+        peekedOrigins_.push_back(origin_);
+    }
     const auto& field = peeked_[ahead];
     return field ? &*field : nullptr;
 }
 
 std::optional<std::string> FieldReader::ReadFromStream() {
+    origin_ = FieldOrigin{.Line = line_, .LastLine = line_};
     if (buffer_ == nullptr) return std::nullopt;
     std::streambuf& buffer = *buffer_;
     const auto eof = Traits::eof();
@@ -58,21 +73,34 @@ std::optional<std::string> FieldReader::ReadFromStream() {
     std::string value;
     auto c = buffer.sgetc();
     if (c == Traits::to_int_type('"')) {
+        origin_.Quoted = true;
         buffer.sbumpc();
-        for (c = buffer.sbumpc(); c != eof && c != Traits::to_int_type('"'); c = buffer.sbumpc()) Keep(value, c);
+        auto previous = eof;
+        for (c = buffer.sbumpc(); c != eof && c != Traits::to_int_type('"'); c = buffer.sbumpc()) {
+            Keep(value, c);
+            if (EndsLineAfter(previous, c)) ++line_;
+            previous = c;
+        }
+        origin_.Unclosed = c == eof;
         // Whatever follows the closing quote up to the end of the field is dropped.
-        for (c = buffer.sgetc(); c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc())
+        for (c = buffer.sgetc(); c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc()) {
+            origin_.TextAfterQuote = true;
             buffer.sbumpc();
+        }
+        origin_.LastLine = line_;
     } else {
         for (; c != eof && c != Traits::to_int_type(',') && !IsLineEnd(c); c = buffer.sgetc()) {
             Keep(value, c);
             buffer.sbumpc();
         }
     }
-    if (c == Traits::to_int_type(','))
+    if (c == Traits::to_int_type(',')) {
+        origin_.EndsAtComma = true;
         buffer.sbumpc();
-    else if (c != eof)
+    } else if (c != eof) {
         ConsumeLineEnd(buffer);
+        ++line_;
+    }
     return value;
 }
 
