@@ -1,0 +1,142 @@
+// The reader's report: each step that did not go as the layout says, with its
+// line, and never a change to what the reader puts in the record.
+#include "core/read_report.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/stroke_reader.h"
+#include "core/stroke_writer.h"
+
+namespace orvik {
+namespace {
+
+// A clean file: two six-hit key frames (tags "2" and "0", lines 45 and 51)
+// and one trailing line (57); line 19 is the Power line of normal key frame 0.
+std::string CleanFile() {
+    StrokeFile s = StartStroke();
+    s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.EdgeProb = "0.1";
+    s.EdgeProb6 = "0.05", s.EdgeProb3 = "0.02", s.Name = "a-Cc031", s.Variation = "0";
+    for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
+    s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
+    s.TrailingLines.at(1) = "note";
+    std::ostringstream out;
+    WriteStrokeFile(out, s, "Aggressive", 9);
+    return out.str();
+}
+
+// The file's lines (each without its CR LF) joined again with CR LF.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+std::string Joined(const std::vector<std::string>& lines, const char* lineEnd = "\r\n") {
+    std::string text;
+    for (const auto& line : lines) text += line + lineEnd;
+    return text;
+}
+
+std::string Reported(const std::string& text) {
+    StrokeFile stroke = StartStroke();
+    ReadReport report;
+    std::istringstream in(text);
+    ReadStrokeFile(in, stroke, &report);
+    std::string shown;
+    for (const ReadProblem& p : report) {
+        shown += (shown.empty() ? "" : "\n") + ("line " + std::to_string(p.Line) + ": " + p.Message);
+        if (!p.Keeps.empty()) shown += " [" + p.Keeps + "]";
+    }
+    return shown;
+}
+
+struct Fault {
+    const char* what;
+    std::function<void(std::vector<std::string>&)> edit;  // of the clean file's lines, line n at [n - 1]
+    const char* reported;
+};
+
+TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
+    const Fault faults[] = {
+        {.what = "clean", .edit = [](auto&) {}, .reported = ""},
+        {.what = "a number that is no number", .edit = [](auto& l) { l[18] = " Power abc Range 10"; },
+         .reported = "line 19: Power \"abc\" is not a number [Power of normal key frame 0 keeps 0]"},
+        {.what = "whole numbers out of range", .edit = [](auto& l) { l[15] = " Frame 40000"; },
+         .reported = "line 16: Frame \"40000\" is out of range (-32768 to 32767) [Frame of normal key frame 0 keeps 0]"},
+        {.what = "a number too large for a double", .edit = [](auto& l) { l[46] = " Vertical 1e400"; },
+         .reported = "line 47: Vertical \"1e400\" is out of range [Vertical of six-hit key frame 2 keeps 0]"},
+        {.what = "a key word different from the layout",
+         .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 1x"; },
+         .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 1x\""},
+        {.what = "a key word missing", .edit = [](auto& l) { l[4] = "Difficulty 3 2"; },
+         .reported = "line 5: expected \"Difficulty <text> Reward <text>\", found \"Difficulty 3 2\" "
+                     "[Difficulty keeps \"\", Reward keeps \"\"]"},
+        {.what = "the first line", .edit = [](auto& l) { l[0] = "StrokeAtr"; },
+         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\""},
+        {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
+         .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
+                     "a line is missing or extra here, so every later field shifts"},
+        {.what = "an invalid six-hit tag", .edit = [](auto& l) { l[44] = "Mode 6Hit KeyFrame X"; },
+         .reported = "line 45: six-hit key frame tag \"X\" names no timing (0 to 4); "
+                     "a save drops this key frame and the ones after it"},
+        {.what = "a comma in a field, then a second one on a later line, each said once",
+         .edit = [](auto& l) { l[7] = "EdgeProb 0,1 EdgeProb6 0,05 EdgeProb3 0.02", l[56] = "a, b"; },
+         .reported = "line 8: a comma splits this line into two fields; every later field shifts\n"
+                     "line 57: a comma splits this line into two fields; every later field shifts"},
+        {.what = "double quotes joining lines", .edit = [](auto& l) { l[56] = "\"a", l[57] = "b\""; },
+         .reported = "line 57: a double quote joins lines 57 to 58 into one field; every later field shifts"},
+        {.what = "text after a closing double quote", .edit = [](auto& l) { l[56] = "\"a\" b"; },
+         .reported = "line 57: text after the closing double quote is dropped"},
+        {.what = "an open double quote", .edit = [](auto& l) { l[56] = "\"a"; },
+         .reported = "line 57: a double quote opens a field that runs to the end of the file; every later field is lost"},
+        {.what = "the file ending early", .edit = [](auto& l) { l.resize(20); },
+         .reported = "line 21: the file ends early: expected \"Mode Normal KeyFrame 1\""},
+        {.what = "empty", .edit = [](auto& l) { l.clear(); }, .reported = "line 1: the file is empty"},
+        {.what = "text beyond trailing line 65", .edit = [](auto& l) {
+             l.resize(56);
+             for (int j = 1; j <= 66; ++j) l.push_back("t" + std::to_string(j));
+         }, .reported = "line 122: text after trailing line 65 is not kept"},
+    };
+    for (const Fault& fault : faults) {
+        std::vector<std::string> lines = Lines(CleanFile());
+        fault.edit(lines);
+        EXPECT_EQ(Reported(Joined(lines)), fault.reported) << fault.what;
+    }
+    // The field rules end a line at a lone CR or LF too: the reader finds nothing in such files.
+    EXPECT_EQ(Reported(Joined(Lines(CleanFile()), "\r")), "");
+    EXPECT_EQ(Reported(Joined(Lines(CleanFile()), "\n")), "");
+}
+
+// Reads the text into a record that already holds a stroke, with and without a report.
+TEST(ReadReport, TheRecordIsTheSameWithAndWithoutAReport) {
+    const std::string clean = CleanFile();
+    for (std::size_t length = 0; length <= clean.size(); length += 3) {
+        std::string text = clean.substr(0, length);
+        for (std::size_t i = length % 5; i < text.size(); i += 17) text[i] = ",\" \r\nx9-."[(i + length) % 9];
+        StrokeFile plain = StartStroke();
+        StrokeFile reported = StartStroke();
+        std::istringstream plainIn(text);
+        std::istringstream reportedIn(text);
+        ReadReport report;
+        ReadStrokeFile(plainIn, plain);
+        ReadStrokeFile(reportedIn, reported, &report);
+        std::ostringstream plainOut;
+        std::ostringstream reportedOut;
+        for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k)
+            plain.KeyFrames[k].KeyFrameTag += "0", reported.KeyFrames[k].KeyFrameTag += "0";
+        WriteStrokeFile(plainOut, plain, plain.Type, plain.BowlerTypes);
+        WriteStrokeFile(reportedOut, reported, reported.Type, reported.BowlerTypes);
+        ASSERT_EQ(reportedOut.str(), plainOut.str()) << "length " << length;
+    }
+}
+
+}  // namespace
+}  // namespace orvik
