@@ -6,6 +6,8 @@
 //   is followed by 200 line ends (200 empty fields) and a sentinel, and the
 //   sentinel is never touched, unless the input ends inside an open quoted
 //   field, which legitimately runs to the end of the file;
+// - a report changes nothing in the record: the same bytes read with a report
+//   give the same fields, and every problem it holds names a line of the file;
 // - the writer is a fixed point after one cycle: what was read is written,
 //   read back into a fresh record and written again, and the two outputs are
 //   byte for byte the same. Texts the format cannot carry (a comma or a line
@@ -158,6 +160,19 @@ std::string Write(const StrokeFile& stroke) {
     return out.str();
 }
 
+// Every field of the record in one text: the file written with every six-hit
+// key frame, then every tag and trailing line.
+std::string EveryField(const StrokeFile& stroke) {
+    StrokeFile all = stroke;
+    for (int k = orvik::NormalKeyFrameCount; k < orvik::KeyFrameCount; ++k)
+        all.KeyFrames[static_cast<std::size_t>(k)].KeyFrameTag = "0";
+    std::string text = Write(all);
+    for (const auto& frame : stroke.KeyFrames) text += "|" + frame.KeyFrameTag;
+    for (int j = orvik::TrailingLineArray::First; j <= orvik::TrailingLineArray::Last; ++j)
+        text += "|" + stroke.TrailingLines.at(j);
+    return text;
+}
+
 // Reads a written file into a fresh record, as the editor holds it after start-up.
 StrokeFile ReadFresh(const std::string& text) {
     StrokeFile stroke;
@@ -182,6 +197,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orvik::ReadStrokeFile(in, stroke);
     if (buffer.Touched() > sentinelStart && !EndsInsideQuotes(input))
         Fail("the reader read past the fields it needs");
+
+    StrokeFile reported = HeldStroke();
+    std::istringstream reportedIn(stream);
+    orvik::ReadReport report;
+    orvik::ReadStrokeFile(reportedIn, reported, &report);
+    if (EveryField(reported) != EveryField(stroke)) Fail("reading with a report changed the record");
+    for (const orvik::ReadProblem& problem : report)
+        if (problem.Line < 1) Fail("a problem of the report names no line");
 
     const std::string first = Write(stroke);
     const bool carries = FormatCarries(stroke);
