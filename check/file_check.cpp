@@ -1,0 +1,170 @@
+#include "check/file_check.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <sstream>
+#include <streambuf>
+#include <system_error>
+
+#include "check/save_diff.h"
+#include "core/read_back_check.h"
+#include "core/stroke_catalogue.h"
+#include "core/stroke_reader.h"
+#include "core/stroke_writer.h"
+
+namespace orvik::check {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lets the reader read bytes in memory without copying them.
+class BytesBuffer : public std::streambuf {
+public:
+    explicit BytesBuffer(std::string_view bytes) {
+        char* begin = const_cast<char*>(bytes.data());  // only ever read
+        setg(begin, begin, begin + bytes.size());
+    }
+};
+
+std::string WhatItIs(fs::file_type type) {
+    switch (type) {
+        case fs::file_type::directory: return "a folder";
+        case fs::file_type::block: return "a block device";
+        case fs::file_type::character: return "a character device";
+        case fs::file_type::fifo: return "a named pipe";
+        case fs::file_type::socket: return "a socket";
+        default: return "not a file";
+    }
+}
+
+// A problem of the file as a whole.
+Problem FileProblem(std::string message) { return {0, {}, {}, std::move(message)}; }
+
+std::string LimitText() { return std::to_string(MaxStrokeFileSize) + " bytes a stroke file may hold"; }
+
+// The file's bytes, or a problem that says why there are none to check.
+std::optional<Problem> ReadBytes(const fs::path& path, std::string& bytes) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error) {
+        if (fs::is_symlink(fs::symlink_status(path, error))) return FileProblem("a link to nothing");
+        return FileProblem("cannot be read: " + error.message());
+    }
+    if (!fs::is_regular_file(status)) return FileProblem("not a regular file: " + WhatItIs(status.type()));
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error && size > static_cast<std::uintmax_t>(MaxStrokeFileSize))
+        return FileProblem("over the size limit: " + std::to_string(size) + " bytes, more than the " + LimitText());
+
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileProblem(std::string("cannot be read: ") + (errno ? std::strerror(errno) : "cannot open"));
+    // The size it had; should it have grown since, read on up to one byte
+    // past the limit.
+    const auto limit = static_cast<std::size_t>(MaxStrokeFileSize);
+    bytes.resize(error ? 0 : static_cast<std::size_t>(size) + 1);
+    std::size_t got = 0;
+    while (true) {
+        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
+        got += static_cast<std::size_t>(in.gcount());
+        if (in.bad()) return FileProblem("cannot be read: a read failed");
+        if (got < bytes.size() || got > limit) break;
+        bytes.resize(std::min(std::max<std::size_t>(2 * bytes.size(), 4096), limit + 1));
+    }
+    bytes.resize(got);
+    if (bytes.size() > static_cast<std::size_t>(MaxStrokeFileSize))
+        return FileProblem("over the size limit: more than the " + LimitText());
+    return std::nullopt;
+}
+
+// The line (from 1) on which the two texts first differ, line end and all.
+std::int64_t FirstDifferentLine(std::string_view a, std::string_view b) {
+    const std::vector<std::string_view> before = SplitLines(a);
+    const std::vector<std::string_view> after = SplitLines(b);
+    std::size_t line = 0;
+    while (line < before.size() && line < after.size() && before[line] == after[line]) ++line;
+    return static_cast<std::int64_t>(line) + 1;
+}
+
+// Whether the two texts differ only in their line ends, of whatever kind.
+bool DifferOnlyInLineEnds(std::string_view a, std::string_view b) {
+    const std::vector<std::string_view> before = SplitLines(a);
+    const std::vector<std::string_view> after = SplitLines(b);
+    if (before.size() != after.size()) return false;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (WithoutLineEnd(before[i]) != WithoutLineEnd(after[i])) return false;
+    return true;
+}
+
+// The kinds of line end other than CR LF in the bytes: "LF", "CR" or "LF and CR".
+std::string OtherLineEnds(std::string_view bytes) {
+    bool lf = false;
+    bool cr = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+            else
+                cr = true;
+        } else if (bytes[i] == '\n') {
+            lf = true;
+        }
+    }
+    if (lf && cr) return "LF and CR";
+    return lf ? "LF" : "CR";
+}
+
+}  // namespace
+
+void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
+    // Read as the editor loads a file: into the record as it starts.
+    StrokeFile stroke = StartStroke();
+    ReadReport report;
+    BytesBuffer buffer(bytes);
+    std::istream in(&buffer);
+    ReadStrokeFile(in, stroke, &report);
+    for (ReadProblem& p : report) {
+        std::string message = std::move(p.Message);
+        if (!p.Keeps.empty()) message += "; " + p.Keeps;
+        check.Problems.push_back({p.Line, std::move(p.Field), std::move(p.Found), std::move(message)});
+    }
+
+    // What a save would write: the record with the file's own type and bowler code.
+    std::ostringstream out;
+    WriteStrokeFile(out, stroke, stroke.Type, stroke.BowlerTypes);
+    const std::string written = std::move(out).str();
+    if (written == bytes) return;  // then it also reads back as it is
+
+    const std::vector<FieldProblem> refused =
+        FieldsThatWouldNotReadBack(stroke, stroke.Type, stroke.BowlerTypes, written);
+    for (const FieldProblem& field : refused) {
+        const std::string key = FieldFileKey(stroke, field.Field);
+        check.Problems.push_back({0, key, {}, "a save would refuse it: " + key + ": " + field.Reason});
+    }
+    if (!refused.empty()) return;
+
+    const std::int64_t line = FirstDifferentLine(bytes, written);
+    std::string message = "a save would change this file";
+    if (DifferOnlyInLineEnds(bytes, written)) message += ": its " + OtherLineEnds(bytes) + " line ends become CR LF";
+    check.Problems.push_back({line, {}, {}, message});
+    if (withDiff) check.Diff = UnifiedDiff(bytes, written, check.Name, check.Name + " as a save would write it");
+}
+
+FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
+    FileCheck check;
+    check.Name = file.Name;
+    check.StrokeName = StrokeNameForFile(Shown(file.Path.filename()));
+    std::string bytes;
+    if (std::optional<Problem> unreadable = ReadBytes(file.Path, bytes)) {
+        check.Problems.push_back(std::move(*unreadable));
+        return check;
+    }
+    CheckStrokeBytes(bytes, withDiff, check);
+    return check;
+}
+
+}  // namespace orvik::check
