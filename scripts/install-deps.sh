@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev locales
+  g++-mingw-w64-x86-64 googletest wine wine64
 )
 
 missing=()
