@@ -125,6 +125,9 @@ std::string NumberText(double value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
     if (value == 0) return "0";
+    // A whole number below 10^15 has at most 15 digits: rounding keeps it as
+    // it is. Most numbers of a stroke file are such.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) return std::to_string(static_cast<std::int64_t>(value));
 
     // 15 significant digits, rounded to nearest. to_chars, unlike printf,
     // ignores the locale that the window toolkit sets from the user's

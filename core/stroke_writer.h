@@ -4,6 +4,7 @@
 // record.
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "core/stroke_file.h"
@@ -12,5 +13,8 @@ namespace orvik {
 
 void WriteStrokeFile(std::ostream& out, const StrokeFile& stroke, std::string_view typeText,
                      std::int32_t bowlerTypesCode);
+
+// The same text as a string.
+std::string StrokeFileText(const StrokeFile& stroke, std::string_view typeText, std::int32_t bowlerTypesCode);
 
 }  // namespace orvik
