@@ -6,44 +6,22 @@
 #include "core/numbers.h"
 
 namespace orvik {
-namespace {
-
-constexpr std::string_view TextHole = "<text>";
-constexpr std::string_view NumberHole = "<number>";
-
-// The position and length of the first value hole in `layout` from `from` on.
-std::pair<std::size_t, std::size_t> NextHole(std::string_view layout, std::size_t from) {
-    const std::size_t text = layout.find(TextHole, from);
-    const std::size_t number = layout.find(NumberHole, from);
-    if (number < text) return {number, NumberHole.size()};
-    return {text, text == std::string_view::npos ? 0 : TextHole.size()};
-}
-
-}  // namespace
-
 bool FitsLayout(std::string_view line, std::string_view layout) {
-    // The words between the holes in order: the first at the start, the last
-    // at the end (where the layout does not end in a hole), the others anywhere between.
-    std::size_t at = 0;  // in `line`
-    std::size_t from = 0;  // in `layout`
-    bool first = true;
+    // The words between the holes in order: the first at the start of the
+    // line, the last at its end, the others anywhere between. A "<" in a
+    // layout line always opens a hole.
+    std::size_t hole = layout.find('<');
+    if (hole == std::string_view::npos) return line == layout;
+    if (!line.starts_with(layout.substr(0, hole))) return false;
+    std::size_t at = hole;  // in `line`
     while (true) {
-        const auto [hole, holeLength] = NextHole(layout, from);
-        const std::string_view words = layout.substr(from, hole == std::string_view::npos ? layout.npos : hole - from);
-        if (hole == std::string_view::npos) {
-            if (first) return line == words;
-            return line.size() >= at + words.size() && line.ends_with(words);
-        }
-        if (first) {
-            if (!line.starts_with(words)) return false;
-            at = words.size();
-        } else {
-            const std::size_t found = line.find(words, at);
-            if (found == std::string_view::npos) return false;
-            at = found + words.size();
-        }
-        first = false;
-        from = hole + holeLength;
+        const std::size_t wordsStart = layout.find('>', hole) + 1;
+        hole = layout.find('<', wordsStart);
+        const std::string_view words = layout.substr(wordsStart, hole - wordsStart);
+        if (hole == std::string_view::npos) return line.size() >= at + words.size() && line.ends_with(words);
+        const std::size_t found = line.find(words, at);
+        if (found == std::string_view::npos) return false;
+        at = found + words.size();
     }
 }
 

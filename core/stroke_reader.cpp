@@ -115,7 +115,8 @@ private:
     struct LineInProgress {
         bool Active = false;
         bool Read = false;
-        std::string Text;
+        bool FitsLayout = true;
+        std::string Text;  // the line as read, kept only where it is needed for a report
         std::string_view Layout;
         FieldOrigin Origin;
         std::array<FieldId, 2> Fields{};
@@ -255,30 +256,35 @@ private:
     std::string FileKey(const FieldId& field) const { return FieldFileKey(stroke_, field); }
 
     void StartLine(std::string_view layoutLine, std::initializer_list<FieldId> fields, bool read) {
-        line_ = {};
         line_.Active = true;
         line_.Read = read;
         line_.Layout = layoutLine;
         line_.Origin = fields_.LastOrigin();
+        line_.FieldCount = 0;
+        line_.NumberProblems.clear();
         for (const FieldId& field : fields)
             if (line_.FieldCount < line_.Fields.size()) line_.Fields[line_.FieldCount++] = field;
-        const std::string field = line_.FieldCount > 0 ? FileKey(line_.Fields[0]) : std::string();
         if (!read) {
             if (InStep()) {
                 const std::string expected =
                     layoutLine.empty() ? std::string("an empty line") : "\"" + std::string(layoutLine) + "\"";
-                Add(line_.Origin.Line, field, "",
+                Add(line_.Origin.Line, line_.FieldCount > 0 ? FileKey(line_.Fields[0]) : std::string(), "",
                     line_.Origin.Line == 1 ? "the file is empty" : "the file ends early: expected " + expected);
             }
             ended_ = true;
             return;
         }
-        line_.Text = b_;
+        // The line is checked against the layout as read; its statements
+        // change the buffer.
+        const bool sixHitMode = layoutLine == layout::SixHitMode;
+        line_.FitsLayout = sixHitMode || FitsLayout(b_, layoutLine);
+        if (!line_.FitsLayout || sixHitMode) line_.Text = b_;
         CheckFieldRules(line_.Origin, b_, line_.FieldCount > 0 ? line_.Fields[0] : Id(FieldKind::WholeFile));
     }
 
     // A comma or a double quote that cuts a line otherwise than the layout does.
     void CheckFieldRules(const FieldOrigin& origin, const std::string& field, const FieldId& fieldId) {
+        if (!origin.Quoted && !origin.EndsAtComma) return;
         const std::string key = fieldId.Kind == FieldKind::WholeFile ? std::string() : FileKey(fieldId);
         if (origin.Unclosed) {
             Add(origin.Line, key, field,
@@ -330,7 +336,7 @@ private:
             }
             return;
         }
-        if (FitsLayout(line_.Text, line_.Layout)) {
+        if (line_.FitsLayout) {
             for (ReadProblem& problem : line_.NumberProblems) report_->push_back(std::move(problem));
             return;
         }
