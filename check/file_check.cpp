@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
-#include <sstream>
 #include <streambuf>
 #include <system_error>
 
@@ -56,28 +55,27 @@ std::optional<Problem> ReadBytes(const fs::path& path, std::string& bytes) {
         return FileProblem("cannot be read: " + error.message());
     }
     if (!fs::is_regular_file(status)) return FileProblem("not a regular file: " + WhatItIs(status.type()));
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (!error && size > static_cast<std::uintmax_t>(MaxStrokeFileSize))
-        return FileProblem("over the size limit: " + std::to_string(size) + " bytes, more than the " + LimitText());
 
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return FileProblem(std::string("cannot be read: ") + (errno ? std::strerror(errno) : "cannot open"));
-    // The size it had; should it have grown since, read on up to one byte
-    // past the limit.
+    // Up to one byte past the limit; a stroke file is a few kilobytes.
     const auto limit = static_cast<std::size_t>(MaxStrokeFileSize);
-    bytes.resize(error ? 0 : static_cast<std::size_t>(size) + 1);
+    bytes.resize(8192);
     std::size_t got = 0;
     while (true) {
         in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
         got += static_cast<std::size_t>(in.gcount());
         if (in.bad()) return FileProblem("cannot be read: a read failed");
         if (got < bytes.size() || got > limit) break;
-        bytes.resize(std::min(std::max<std::size_t>(2 * bytes.size(), 4096), limit + 1));
+        bytes.resize(std::min(2 * bytes.size(), limit + 1));
     }
     bytes.resize(got);
-    if (bytes.size() > static_cast<std::size_t>(MaxStrokeFileSize))
-        return FileProblem("over the size limit: more than the " + LimitText());
+    if (got > limit) {
+        const std::uintmax_t size = fs::file_size(path, error);
+        const std::string sizeText = error ? std::string() : std::to_string(size) + " bytes, ";
+        return FileProblem("over the size limit: " + sizeText + "more than the " + LimitText());
+    }
     return std::nullopt;
 }
 
@@ -134,9 +132,7 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     }
 
     // What a save would write: the record with the file's own type and bowler code.
-    std::ostringstream out;
-    WriteStrokeFile(out, stroke, stroke.Type, stroke.BowlerTypes);
-    const std::string written = std::move(out).str();
+    const std::string written = StrokeFileText(stroke, stroke.Type, stroke.BowlerTypes);
     if (written == bytes) return;  // then it also reads back as it is
 
     const std::vector<FieldProblem> refused =
@@ -157,7 +153,7 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
     FileCheck check;
     check.Name = file.Name;
-    check.StrokeName = StrokeNameForFile(Shown(file.Path.filename()));
+    check.StrokeName = StrokeNameForFile(FileNameOf(file.Name));
     std::string bytes;
     if (std::optional<Problem> unreadable = ReadBytes(file.Path, bytes)) {
         check.Problems.push_back(std::move(*unreadable));

@@ -12,13 +12,25 @@ std::string Shown(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+std::string_view FileNameOf(std::string_view shownPath) {
+#ifdef _WIN32
+    const std::size_t separator = shownPath.find_last_of("/\\:");
+#else
+    const std::size_t separator = shownPath.find_last_of('/');
+#endif
+    return separator == std::string_view::npos ? shownPath : shownPath.substr(separator + 1);
+}
+
 bool HasStrokeFileExtension(const fs::path& name) {
-    const std::string extension = Shown(name.extension());
-    if (extension.size() != 4) return false;
-    std::string lower = extension;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower == ".atr";
+    const auto& text = name.native();
+    if (text.size() < 4) return false;
+    constexpr char extension[] = ".atr";
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto c = text[text.size() - 4 + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<decltype(c)>(c - 'A' + 'a');
+        if (c != static_cast<decltype(c)>(extension[i])) return false;
+    }
+    return true;
 }
 
 namespace {
@@ -32,10 +44,10 @@ std::string ListFolder(const fs::path& folder, std::vector<StrokePath>& files) {
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error))
-        if (HasStrokeFileExtension(entries->path().filename())) found.push_back(entries->path());
+        if (HasStrokeFileExtension(entries->path())) found.push_back(entries->path());
     if (error) return Shown(folder) + ": " + Why(error);
-    std::sort(found.begin(), found.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename().native() < b.filename().native(); });
+    // All in one folder: the whole paths sort as their names do.
+    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) { return a.native() < b.native(); });
     for (auto& path : found) files.push_back({path, Shown(path)});
     return {};
 }

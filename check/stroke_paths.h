@@ -5,6 +5,7 @@
 // checked.
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvik::check {
@@ -26,5 +27,8 @@ bool HasStrokeFileExtension(const std::filesystem::path& name);
 
 // A path as the checker shows it: UTF-8.
 std::string Shown(const std::filesystem::path& path);
+
+// The file's name in a path as shown: what follows the last separator.
+std::string_view FileNameOf(std::string_view shownPath);
 
 }  // namespace orvik::check
