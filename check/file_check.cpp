@@ -1,6 +1,5 @@
 #include "check/file_check.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -46,36 +45,37 @@ Problem FileProblem(std::string message) { return {0, {}, {}, std::move(message)
 
 std::string LimitText() { return std::to_string(MaxStrokeFileSize) + " bytes a stroke file may hold"; }
 
-// The file's bytes, or a problem that says why there are none to check.
-std::optional<Problem> ReadBytes(const fs::path& path, std::string& bytes) {
+// Why a path that is no regular file has no bytes to check.
+Problem WhyNotReadable(const fs::path& path, const std::error_code& sizeError) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error) {
         if (fs::is_symlink(fs::symlink_status(path, error))) return FileProblem("a link to nothing");
-        return FileProblem("cannot be read: " + error.message());
+        return FileProblem("cannot be read: " + sizeError.message());
     }
     if (!fs::is_regular_file(status)) return FileProblem("not a regular file: " + WhatItIs(status.type()));
+    return FileProblem("cannot be read: " + sizeError.message());
+}
+
+// The file's bytes, or a problem that says why there are none to check. Its
+// size, asked for first, tells a regular file (through links) from anything
+// else, which is never opened.
+std::optional<Problem> ReadBytes(const fs::path& path, std::string& bytes) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error) return WhyNotReadable(path, error);
+    if (size > static_cast<std::uintmax_t>(MaxStrokeFileSize))
+        return FileProblem("over the size limit: " + std::to_string(size) + " bytes, more than the " + LimitText());
 
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return FileProblem(std::string("cannot be read: ") + (errno ? std::strerror(errno) : "cannot open"));
-    // Up to one byte past the limit; a stroke file is a few kilobytes.
-    const auto limit = static_cast<std::size_t>(MaxStrokeFileSize);
-    bytes.resize(8192);
-    std::size_t got = 0;
-    while (true) {
-        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
-        got += static_cast<std::size_t>(in.gcount());
-        if (in.bad()) return FileProblem("cannot be read: a read failed");
-        if (got < bytes.size() || got > limit) break;
-        bytes.resize(std::min(2 * bytes.size(), limit + 1));
-    }
-    bytes.resize(got);
-    if (got > limit) {
-        const std::uintmax_t size = fs::file_size(path, error);
-        const std::string sizeText = error ? std::string() : std::to_string(size) + " bytes, ";
-        return FileProblem("over the size limit: " + sizeText + "more than the " + LimitText());
-    }
+    // What it holds now, up to the size it had: a file that grows meanwhile
+    // is checked as it was.
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return FileProblem("cannot be read: a read failed");
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return std::nullopt;
 }
 
