@@ -10,6 +10,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 #include "check/run_check.h"
 #include "core/stroke_file.h"
@@ -32,7 +33,8 @@ protected:
 };
 
 // A folder of `count` stroke files, the sample strokes in turn under new
-// names, made once per count and removed when the benchmarks end.
+// names, made once per count and removed when the benchmarks end. With
+// `lineFeeds`, the files have LF line ends: a save would change every one.
 class StrokeFolders {
 public:
     ~StrokeFolders() {
@@ -40,10 +42,12 @@ public:
         for (const auto& [count, folder] : folders_) fs::remove_all(folder, ignored);
     }
 
-    const fs::path& Folder(std::size_t count) {
-        auto found = folders_.find(count);
+    const fs::path& Folder(std::size_t count, bool lineFeeds = false) {
+        const auto key = std::make_pair(count, lineFeeds);
+        auto found = folders_.find(key);
         if (found != folders_.end()) return found->second;
-        const fs::path folder = fs::temp_directory_path() / ("orvik-check-bench-" + std::to_string(count));
+        const fs::path folder =
+            fs::temp_directory_path() / ("orvik-check-bench-" + std::to_string(count) + (lineFeeds ? "-lf" : ""));
         fs::remove_all(folder);
         fs::create_directories(folder);
         std::vector<std::string> samples;
@@ -51,17 +55,18 @@ public:
             if (entry.path().extension() == ".atr") {
                 std::ifstream in(entry.path(), std::ios::binary);
                 samples.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+                if (lineFeeds) std::erase(samples.back(), '\r');
             }
         for (std::size_t i = 0; i < count; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, "s%06zu.atr", i);
             std::ofstream(folder / name, std::ios::binary) << samples[i % samples.size()];
         }
-        return folders_.emplace(count, folder).first->second;
+        return folders_.emplace(key, folder).first->second;
     }
 
 private:
-    std::map<std::size_t, fs::path> folders_;
+    std::map<std::pair<std::size_t, bool>, fs::path> folders_;
 };
 
 StrokeFolders& Folders() {
@@ -78,6 +83,18 @@ void BM_CheckFolder(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CheckFolder)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Every file one that a save would change: each is also read with the
+// reader's report and its first changed line found.
+void BM_CheckFolderOfFilesASaveWouldChange(benchmark::State& state) {
+    const fs::path& folder = Folders().Folder(static_cast<std::size_t>(state.range(0)), true);
+    DiscardingBuffer discard;
+    std::ostream out(&discard);
+    const check::CheckOptions options{.Json = false, .Diff = false, .Quiet = false, .Paths = {folder}};
+    for (auto _ : state) benchmark::DoNotOptimize(check::RunCheck(options, out, out));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The files read whole, as the checker reads them, then the reader alone.
 void BM_ReadFolderBaseline(benchmark::State& state) {
