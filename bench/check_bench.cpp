@@ -4,6 +4,9 @@
 // read, and both should grow linearly with the number of files.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -69,6 +72,10 @@ private:
     std::map<std::pair<std::size_t, bool>, fs::path> folders_;
 };
 
+// Other work on the machine can only slow a run down: the fastest of the
+// repetitions is the figure least disturbed.
+double Fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
+
 StrokeFolders& Folders() {
     static StrokeFolders folders;
     return folders;
@@ -82,7 +89,7 @@ void BM_CheckFolder(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(check::RunCheck(options, out, out));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_CheckFolder)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckFolder)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
 // Every file one that a save would change: each is also read with the
 // reader's report and its first changed line found.
@@ -94,7 +101,7 @@ void BM_CheckFolderOfFilesASaveWouldChange(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(check::RunCheck(options, out, out));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
 // The files read whole, as the checker reads them, then the reader alone.
 void BM_ReadFolderBaseline(benchmark::State& state) {
@@ -115,7 +122,7 @@ void BM_ReadFolderBaseline(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ReadFolderBaseline)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFolderBaseline)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
 // The reader straight on each file's stream: every read past the end of the
 // file asks the file again, a system call each.
@@ -131,7 +138,7 @@ void BM_ReadFolderThroughFileStreams(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ReadFolderThroughFileStreams)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFolderThroughFileStreams)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
 }  // namespace
 }  // namespace orvik
