@@ -147,6 +147,7 @@ void DirList::OpenItem(QListWidgetItem* item) {
     if (SetPath(target)) return;
     // The folder has gone (or cannot be read): show what is there now.
     if (IsReadableFolder(path_)) Fill(path_);
+    emit OpenRefused(target);
 }
 
 void DirList::keyPressEvent(QKeyEvent* event) {

@@ -10,8 +10,11 @@
 // main_window_layout.cpp (the controls and their places).
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "core/read_back_check.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
@@ -20,7 +23,6 @@
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
 
-class QFile;
 class QKeyEvent;
 
 namespace orvik {
@@ -57,6 +59,9 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+
+    // Open's steps for a file already chosen: reads it, or tells why it cannot.
+    void OpenFile(const QString& path);
 
     // The state beside the controls.
     const StrokeFile& Stroke() const { return stroke_; }
@@ -95,15 +100,18 @@ private:
     void SetTabOrder();
     // main_window_browse.cpp
     void ShowStartFolder();
+    void TellFolderRefused(const QString& path);
     // main_window_load.cpp
-    bool OpenOrTell(QFile& file);
+    std::optional<StrokeFile> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
-    void RunResetSteps(QFile& file);
-    void LoadBody(QFile& file, LoadEntry entry);
+    void RunResetSteps(StrokeFile read);
+    void LoadBody(StrokeFile read, LoadEntry entry);
     // main_window_paint.cpp
     void RepaintPreview(const PreviewLines& before);
     // main_window_save.cpp
     void TellSaveFailed(const QString& fileName, const QString& reason);
+    void TellSaveRefused(const QString& fileName, const std::vector<FieldProblem>& problems);
+    QString CaptionOf(const FieldId& field) const;
 
     Dialogs& dialogs_;
     StrokeFile stroke_;

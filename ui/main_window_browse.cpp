@@ -3,7 +3,7 @@
 // names the known strokes among them. Picking a stroke loads its file with the
 // Reset steps.
 #include <QDir>
-#include <QFile>
+#include <optional>
 #include <vector>
 
 #include "core/stroke_catalogue.h"
@@ -57,6 +57,13 @@ void MainWindow::Dir1_Change() {
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }
 
+// A folder opened in the folder list that cannot be listed (no permission,
+// gone since it was shown): the list stays where it was.
+void MainWindow::TellFolderRefused(const QString& path) {
+    dialogs_.ShowMessage(this, tr("The folder %1 cannot be opened.\n%2").arg(path, FolderProblem(path)), tr("Error"),
+                         MessageIcon::Critical);
+}
+
 // The user picked a stroke (mouse or arrow keys).
 void MainWindow::Combo4_Click() {
     // 1.
@@ -67,14 +74,14 @@ void MainWindow::Combo4_Click() {
     // 3. A file that cannot be read is refused before the current file name
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
-    QFile file(path);
-    if (!OpenOrTell(file)) {
+    std::optional<StrokeFile> read = ReadOrTell(path);
+    if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
     CommonDialog1.SetFileName(path);
     // 4.
-    RunResetSteps(file);
+    RunResetSteps(std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
 }
 

@@ -95,6 +95,7 @@ void MainWindow::CreateFileSelection() {
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(TwipsRect(4800, 660, 2415, 1665));
     connect(Dir1, &DirList::Change, this, &MainWindow::Dir1_Change);
+    connect(Dir1, &DirList::OpenRefused, this, &MainWindow::TellFolderRefused);
 
     File1 = new FileList(this);
     File1->setObjectName(QStringLiteral("File1"));

@@ -198,13 +198,7 @@ private slots:
                  QStringLiteral("Saved!: Stroke Saved Successfully to %1 (Pull).").arg(path));
         QCOMPARE(dialogs.messages[0].icon, orvik::MessageIcon::Information);
 
-        // No bowler class chosen: told, and nothing is written.
-        SetText(window, "Text2(4)", "0.99");
-        Find<QComboBox>(window, "Combo2")->setCurrentIndex(-1);
         dialogs.messages.clear();
-        window.Command3_Click();
-        QCOMPARE(FileBytes(path), expected);
-        CheckOneError(dialogs, path, "bowler class");
 
         // A value longer than a text box takes by default (32767) saves whole.
         orvik::StrokeFile longValue = SampleStroke();
