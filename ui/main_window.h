@@ -12,7 +12,6 @@
 #include <QWidget>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "core/read_back_check.h"
 #include "core/stroke_file.h"
@@ -110,7 +109,6 @@ private:
     void RepaintPreview(const PreviewLines& before);
     // main_window_save.cpp
     void TellSaveFailed(const QString& fileName, const QString& reason);
-    void TellSaveRefused(const QString& fileName, const std::vector<FieldProblem>& problems);
     QString CaptionOf(const FieldId& field) const;
 
     Dialogs& dialogs_;

@@ -25,12 +25,12 @@ void MainWindow::Command3_Click() try {
     // The edge probabilities come from their boxes, without loss: a character
     // with no single-byte form is refused, never turned into "?".
     StrokeFile saved = stroke_;
-    std::vector<FieldProblem> problems;
+    QStringList refusals;
     const std::pair<int, FieldKind> edgeBoxes[] = {{4, FieldKind::EdgeProb}, {7, FieldKind::EdgeProb6}};
     for (const auto& [box, kind] : edgeBoxes) {
         const QString text = Text2(box).text();
         if (const QString odd = FirstCharacterWithoutSingleByteForm(text); !odd.isEmpty())
-            problems.push_back({{kind}, FileText(tr("'%1' has no single-byte form").arg(odd))});
+            refusals << CaptionOf({kind}) + ": " + tr("'%1' has no single-byte form").arg(odd);
         else
             (kind == FieldKind::EdgeProb ? saved.EdgeProb : saved.EdgeProb6) = FileText(text);
     }
@@ -43,9 +43,11 @@ void MainWindow::Command3_Click() try {
     WriteStrokeFile(text, saved, type, bowlerCode);
     const std::string bytes = text.str();
     // Only a text that reads back as the stroke shown replaces the file.
-    if (problems.empty()) problems = FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes);
-    if (!problems.empty()) {
-        TellSaveRefused(fileName, problems);
+    if (refusals.isEmpty())
+        for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
+            refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
+    if (!refusals.isEmpty()) {
+        TellSaveFailed(fileName, refusals.join('\n'));
         return;
     }
     const QString failure =
@@ -68,14 +70,8 @@ void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) 
                          tr("Error"), MessageIcon::Critical);
 }
 
-// One line for each field that would not read back: its caption as the
-// window shows it, or its key in the file where the window does not show it.
-void MainWindow::TellSaveRefused(const QString& fileName, const std::vector<FieldProblem>& problems) {
-    QStringList lines;
-    for (const FieldProblem& problem : problems) lines << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
-    TellSaveFailed(fileName, lines.join('\n'));
-}
-
+// A field as the refusal of a save names it: its caption as the window shows
+// it, or its key in the file where the window does not show it.
 QString MainWindow::CaptionOf(const FieldId& field) const {
     switch (field.Kind) {
         case FieldKind::Type: return tr("Stroke type");
