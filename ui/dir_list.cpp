@@ -130,8 +130,10 @@ void DirList::Fill(const QString& folder) {
     QListWidgetItem* current = nullptr;
     for (qsizetype i = 0; i < chain.size(); ++i) current = add(chain[i], EntryText(chain[i], i == 0), openIcon, int(i));
 
-    // Hidden folders stay out, as in the system's file dialogs by default.
+    // Hidden folders stay out, as in the system's file dialogs by default. The
+    // filter also lets through links to devices and pipes: only folders stay.
     QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    subfolders.removeIf([&folder](const QString& name) { return !QFileInfo(ChildPath(folder, name)).isDir(); });
     SortNames(subfolders);
     const int depth = int(chain.size());
     for (const QString& name : subfolders) add(ChildPath(folder, name), name, closedIcon, depth);

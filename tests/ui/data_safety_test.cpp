@@ -101,6 +101,9 @@ private slots:
         QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
         QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("2 Stroke file(s) found in the directory."));
         QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)"}));
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QCOMPARE(dir1->item(dir1->count() - 1)->text(), QStringLiteral("sub"));  // the only subfolder listed
+        QCOMPARE(dir1->findItems("a-Cc0", Qt::MatchStartsWith).size(), 0);
 
         // Open and Save refuse them at once, and the window stays as it was.
         Pick(window, "Combo4", "Forward Defence2");
@@ -119,7 +122,6 @@ private slots:
         QVERIFY(QFileInfo(loaded).isSymLink());
 
         // A folder that cannot be opened from the list any more is reported.
-        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
         const QList<QListWidgetItem*> sub = dir1->findItems("sub", Qt::MatchExactly);
         QCOMPARE(sub.size(), 1);
         QVERIFY(QDir(folder.path()).rmdir("sub"));
