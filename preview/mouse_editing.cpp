@@ -3,7 +3,6 @@
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "preview/geometry.h"
-#include "preview/key_frame_at.h"
 
 namespace orvik {
 

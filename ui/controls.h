@@ -33,7 +33,6 @@ public:
         if (found == elements_.end()) throw ControlError("control array index out of range");
         return *found->second;
     }
-    const std::map<int, Control*>& Elements() const { return elements_; }
 
 private:
     std::map<int, Control*> elements_;

@@ -68,8 +68,6 @@ public:
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
-    // Line1 to Line5 by name; null for any other name.
-    const Line* LineNamed(std::string_view name) const;
 
     // EditorControls: what the timer tick reads and writes.
     int TimingIndex() const override;

@@ -3,6 +3,7 @@
 // painted (main_window_paint.cpp).
 #include <QPalette>
 
+#include "core/stroke_lists.h"
 #include "ui/colours.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -113,19 +114,16 @@ void MainWindow::CreateFileSelection() {
 void MainWindow::CreateAttributes() {
     AddLabel(this, Label2, "Label2", {1, "Stroke type", 4800, 3000, 1995, 315, true, true});
     Combo1 = AddList(this, "Combo1", TwipsRect(6900, 3000, 2475, 315));
-    for (const char* type : {"Aggressive", "Defensive", "Moderate"}) Combo1->AddItem(type, 0);
+    for (std::string_view type : StrokeTypes) Combo1->AddItem(std::string(type), 0);
 
     AddLabel(this, Label2, "Label2", {2, "Stroke Played against", 4800, 3420, 1995, 315, false, true});
     Combo2 = AddList(this, "Combo2", TwipsRect(6900, 3420, 2475, 315));
-    Combo2->AddItem("All Bowlers", 15);
-    Combo2->AddItem("Spinners", 6);
-    Combo2->AddItem("Fast Bowler", 1);
-    Combo2->AddItem("Fast and Swing bowlers", 9);
+    for (const BowlerClass& bowlers : BowlerClasses) Combo2->AddItem(std::string(bowlers.Name), bowlers.Code);
 
     AddLabel(this, Label2, "Label2", {4, "Result of the shot being played ", 4800, 3900, 2715, 255, false, true});
     Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
     int timing = 0;
-    for (const char* name : {"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}) Combo3->AddItem(name, timing++);
+    for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name), timing++);
     connect(Combo3, &DropDownList::Click, this, &MainWindow::Combo3_Click);
 }
 

@@ -15,25 +15,14 @@
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "core/stroke_catalogue.h"
+#include "core/stroke_lists.h"
 #include "core/stroke_reader.h"
 #include "preview/geometry.h"
-#include "preview/key_frame_at.h"
 #include "ui/file_access.h"
 #include "ui/file_text.h"
 #include "ui/main_window.h"
 
 namespace orvik {
-namespace {
-
-// The timing list's entry for a six-hit key frame's tag; none for an invalid tag.
-std::optional<std::string> SixHitEntry(const std::string& tag) {
-    static const char* const names[] = {"Very Late (6Hit)", "Late (6Hit)", "Perfect (6Hit)", "Early (6Hit)",
-                                        "Very Early (6Hit)"};
-    if (!IsValidSixHitTag(tag)) return std::nullopt;
-    return std::string(names[tag[0] - '0']);
-}
-
-}  // namespace
 
 std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
     QString problem;
@@ -100,7 +89,7 @@ void MainWindow::RunResetSteps(StrokeFile read) {
 void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     // The five normal timings; the six-hit ones follow the file.
     Combo3->Clear();
-    for (const char* name : {"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}) Combo3->AddItem(name);
+    for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name));
 
     // The reader's steps: the record read from the file takes the place of the
     // one held.
@@ -120,7 +109,7 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     // A timing entry for each valid six-hit key frame, in index order.
     for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k) {
         ResumeNext([&] {
-            if (const auto name = SixHitEntry(KeyFrameAt(stroke_, k).KeyFrameTag)) Combo3->AddItem(*name);
+            if (const auto name = SixHitTimingName(KeyFrameAt(stroke_, k).KeyFrameTag)) Combo3->AddItem(std::string(*name));
         });
     }
 
@@ -131,7 +120,7 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     ResumeNext([&] { Text2(4).SetText(stroke_.EdgeProb); });
     ResumeNext([&] { Text2(7).SetText(stroke_.EdgeProb6); });
     ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke_.BowlerTypes)); });
-    ResumeNext([&] { Combo3->SetText("Very Late"); });
+    ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
     auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
     ResumeNext([&] { Text2(0).SetText(NumberText(keyFrame().Frame)); });

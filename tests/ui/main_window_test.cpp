@@ -109,7 +109,7 @@ private slots:
                                   "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)"}),
                  (QStringList{"Very Late", "Forward Defence2", "Moderate", "Fast and Swing bowlers", "10", "20000000",
                               "20000000", "0", "1.5", "0.1", "0.25", "3750000", "0.2"}));  // "...18.atr": Forward Defence2
-        QCOMPARE(window.LineNamed("Line3")->Y2, 320.0f);  // the apex for 20000000
+        QCOMPARE(window.PreviewState().Lines.Line3.Y2, 320.0f);  // the apex for 20000000
 
         dialogs.openAnswers = {path};
         window.Command2_Click();  // each Open adds the name again, selected from code
@@ -138,11 +138,11 @@ private slots:
 
     void showsAndCommitsTheChosenKeyFrame() {
         auto& [folder, dialogs, window] = *editor_;
+        const orvik::PreviewLines& lines = window.PreviewState().Lines;
         // Before any load every key frame is zero and points straight up.
         Pick(window, "Combo3", "Perfectly on time");
         QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}), QStringList(6, "0"));
-        QCOMPARE((QList<float>{window.LineNamed("Line1")->X2, window.LineNamed("Line2")->X2, window.LineNamed("Line4")->X2,
-                               window.LineNamed("Line3")->X2, window.LineNamed("Line3")->Y2, window.LineNamed("Line5")->X2}),
+        QCOMPARE((QList<float>{lines.Line1.X2, lines.Line2.X2, lines.Line4.X2, lines.Line3.X2, lines.Line3.Y2, lines.Line5.X2}),
                  (QList<float>{2280, 2280, 2280, 3240, 110, 4200}));
 
         orvik::StrokeFile stroke = SampleStroke("1 0");
@@ -153,7 +153,7 @@ private slots:
         Pick(window, "Combo3", "Very Late (6Hit)");  // entry 6: record 6
         QCOMPARE(TextsOf(window, {"Text2(0)", "Label3(2)", "Text2(3)", "Text2(4)"}),
                  (QStringList{"16", "67500000", "0.333333333333333", "edited"}));
-        QCOMPARE(window.LineNamed("Line5")->X2, 360.0f);  // lands left, where the top view points
+        QCOMPARE(window.PreviewState().Lines.Line5.X2, 360.0f);  // lands left, where the top view points
 
         // "40000" is beyond 16 bits and "abc" no number: both keep their field;
         // "12.5" is frame 12 at the next commit. The labels win over the hidden boxes.

@@ -69,8 +69,9 @@ void Pick(QWidget& window, const char* name, const QString& entry) {
 
 QStringList Snapshot(orvik::MainWindow& window) {
     QStringList state{window.windowTitle(), window.FileDialog().FileName()};
-    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Line5"})
-        state << QStringLiteral("%1 %2").arg(window.LineNamed(name)->X2).arg(window.LineNamed(name)->Y2);
+    const orvik::PreviewLines& lines = window.PreviewState().Lines;
+    for (const orvik::Line* line : {&lines.Line1, &lines.Line2, &lines.Line3, &lines.Line4, &lines.Line5})
+        state << QStringLiteral("%1 %2").arg(line->X2).arg(line->Y2);
     for (QWidget* c : window.findChildren<QWidget*>()) {
         state << c->objectName() + ' ' + c->property("text").toString() + c->property("currentIndex").toString() +
                      QString::number(c->isEnabled());
