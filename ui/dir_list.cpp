@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "ui/file_list.h"
+#include "ui/path_case.h"
 
 namespace orvik {
 namespace {
@@ -35,12 +36,6 @@ private:
     int step_;
 };
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 // Absolute and clean ("/a/./b/../c/" becomes "/a/c"); empty for an empty path.
 QString Normalised(const QString& path) {
     if (path.isEmpty()) return {};
@@ -66,7 +61,7 @@ QStringList FolderChain(const QString& folder) {
     for (int depth = 0; depth < 4096; ++depth) {
         chain.prepend(current);
         const QString parent = QFileInfo(current).absolutePath();
-        if (parent.isEmpty() || QString::compare(parent, current, kPathCase) == 0) break;
+        if (parent.isEmpty() || QString::compare(parent, current, PathCase) == 0) break;
         current = parent;
     }
     return chain;
@@ -100,7 +95,7 @@ bool DirList::ShowPath(const QString& path) { return Open(path, false); }
 bool DirList::Open(const QString& path, bool announce) {
     const QString folder = Normalised(path);
     if (folder.isEmpty() || !IsReadableFolder(folder)) return false;
-    const bool changed = QString::compare(folder, path_, kPathCase) != 0;
+    const bool changed = QString::compare(folder, path_, PathCase) != 0;
     // Opening the same folder again lists it anew (its subfolders may have
     // changed) but is no change of folder; showing it again from code does
     // nothing.

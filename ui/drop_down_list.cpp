@@ -41,7 +41,7 @@ void DropDownList::AddItem(const std::string& text, std::int32_t itemData) {
     if (currentIndex() != selected) setCurrentIndex(selected);
 }
 
-void DropDownList::Clear() { clear(); }
+void DropDownList::Clear() { QComboBox::clear(); }
 
 std::int32_t DropDownList::ItemData(int index) const {
     if (index < 0 || index >= count()) throw ControlError("list index out of range");

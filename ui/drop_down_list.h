@@ -38,6 +38,10 @@ public:
 
 signals:
     void Click();
+
+private:
+    // The handlers empty a list with Clear().
+    using QComboBox::clear;
 };
 
 }  // namespace orvik

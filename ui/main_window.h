@@ -30,7 +30,7 @@ class DirList;
 class DriveList;
 class FileList;
 
-class MainWindow : public QWidget, public EditorControls {
+class MainWindow : public QWidget, private EditorControls {
     Q_OBJECT
 public:
     // The caption while no stroke is loaded.
@@ -69,6 +69,7 @@ public:
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
 
+private:
     // EditorControls: what the timer tick reads and writes.
     int TimingIndex() const override;
     std::string DirectionRangeText() const override;

@@ -30,7 +30,7 @@ void MainWindow::Drive1_Change() {
     // its end inside SetPath. A drive that cannot be read is reported; nothing
     // is undone.
     if (!Dir1->SetPath(Drive1->Drive()))
-        dialogs_.ShowMessage(this, QStringLiteral("Error reading Drive"), QStringLiteral("Error"), MessageIcon::Critical);
+        dialogs_.ShowMessage(this, tr("Error reading Drive"), tr("Error"), MessageIcon::Critical);
 }
 
 // The folder change touches nothing but the stroke list and the count: the

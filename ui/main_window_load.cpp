@@ -44,7 +44,7 @@ std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
 }
 
 void MainWindow::ShowCaptionForFile() {
-    setWindowTitle(QStringLiteral("Orvik Stroke Editor (%1)").arg(CommonDialog1.FileName()));
+    setWindowTitle(tr("Orvik Stroke Editor (%1)").arg(CommonDialog1.FileName()));
 }
 
 // Open: the dialog, then the file chosen. Cancelling changes nothing.

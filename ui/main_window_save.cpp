@@ -59,8 +59,8 @@ void MainWindow::Command3_Click() try {
     stroke_.EdgeProb = saved.EdgeProb;
     stroke_.EdgeProb6 = saved.EdgeProb6;
     dialogs_.ShowMessage(this,
-                         QStringLiteral("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
-                         QStringLiteral("Saved!"), MessageIcon::Information);
+                         tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
+                         tr("Saved!"), MessageIcon::Information);
 } catch (const std::bad_alloc&) {
     TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
 }
