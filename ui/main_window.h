@@ -109,6 +109,7 @@ private:
     // main_window_save.cpp
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
+    QStringList UnconvertedNumberBoxes() const;
 
     Dialogs& dialogs_;
     StrokeFile stroke_;

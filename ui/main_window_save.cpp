@@ -4,13 +4,15 @@
 // The whole text is formed first and read back with the reader; only a text
 // that gives back every field as the window shows it replaces the file, and
 // it does so in one step. A save that is refused (a comma typed where the file
-// ends a field, a character with no single-byte form, a number too large for
-// the format) or that fails (the folder gone, the name a folder or a device,
-// the disk full, memory exhausted) leaves the file exactly as it was; the user
+// ends a field, a character with no single-byte form, a number box whose text
+// is no number, a number too large for the format) or that fails (the folder
+// gone, the name a folder or a device, the disk full, memory exhausted) leaves the file exactly as it was; the user
 // is told which file, which box and why, and no confirmation is shown.
 #include <new>
 #include <sstream>
 
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "core/stroke_writer.h"
 #include "ui/file_access.h"
 #include "ui/file_text.h"
@@ -34,6 +36,9 @@ void MainWindow::Command3_Click() try {
         else
             (kind == FieldKind::EdgeProb ? saved.EdgeProb : saved.EdgeProb6) = FileText(text);
     }
+    // A number box whose text is no number left its field as it was: the
+    // file would not hold what the box shows.
+    refusals << UnconvertedNumberBoxes();
     // The type and the bowler class from their lists; where a list shows none
     // (the file's own value is none of its entries), the file's own value.
     const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
@@ -68,6 +73,30 @@ void MainWindow::Command3_Click() try {
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
     dialogs_.ShowMessage(this, tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
                          tr("Error"), MessageIcon::Critical);
+}
+
+QStringList MainWindow::UnconvertedNumberBoxes() const {
+    QStringList lines;
+    if (Combo3->ListIndex() < 0) return lines;
+    const std::pair<int, FieldKind> boxes[] = {
+        {0, FieldKind::Frame}, {3, FieldKind::Power}, {5, FieldKind::PowerRange}, {6, FieldKind::DirectionRange}};
+    for (const auto& [box, kind] : boxes) {
+        const QString text = Text2(box).text();
+        const bool converts = ResumeNext([&] {
+            if (kind == FieldKind::Frame)
+                IntFromText(FileText(text));
+            else
+                DblFromText(FileText(text));
+        });
+        if (converts) continue;
+        QString reason = tr("\"%1\" is not a number").arg(text);
+        if (text.contains(','))
+            reason += tr(": use a point as the decimal separator");
+        else if (kind == FieldKind::Frame && ResumeNext([&] { DblFromText(FileText(text)); }))
+            reason = tr("%1 is outside -32768 to 32767").arg(text.trimmed());
+        lines << CaptionOf({kind, Combo3->ListIndex()}) + ": " + reason;
+    }
+    return lines;
 }
 
 // A field as the refusal of a save names it: its caption as the window shows

@@ -29,7 +29,7 @@ class DataSafetyTest : public QObject {
 private slots:
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox_data() {
         QTest::addColumn<int>("row");
-        for (int i = 0; i < 5; ++i) QTest::newRow(Rows()[i].what) << i;
+        for (int i = 0; i < int(Rows().size()); ++i) QTest::newRow(Rows()[i].what) << i;
     }
 
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox() {
@@ -165,14 +165,17 @@ private slots:
     }
 
 private:
-    static const Typed* Rows() {
-        static const Typed rows[] = {
+    static const std::vector<Typed>& Rows() {
+        static const std::vector<Typed> rows = {
             {"typed comma", "Text2(4)", "0,5",
              "Nrml. Edge Prb.: a comma ends a field in a stroke file: use a point as the decimal separator"},
             {"pasted line break", "Text2(7)", "0.5\r\n0.6", "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
             {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"), "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
             {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"), "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
             {"largest double", "Text2(3)", "1.7976931348623157e308", "Power: the number is too large to be read back"},
+            {"comma in a number box", "Text2(5)", "1,5",
+             "Power Range: \"1,5\" is not a number: use a point as the decimal separator"},
+            {"frame number out of range", "Text2(0)", "40000", "Frame no.: 40000 is outside -32768 to 32767"},
         };
         return rows;
     }
