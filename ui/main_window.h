@@ -6,8 +6,9 @@
 // body), main_window_fields.cpp (timing selection, field commit),
 // main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
 // main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
-// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc), and
-// main_window_layout.cpp (the controls and their places).
+// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
+// main_window_layout.cpp (the controls and their places) and
+// main_window_start.cpp (the command line's path).
 #include <QTimer>
 #include <QWidget>
 #include <string_view>
@@ -58,6 +59,13 @@ public:
     void Dir1_Change();
     void Combo4_Click();
 
+    // Open's steps for a file chosen without the dialog; a file that cannot
+    // be read is refused with a message naming it.
+    void OpenFile(const QString& path);
+    // Start-up from the command line (main_window_start.cpp): the window shows
+    // the folder `path`, or the folder of the stroke file `path` and loads it.
+    void StartIn(const QString& path);
+
     // The state beside the controls.
     const StrokeFile& Stroke() const { return stroke_; }
     const Preview& PreviewState() const { return preview_; }
@@ -95,6 +103,8 @@ private:
     void SetTabOrder();
     // main_window_browse.cpp
     void ShowStartFolder();
+    // main_window_start.cpp
+    bool ShowFolderAtStart(const QString& folder);
     // main_window_load.cpp
     bool OpenOrTell(QFile& file);
     void ShowCaptionForFile();
