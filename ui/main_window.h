@@ -7,8 +7,9 @@
 // main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
 // main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
-// main_window_layout.cpp (the controls and their places) and
-// main_window_start.cpp (the command line's path).
+// main_window_layout.cpp (the controls and their places),
+// main_window_start.cpp (the command line's path) and main_window_keys.cpp
+// (Ctrl+S).
 #include <QTimer>
 #include <QWidget>
 #include <string_view>
@@ -58,6 +59,7 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+    void SaveShortcut_Activated();  // Ctrl+S
 
     // Open's steps for a file chosen without the dialog; a file that cannot
     // be read is refused with a message naming it.
