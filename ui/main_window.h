@@ -8,8 +8,8 @@
 // main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
 // main_window_layout.cpp (the controls and their places),
-// main_window_start.cpp (the command line's path) and main_window_keys.cpp
-// (Ctrl+S).
+// main_window_start.cpp (the command line's path), main_window_keys.cpp
+// (Ctrl+S) and main_window_accessibility.cpp (names for screen readers).
 #include <QTimer>
 #include <QWidget>
 #include <string_view>
@@ -107,6 +107,8 @@ private:
     void ShowStartFolder();
     // main_window_start.cpp
     bool ShowFolderAtStart(const QString& folder);
+    // main_window_accessibility.cpp
+    void NameControlsForScreenReaders();
     // main_window_load.cpp
     bool OpenOrTell(QFile& file);
     void ShowCaptionForFile();

@@ -77,6 +77,7 @@ void MainWindow::CreateControls() {
     CreateFields();
     CreateCommands();
     SetTabOrder();
+    NameControlsForScreenReaders();
     Combo1->setFocus();
 }
 
