@@ -29,11 +29,17 @@ void AddPreviewArea(QWidget* window, const char* name, QRect rect, const QString
 }  // namespace
 
 void MainWindow::NameControlsForScreenReaders() {
-    // Each value control and the Label2 element whose caption names it.
-    const std::pair<int, int> boxes[] = {{0, 5}, {1, 6}, {2, 8}, {3, 7}, {4, 3}, {5, 9}, {6, 10}, {7, 12}};
-    for (const auto& [box, label] : boxes) Text2(box).setAccessibleName(Label2(label).text().trimmed());
-    const std::pair<DropDownList*, int> lists[] = {{Combo1, 1}, {Combo2, 2}, {Combo3, 4}};
-    for (const auto& [list, label] : lists) list->setAccessibleName(Label2(label).text().trimmed());
+    // Each value control and the Label2 element whose caption names it. On
+    // Linux Qt names a list by its selected entry and tells its label through
+    // the label's buddy instead; no caption holds a "&", so being a buddy
+    // gives no label a shortcut.
+    const std::pair<QWidget*, int> named[] = {{&Text2(0), 5}, {&Text2(1), 6}, {&Text2(2), 8}, {&Text2(3), 7},
+                                              {&Text2(4), 3}, {&Text2(5), 9}, {&Text2(6), 10}, {&Text2(7), 12},
+                                              {Combo1, 1},    {Combo2, 2},    {Combo3, 4}};
+    for (const auto& [control, label] : named) {
+        control->setAccessibleName(Label2(label).text().trimmed());
+        Label2(label).setBuddy(control);
+    }
     Label3(1).SetValueName(Label2(6).text().trimmed());
     Label3(2).SetValueName(Label2(8).text().trimmed());
 
