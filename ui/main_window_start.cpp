@@ -28,6 +28,13 @@ void MainWindow::StartIn(const QString& path) {
     }
 
     const QString& file = absolute;
+    // Opening a pipe or a device for reading can wait for ever: refused
+    // without opening it.
+    if (info.exists() && !info.isFile()) {
+        dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(file, tr("It is not a plain file.")),
+                             tr("Error"), MessageIcon::Critical);
+        return;
+    }
     QFile probe(file);
     if (!OpenForReading(probe).isEmpty()) {
         OpenFile(file);  // refuses it, naming it

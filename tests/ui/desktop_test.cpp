@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QtTest>
 #include <QtWidgets>
+#include <sys/stat.h>
 
 #include "support/window_fixture.h"
 #include "ui/command_line.h"
@@ -143,6 +144,14 @@ private slots:
         window.Command2_Click();
         QCOMPARE(dialogs.messages.size(), std::size_t{1});
         QCOMPARE(dialogs.messages[0].text, told);
+
+        // A pipe, which would keep the start-up waiting for a writer.
+        dialogs.messages.clear();
+        const QString pipe = game_ + "/pipe.atr";
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        window.StartIn(pipe);
+        CheckOneError(dialogs, pipe, "not a plain file");
+        QCOMPARE(Snapshot(window), start);
     }
 
     void ctrlSSavesWithTheValueBeingTyped() {
