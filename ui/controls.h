@@ -33,6 +33,7 @@ public:
         if (found == elements_.end()) throw ControlError("control array index out of range");
         return *found->second;
     }
+    const std::map<int, Control*>& Elements() const { return elements_; }
 
 private:
     std::map<int, Control*> elements_;
@@ -66,6 +67,15 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+
+    // For a label that shows a value: the caption of the label naming it.
+    // Screen readers then hear the name with the value ("Height: 20000000").
+    void SetValueName(const QString& name);
+
+private:
+    void UpdateAccessibleName();
+
+    QString valueName_;
 };
 
 // A push button whose caption wraps onto more lines where it is too long for

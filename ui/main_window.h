@@ -6,8 +6,10 @@
 // body), main_window_fields.cpp (timing selection, field commit),
 // main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
 // main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
-// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc), and
-// main_window_layout.cpp (the controls and their places).
+// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
+// main_window_layout.cpp (the controls and their places),
+// main_window_start.cpp (the command line's path), main_window_keys.cpp
+// (Ctrl+S) and main_window_accessibility.cpp (names for screen readers).
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -58,9 +60,14 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+    void SaveShortcut_Activated();  // Ctrl+S
 
-    // Open's steps for a file already chosen: reads it, or tells why it cannot.
+    // Open's steps for a file chosen without the dialog: reads it, or tells
+    // why it cannot.
     void OpenFile(const QString& path);
+    // Start-up from the command line (main_window_start.cpp): the window shows
+    // the folder `path`, or the folder of the stroke file `path` and loads it.
+    void StartIn(const QString& path);
 
     // The state beside the controls.
     const StrokeFile& Stroke() const { return stroke_; }
@@ -99,6 +106,10 @@ private:
     // main_window_browse.cpp
     void ShowStartFolder();
     void TellFolderRefused(const QString& path);
+    // main_window_start.cpp
+    bool ShowFolderAtStart(const QString& folder);
+    // main_window_accessibility.cpp
+    void NameControlsForScreenReaders();
     // main_window_load.cpp
     std::optional<StrokeFile> ReadOrTell(const QString& path);
     void ShowCaptionForFile();

@@ -2,6 +2,7 @@
 // colours and start-up state. Shapes and lines are not controls: they are
 // painted (main_window_paint.cpp).
 #include <QPalette>
+#include <QShortcut>
 
 #include "core/stroke_lists.h"
 #include "ui/colours.h"
@@ -77,6 +78,7 @@ void MainWindow::CreateControls() {
     CreateFields();
     CreateCommands();
     SetTabOrder();
+    NameControlsForScreenReaders();
     Combo1->setFocus();
 }
 
@@ -193,6 +195,11 @@ void MainWindow::CreateCommands() {
     connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
+
+    // Ctrl+S; a held key saves once.
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    saveKey->setAutoRepeat(false);
+    connect(saveKey, &QShortcut::activated, this, &MainWindow::SaveShortcut_Activated);
 }
 
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.
