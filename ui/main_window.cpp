@@ -19,7 +19,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
       CommonDialog1(tr("Open Orvik Stroke file"),
                     tr("Orvik Stroke files (*.atr);;All Files (*.*)")) {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QString::fromLatin1(NoFileCaption));
+    setWindowTitle(tr(NoFileCaption));
     setWindowIcon(EditorIcon());
     setFont(WindowFont());
     // Fixed single border: the client area never changes size.
