@@ -24,12 +24,10 @@ struct RecordingSurface : DrawingSurface {
     std::vector<int> pens;  // every SetDrawWidth in order
     std::vector<PointF> erased, drawn;
     // The erase paints the background with the wide pen, the draw the foreground with the thin one.
-    void PlotPoint(float x, float y, Colour c) override {
-        EXPECT_EQ(c, BackColor()) << "erased in another colour";
-        Plot(erased, {x, y}, 8);
-    }
-    void PlotPointInForeColor(float x, float y) override { Plot(drawn, {x, y}, 1); }
-    void Plot(std::vector<PointF>& to, PointF p, int pen) {
+    void PlotPoint(float x, float y, Colour c) override { Plot(erased, {x, y}, 8, c == BackColor()); }
+    void PlotPointInForeColor(float x, float y) override { Plot(drawn, {x, y}, 1, true); }
+    void Plot(std::vector<PointF>& to, PointF p, int pen, bool rightColour) {
+        EXPECT_TRUE(rightColour) << "plotted in the wrong colour";
         EXPECT_EQ(pens.empty() ? 0 : pens.back(), pen) << "plotted with the wrong pen";
         to.push_back(p);
     }
