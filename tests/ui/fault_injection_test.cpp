@@ -155,9 +155,10 @@ private slots:
             QCOMPARE(window.windowTitle(), "Orvik Stroke Editor (" + window.FileDialog().FileName() + ")");
             const orvik::StrokeFile& s = window.Stroke();
             for (auto [text, cut] : {std::pair{&s.Type, 5}, {&s.Faceing, 8}, {&s.Reward, 17}, {&s.Reward6, 30},
-                                     {&s.Reward3, 42}, {&s.EdgeProb3, 62}, {&s.Variation, 67}})
-                QVERIFY2(qint64(text->size()) == std::max<qint64>(0, length - cut) &&
-                             text->find_first_not_of('x') == text->npos, entry);
+                                     {&s.Reward3, 42}, {&s.EdgeProb3, 62}, {&s.Variation, 67}}) {
+                QCOMPARE(qint64(text->size()), std::max<qint64>(0, length - cut));
+                QCOMPARE(text->find_first_not_of('x'), std::string::npos);
+            }
             QCOMPARE(unset(), startValues);
         }
         // One byte more is no stroke file: refused, its size named.
