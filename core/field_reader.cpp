@@ -33,12 +33,6 @@ void ConsumeLineEnd(std::streambuf& buffer) {
 
 FieldReader::FieldReader(std::istream& in) : buffer_(in ? in.rdbuf() : nullptr) {}
 
-std::string FieldReader::Read() {
-    std::optional<std::string> field = TryRead();
-    if (!field) throw EndOfFileError();
-    return std::move(*field);
-}
-
 std::optional<std::string> FieldReader::TryRead() {
     if (peeked_.empty()) {
         std::optional<std::string> field = ReadFromStream();

@@ -22,12 +22,6 @@
 
 namespace orvik {
 
-// Thrown by FieldReader::Read at the end of the file (or on a failed stream).
-class EndOfFileError : public StatementFailure {
-public:
-    EndOfFileError() : StatementFailure("input past end of file") {}
-};
-
 // Where a field came from and how the field rules cut it.
 struct FieldOrigin {
     std::int64_t Line = 0;     // the line the field begins on, from 1
@@ -43,8 +37,6 @@ public:
     // A stream that is already failed reads as a missing file: every read fails.
     explicit FieldReader(std::istream& in);
 
-    // The next field; throws EndOfFileError when the file has none left.
-    std::string Read();
     // The next field, or none when the file has none left.
     std::optional<std::string> TryRead();
 

@@ -3,6 +3,7 @@
 // file (.atr) as read and as edited since.
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace orvik {
@@ -32,19 +33,32 @@ private:
     std::array<std::string, Last - First + 1> lines_{};
 };
 
+// KeyFrames 0 to 4 are the normal key frames, one per timing; 5 to 9 the
+// six-hit key frames in file order.
+inline constexpr int NormalKeyFrameCount = 5;
+inline constexpr int KeyFrameCount = 10;
+
 struct StrokeFile {
     std::string Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb,
         EdgeProb6, EdgeProb3;
     std::int16_t BowlerTypes = 0, StumpPosition = 0, BatsmanPosition = 0, PitchPosition = 0;
     std::string Name, Variation;
-    std::array<KeyFrame, 10> KeyFrames{};
+    std::array<KeyFrame, KeyFrameCount> KeyFrames{};
     TrailingLineArray TrailingLines;
 };
 
-// KeyFrames 0 to 4 are the normal key frames, one per timing; 5 to 9 the
-// six-hit key frames in file order.
-inline constexpr int NormalKeyFrameCount = 5;
-inline constexpr int KeyFrameCount = 10;
+// KeyFrames(k) with a subscript check: an index outside 0 to 9 (the timing
+// list's index is -1 while no timing is chosen) throws std::out_of_range, so
+// that the statement that names it fails on its own, as TrailingLines.at does.
+inline KeyFrame& KeyFrameAt(StrokeFile& stroke, int k) {
+    if (k < 0 || k >= KeyFrameCount) throw std::out_of_range("KeyFrames index out of range");
+    return stroke.KeyFrames[static_cast<std::size_t>(k)];
+}
+
+inline const KeyFrame& KeyFrameAt(const StrokeFile& stroke, int k) {
+    if (k < 0 || k >= KeyFrameCount) throw std::out_of_range("KeyFrames index out of range");
+    return stroke.KeyFrames[static_cast<std::size_t>(k)];
+}
 
 // A stroke file is a few kilobytes. Anything larger is no stroke file: the
 // editor refuses to load it and never writes one.

@@ -71,13 +71,6 @@ double DegreesForAngle(float angle) {
     return RoundHalfEven(static_cast<double>(times180) / std::numbers::pi, 2);
 }
 
-double DirectionForPointer(float x, float y) {
-    const float angle = AngleAtBatsman(x, y).value_or(0.0f);
-    double degrees = DegreesForAngle(angle);
-    if (x > BatsmanX) degrees = 360 - degrees;
-    return DirectionForDegrees(degrees);
-}
-
 double VerticalForApexY(float apexY) {
     const double v = (static_cast<double>(apexY) - 320) / 10.5 + 20;
     return RoundHalfEven(HeightUnit * v);

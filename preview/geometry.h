@@ -42,10 +42,6 @@ double DegreesForAngle(float angle);
 // A Direction for an angle in degrees (0 up, 90 left).
 inline double DirectionForDegrees(double degrees) { return 1000000 * (0.75 * degrees); }
 
-// The new Direction when Line4 ends at (x, y), taking the angle as 0 where it
-// cannot be formed.
-double DirectionForPointer(float x, float y);
-
 // The new Vertical when the projectile's highest point is at y = apexY.
 double VerticalForApexY(float apexY);
 

@@ -3,7 +3,6 @@
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "preview/geometry.h"
-#include "preview/key_frame_at.h"
 
 namespace orvik {
 
@@ -26,7 +25,10 @@ void EditDirection(std::int16_t mouseX, std::int16_t mouseY, StrokeFile& stroke,
     preview.EraseProjectileCurve(surface);
     preview.PlaceProjectileLines(std::nullopt);  // the height stays
     preview.DrawProjectileCurve(surface);
-    ResumeNext([&] { angle = AngleAtBatsman(lines.Line4.X2, lines.Line4.Y2).value(); });
+    // On the batsman's point there is no angle: the tick's angle stays 0.
+    ResumeNext([&] {
+        if (const std::optional<float> atBatsman = AngleAtBatsman(lines.Line4.X2, lines.Line4.Y2)) angle = *atBatsman;
+    });
     ResumeNext([&] { degrees = DegreesForAngle(angle); });
     ResumeNext([&] {
         if (lines.Line4.X2 > lines.Line4.X1) degrees = 360 - degrees;

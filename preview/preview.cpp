@@ -5,7 +5,6 @@
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "preview/geometry.h"
-#include "preview/key_frame_at.h"
 
 namespace orvik {
 
@@ -14,7 +13,6 @@ namespace {
 constexpr int ErasePenWidth = 8;  // wide enough to clear what the thin pen left around the points
 constexpr int DrawPenWidth = 1;
 
-// Y2 before X2, as everywhere the top view's lines move.
 }  // namespace
 
 void Preview::PlaceTopView(const KeyFrame& keyFrame) {

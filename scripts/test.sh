@@ -15,6 +15,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVIK_BUILD_TESTS=ON -DO
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+echo "== install and Debian package (of the normal build)"
+scripts/check_install.sh build
+
 echo "== sanitizer build (ASan, UBSan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_SANITIZE=ON > /dev/null
 cmake --build build-asan -j "$jobs"

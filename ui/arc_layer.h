@@ -24,7 +24,6 @@ public:
     void PlotPointInForeColor(float x, float y) override;
 
     void SetForeColor(const QColor& colour) { foreColour_ = colour; }
-    int DrawWidth() const { return drawWidth_; }
 
     // Keeps what was plotted when the window moves to a screen of another
     // pixel density.
@@ -38,7 +37,6 @@ public:
 
     // The colour at (x, y) twips, for tests and screenshots.
     QColor ColourAt(float x, float y) const;
-    const QImage& Image() const { return image_; }
 
 private:
     void Plot(float x, float y, const QColor& colour);

@@ -37,7 +37,22 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
 
 std::string CaptionLabel::Caption() const { return FileText(text()); }
 
-void CaptionLabel::SetCaption(const std::string& caption) { setText(QtText(caption)); }
+void CaptionLabel::SetCaption(const std::string& caption) {
+    setText(QtText(caption));
+    UpdateAccessibleName();
+}
+
+void CaptionLabel::SetValueName(const QString& name) {
+    valueName_ = name;
+    UpdateAccessibleName();
+}
+
+void CaptionLabel::UpdateAccessibleName() {
+    if (valueName_.isEmpty()) return;
+    const QString name = text().isEmpty() ? valueName_ : tr("%1: %2").arg(valueName_, text());
+    // The timer sets the mouse-edited values on every tick, mostly unchanged.
+    if (name != accessibleName()) setAccessibleName(name);
+}
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 

@@ -67,6 +67,15 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+
+    // For a label that shows a value: the caption of the label naming it.
+    // Screen readers then hear the name with the value ("Height: 20000000").
+    void SetValueName(const QString& name);
+
+private:
+    void UpdateAccessibleName();
+
+    QString valueName_;
 };
 
 // A push button whose caption wraps onto more lines where it is too long for

@@ -19,10 +19,8 @@ public:
     CommonDialog(QString title, QString filter) : title_(std::move(title)), filter_(std::move(filter)) {}
 
     const QString& DialogTitle() const { return title_; }
-    // Pairs of description and pattern separated by "|".
+    // As Qt's file dialogs take it: "Description (pattern);;...".
     const QString& Filter() const { return filter_; }
-    // The same filter as Qt's file dialogs take it: "Description (pattern);;...".
-    QString QtFilter() const;
 
     const QString& FileName() const { return fileName_; }
     void SetFileName(const QString& fileName) { fileName_ = fileName; }

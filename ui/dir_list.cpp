@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "ui/file_list.h"
+#include "ui/path_case.h"
 
 namespace orvik {
 namespace {
@@ -35,12 +36,6 @@ private:
     int step_;
 };
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 // Absolute and clean ("/a/./b/../c/" becomes "/a/c"); empty for an empty path.
 QString Normalised(const QString& path) {
     if (path.isEmpty()) return {};
@@ -66,7 +61,7 @@ QStringList FolderChain(const QString& folder) {
     for (int depth = 0; depth < 4096; ++depth) {
         chain.prepend(current);
         const QString parent = QFileInfo(current).absolutePath();
-        if (parent.isEmpty() || QString::compare(parent, current, kPathCase) == 0) break;
+        if (parent.isEmpty() || QString::compare(parent, current, PathCase) == 0) break;
         current = parent;
     }
     return chain;
@@ -100,7 +95,7 @@ bool DirList::ShowPath(const QString& path) { return Open(path, false); }
 bool DirList::Open(const QString& path, bool announce) {
     const QString folder = Normalised(path);
     if (folder.isEmpty() || !IsReadableFolder(folder)) return false;
-    const bool changed = QString::compare(folder, path_, kPathCase) != 0;
+    const bool changed = QString::compare(folder, path_, PathCase) != 0;
     // Opening the same folder again lists it anew (its subfolders may have
     // changed) but is no change of folder; showing it again from code does
     // nothing.
@@ -130,8 +125,10 @@ void DirList::Fill(const QString& folder) {
     QListWidgetItem* current = nullptr;
     for (qsizetype i = 0; i < chain.size(); ++i) current = add(chain[i], EntryText(chain[i], i == 0), openIcon, int(i));
 
-    // Hidden folders stay out, as in the system's file dialogs by default.
+    // Hidden folders stay out, as in the system's file dialogs by default. The
+    // filter also lets through links to devices and pipes: only folders stay.
     QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    subfolders.removeIf([&folder](const QString& name) { return !QFileInfo(ChildPath(folder, name)).isDir(); });
     SortNames(subfolders);
     const int depth = int(chain.size());
     for (const QString& name : subfolders) add(ChildPath(folder, name), name, closedIcon, depth);
@@ -147,6 +144,7 @@ void DirList::OpenItem(QListWidgetItem* item) {
     if (SetPath(target)) return;
     // The folder has gone (or cannot be read): show what is there now.
     if (IsReadableFolder(path_)) Fill(path_);
+    emit OpenRefused(target);
 }
 
 void DirList::keyPressEvent(QKeyEvent* event) {

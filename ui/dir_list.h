@@ -29,6 +29,9 @@ public:
 
 signals:
     void Change();
+    // The user opened an entry whose folder cannot be read; the list shows the
+    // current folder again.
+    void OpenRefused(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

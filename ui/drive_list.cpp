@@ -6,23 +6,21 @@
 
 #include <algorithm>
 
+#include "ui/path_case.h"
+
 namespace orvik {
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-
+#ifndef Q_OS_WIN
 // File systems of the kernel and the system's own bookkeeping: nothing a user
 // keeps stroke files on.
 bool IsPseudoFileSystem(const QByteArray& type) {
-    static const QByteArray kTypes[] = {
+    static const QByteArray Types[] = {
         "proc",     "sysfs",       "cgroup",    "cgroup2",  "devpts",     "devtmpfs", "mqueue",
         "debugfs",  "tracefs",     "securityfs", "pstore",  "bpf",        "configfs", "fusectl",
         "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",   "selinuxfs",
         "nfsd",     "fuse.gvfsd-fuse", "fuse.portal", "squashfs"};
-    return std::find(std::begin(kTypes), std::end(kTypes), type) != std::end(kTypes);
+    return std::find(std::begin(Types), std::end(Types), type) != std::end(Types);
 }
 
 bool IsUnder(const QString& path, const QString& folder) {
@@ -116,9 +114,9 @@ void DriveList::Refresh() {
         if (!keep.isEmpty()) roots.push_back(keep);
     }
     std::sort(roots.begin(), roots.end(),
-              [](const QString& a, const QString& b) { return QString::compare(a, b, kPathCase) < 0; });
+              [](const QString& a, const QString& b) { return QString::compare(a, b, PathCase) < 0; });
     roots.erase(std::unique(roots.begin(), roots.end(),
-                            [](const QString& a, const QString& b) { return QString::compare(a, b, kPathCase) == 0; }),
+                            [](const QString& a, const QString& b) { return QString::compare(a, b, PathCase) == 0; }),
                 roots.end());
     Fill(roots);
 }
@@ -139,7 +137,7 @@ void DriveList::Fill(const QStringList& roots) {
 void DriveList::Select(const QString& root) {
     int index = -1;
     for (int i = 0; i < count(); ++i) {
-        if (QString::compare(itemData(i).toString(), root, kPathCase) == 0) {
+        if (QString::compare(itemData(i).toString(), root, PathCase) == 0) {
             index = i;
             break;
         }
@@ -151,7 +149,7 @@ void DriveList::Select(const QString& root) {
 
 void DriveList::UserActivated(int index) {
     const QString root = itemData(index).toString();
-    if (QString::compare(root, chosen_, kPathCase) == 0) return;
+    if (QString::compare(root, chosen_, PathCase) == 0) return;
     chosen_ = root;
     emit Change();
 }

@@ -16,14 +16,22 @@ void DropDownList::SetListIndex(int index) { setCurrentIndex(index >= 0 && index
 std::string DropDownList::Text() const { return currentIndex() < 0 ? std::string() : FileText(currentText()); }
 
 void DropDownList::SetText(const std::string& text) {
+    const int index = IndexOf(text);
+    if (index < 0) throw ControlError("the list holds no entry with that text");
+    setCurrentIndex(index);
+}
+
+int DropDownList::IndexOf(const std::string& text) const {
     const QString wanted = QtText(text);
-    for (int i = 0; i < count(); ++i) {
-        if (itemText(i) == wanted) {
-            setCurrentIndex(i);
-            return;
-        }
-    }
-    throw ControlError("the list holds no entry with that text");
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i) == wanted) return i;
+    return -1;
+}
+
+int DropDownList::IndexOfItemData(std::int32_t itemData) const {
+    for (int i = 0; i < count(); ++i)
+        if (ItemData(i) == itemData) return i;
+    return -1;
 }
 
 void DropDownList::AddItem(const std::string& text, std::int32_t itemData) {
@@ -33,7 +41,7 @@ void DropDownList::AddItem(const std::string& text, std::int32_t itemData) {
     if (currentIndex() != selected) setCurrentIndex(selected);
 }
 
-void DropDownList::Clear() { clear(); }
+void DropDownList::Clear() { QComboBox::clear(); }
 
 std::int32_t DropDownList::ItemData(int index) const {
     if (index < 0 || index >= count()) throw ControlError("list index out of range");

@@ -25,6 +25,11 @@ public:
     // ControlError, changing nothing, when there is none.
     void SetText(const std::string& text);
 
+    // The first entry whose text equals `text` exactly, or whose item data is
+    // `itemData`; -1 when there is none.
+    int IndexOf(const std::string& text) const;
+    int IndexOfItemData(std::int32_t itemData) const;
+
     // Appends an entry; the selection stays as it was.
     void AddItem(const std::string& text, std::int32_t itemData = 0);
     void Clear();
@@ -33,6 +38,10 @@ public:
 
 signals:
     void Click();
+
+private:
+    // The handlers empty a list with Clear().
+    using QComboBox::clear;
 };
 
 }  // namespace orvik

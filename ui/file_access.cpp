@@ -1,30 +1,102 @@
 #include "ui/file_access.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "core/stroke_file.h"
 
 namespace orvik {
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("orvik::FileAccess", text); }
 
+QString NotRegular() { return Tr("It is not a plain file but a device, a pipe or a socket."); }
+
+QString TooLarge(qint64 size) {
+    return Tr("It is %1 bytes long; a stroke file is at most %2 bytes.").arg(size).arg(MaxStrokeFileSize);
+}
+
+#ifdef Q_OS_UNIX
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Closes the descriptor however the read ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+#endif
+
 }  // namespace
 
-QString OpenForReading(QFile& file) {
-    // A folder opens for reading on some systems and then reads as nothing.
-    if (QFileInfo(file.fileName()).isDir()) return Tr("It is a folder, not a file.");
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString reason = file.errorString();
-        return reason.isEmpty() ? Tr("The file cannot be opened.") : reason;
+QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
+    bytes.clear();
+    if (path.isEmpty()) return Tr("No file is chosen.");
+#ifdef Q_OS_UNIX
+    // The kind of file is asked before it is opened: opening a pipe waits for
+    // a writer, and a device may do anything on being opened.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) return SystemReason(errno);
+    if (S_ISDIR(info.st_mode)) return Tr("It is a folder, not a file.");
+    if (!S_ISREG(info.st_mode)) return NotRegular();
+    if (info.st_size > MaxStrokeFileSize) return TooLarge(info.st_size);
+    // Not waiting even if the name was given to a pipe in between.
+    const Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    if (file.fd < 0) return SystemReason(errno);
+    if (::fstat(file.fd, &info) != 0) return SystemReason(errno);
+    if (!S_ISREG(info.st_mode)) return NotRegular();
+    // One byte more than the limit tells a file that grew since it was asked.
+    bytes.resize(static_cast<std::size_t>(MaxStrokeFileSize) + 1);
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t now = ::read(file.fd, bytes.data() + got, bytes.size() - got);
+        if (now < 0 && errno == EINTR) continue;
+        if (now < 0) return SystemReason(errno);
+        if (now == 0) break;
+        got += static_cast<std::size_t>(now);
     }
+    if (got > static_cast<std::size_t>(MaxStrokeFileSize)) return TooLarge(static_cast<qint64>(got));
+    bytes.resize(got);
     return {};
+#else
+    const QFileInfo info(path);
+    if (info.isDir()) return Tr("It is a folder, not a file.");
+    if (info.exists() && !info.isFile()) return NotRegular();
+    if (info.size() > MaxStrokeFileSize) return TooLarge(info.size());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    const QByteArray read = file.read(MaxStrokeFileSize + 1);
+    if (read.size() > MaxStrokeFileSize) return TooLarge(read.size());
+    bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
+    return {};
+#endif
 }
 
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
+#ifdef SIGXFSZ
+    // A file size limit then fails the write, which is reported like a full
+    // disk, instead of ending the editor with all its edits.
+    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    Q_UNUSED(fileSizeSignalIgnored);
+#endif
     if (path.isEmpty()) return Tr("No file is chosen.");
     const QFileInfo info(path);
     if (info.isDir()) return Tr("It is a folder, not a file.");
+    // Saving would put a plain file in place of the device or pipe.
+    if (info.exists() && !info.isFile()) return NotRegular();
     if (!QFileInfo(info.absolutePath()).isDir()) return Tr("The folder %1 does not exist.").arg(info.absolutePath());
     // Unbuffered, so that every write reaches the file here and its failure
     // shows: QSaveFile::commit() ignores a failure of the last flush of its

@@ -43,15 +43,15 @@ bool FileList::SetPath(const QString& path) {
     // The pattern is "*" and an extension, so a test of the name's ending,
     // regardless of case, does what the wildcard does, without a regular
     // expression per file and without the file information that QDir::entryList
-    // collects. QDir::Files keeps plain files and links to them (the file
-    // system's entry types spare a stat call for all others); folders and
+    // collects. Only plain files are stroke files: a link counts when it leads
+    // to one, while devices, pipes and sockets (and links to them), folders and
     // broken links stay out, and so do hidden files, as in the folder list.
     const QStringView ending = QStringView(pattern_).mid(1);
     QDirIterator entries(path, QDir::Files);
     while (entries.hasNext()) {
         entries.next();
         QString name = entries.fileName();
-        if (name.endsWith(ending, Qt::CaseInsensitive)) names_.push_back(std::move(name));
+        if (name.endsWith(ending, Qt::CaseInsensitive) && entries.fileInfo().isFile()) names_.push_back(std::move(name));
     }
     SortNames(names_);
     return true;

@@ -18,7 +18,6 @@ class FileList : public QWidget {
 public:
     explicit FileList(QWidget* parent = nullptr);
 
-    QString Pattern() const { return pattern_; }
     QString Path() const { return path_; }
     // Lists the folder. Returns false when it cannot be read; the list is then
     // empty and Path is `path` all the same.

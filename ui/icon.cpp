@@ -5,12 +5,8 @@
 
 namespace orvik {
 
-QPixmap EditorPicture(int size, qreal devicePixelRatio) {
-    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-
-    QPainter painter(&pixmap);
+void PaintEditorPicture(QPainter& painter, qreal size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Drawn on a 32 x 32 grid, scaled to the size asked for.
     painter.scale(size / 32.0, size / 32.0);
@@ -42,6 +38,15 @@ QPixmap EditorPicture(int size, qreal devicePixelRatio) {
     painter.setPen(QPen(QColor(255, 235, 235), 0.8));
     painter.drawArc(ball.adjusted(2, -1, -2, 1), 60 * 16, 60 * 16);
     painter.drawArc(ball.adjusted(2, -1, -2, 1), 240 * 16, 60 * 16);
+    painter.restore();
+}
+
+QPixmap EditorPicture(int size, qreal devicePixelRatio) {
+    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintEditorPicture(painter, size);
     return pixmap;
 }
 

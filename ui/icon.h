@@ -1,10 +1,16 @@
 #pragma once
 // The program's picture, drawn in code: a cricket bat and a red ball on a
-// green ground. The windows' icon and the about box use it.
+// green ground. The windows' icon and the about box use it, and the build
+// draws the icon theme's files with it (desktop/).
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace orvik {
+
+// Paints the picture at `size` x `size` from the painter's origin, antialiased.
+void PaintEditorPicture(QPainter& painter, qreal size);
 
 // The picture at `size` x `size` device-independent pixels.
 QPixmap EditorPicture(int size, qreal devicePixelRatio = 1.0);

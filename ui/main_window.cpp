@@ -17,9 +17,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
       // of the window above the ground, not the whole window.
       arc_(TwipsSize(9645, 1620), devicePixelRatioF()),
       CommonDialog1(tr("Open Orvik Stroke file"),
-                    QStringLiteral("Orvik Stroke files (*.atr)|*.atr|All Files (*.*)|*.*")) {
+                    tr("Orvik Stroke files (*.atr);;All Files (*.*)")) {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QString::fromLatin1(NoFileCaption));
+    setWindowTitle(tr(NoFileCaption));
     setWindowIcon(EditorIcon());
     setFont(WindowFont());
     // Fixed single border: the client area never changes size.

@@ -6,12 +6,16 @@
 // body), main_window_fields.cpp (timing selection, field commit),
 // main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
 // main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
-// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc), and
-// main_window_layout.cpp (the controls and their places).
+// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
+// main_window_layout.cpp (the controls and their places),
+// main_window_start.cpp (the command line's path), main_window_keys.cpp
+// (Ctrl+S) and main_window_accessibility.cpp (names for screen readers).
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string_view>
 
+#include "core/read_back_check.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
@@ -20,7 +24,6 @@
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
 
-class QFile;
 class QKeyEvent;
 
 namespace orvik {
@@ -29,7 +32,7 @@ class DirList;
 class DriveList;
 class FileList;
 
-class MainWindow : public QWidget, public EditorControls {
+class MainWindow : public QWidget, private EditorControls {
     Q_OBJECT
 public:
     // The caption while no stroke is loaded.
@@ -57,6 +60,14 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+    void SaveShortcut_Activated();  // Ctrl+S
+
+    // Open's steps for a file chosen without the dialog: reads it, or tells
+    // why it cannot.
+    void OpenFile(const QString& path);
+    // Start-up from the command line (main_window_start.cpp): the window shows
+    // the folder `path`, or the folder of the stroke file `path` and loads it.
+    void StartIn(const QString& path);
 
     // The state beside the controls.
     const StrokeFile& Stroke() const { return stroke_; }
@@ -64,9 +75,8 @@ public:
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
-    // Line1 to Line5 by name; null for any other name.
-    const Line* LineNamed(std::string_view name) const;
 
+private:
     // EditorControls: what the timer tick reads and writes.
     int TimingIndex() const override;
     std::string DirectionRangeText() const override;
@@ -95,15 +105,22 @@ private:
     void SetTabOrder();
     // main_window_browse.cpp
     void ShowStartFolder();
+    void TellFolderRefused(const QString& path);
+    // main_window_start.cpp
+    bool ShowFolderAtStart(const QString& folder);
+    // main_window_accessibility.cpp
+    void NameControlsForScreenReaders();
     // main_window_load.cpp
-    bool OpenOrTell(QFile& file);
+    std::optional<StrokeFile> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
-    void RunResetSteps(QFile& file);
-    void LoadBody(QFile& file, LoadEntry entry);
+    void RunResetSteps(StrokeFile read);
+    void LoadBody(StrokeFile read, LoadEntry entry);
     // main_window_paint.cpp
     void RepaintPreview(const PreviewLines& before);
     // main_window_save.cpp
     void TellSaveFailed(const QString& fileName, const QString& reason);
+    QString CaptionOf(const FieldId& field) const;
+    QStringList UnconvertedNumberBoxes() const;
 
     Dialogs& dialogs_;
     StrokeFile stroke_;

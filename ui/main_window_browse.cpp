@@ -3,7 +3,7 @@
 // names the known strokes among them. Picking a stroke loads its file with the
 // Reset steps.
 #include <QDir>
-#include <QFile>
+#include <optional>
 #include <vector>
 
 #include "core/stroke_catalogue.h"
@@ -26,19 +26,19 @@ void MainWindow::ShowStartFolder() {
 }
 
 void MainWindow::Drive1_Change() {
-    // 1. Dir1's change handler runs to its end inside SetPath.
-    // 2. A drive that cannot be read is reported; nothing is undone.
+    // The folder list shows the drive's folder, and the folder change runs to
+    // its end inside SetPath. A drive that cannot be read is reported; nothing
+    // is undone.
     if (!Dir1->SetPath(Drive1->Drive()))
-        dialogs_.ShowMessage(this, QStringLiteral("Error reading Drive"), QStringLiteral("Error"), MessageIcon::Critical);
+        dialogs_.ShowMessage(this, tr("Error reading Drive"), tr("Error"), MessageIcon::Critical);
 }
 
 // The folder change touches nothing but the stroke list and the count: the
 // loaded stroke, its edits and the current file name stay.
 void MainWindow::Dir1_Change() {
-    // 1.
     Combo4->Clear();
     loadedStrokeEntry_ = -1;
-    // 2. A folder that cannot be listed (removed since it was shown, no
+    // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
     if (!File1->SetPath(Dir1->Path())) {
         Label2(0).SetCaption("");
@@ -46,35 +46,39 @@ void MainWindow::Dir1_Change() {
                              tr("Error"), MessageIcon::Critical);
         return;
     }
-    // 3.
+    // The census of the folder's stroke files, known or not.
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(File1->ListCount()));
     for (int i = 0; i < File1->ListCount(); ++i) names.push_back(FileText(File1->List(i)));
     const StrokeCensusResult census = StrokeCensus(names);
-    // 4.
     Label2(0).SetCaption(census.CountMessage);
-    // 5. Nothing is selected afterwards.
+    // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
+}
+
+// A folder opened in the folder list that cannot be listed (no permission,
+// gone since it was shown): the list stays where it was.
+void MainWindow::TellFolderRefused(const QString& path) {
+    dialogs_.ShowMessage(this, tr("The folder %1 cannot be opened.\n%2").arg(path, FolderProblem(path)), tr("Error"),
+                         MessageIcon::Critical);
 }
 
 // The user picked a stroke (mouse or arrow keys).
 void MainWindow::Combo4_Click() {
-    // 1.
     const std::string picked = Combo4->Text();
-    // 2. A name the catalogue does not know changes nothing.
+    // A name the catalogue does not know changes nothing.
     const std::optional<std::string> fileName = FileForStrokeName(picked);
     if (!fileName) return;
-    // 3. A file that cannot be read is refused before the current file name
+    // The stroke's file in the listed folder. A file that cannot be read is refused before the current file name
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
-    QFile file(path);
-    if (!OpenOrTell(file)) {
+    std::optional<StrokeFile> read = ReadOrTell(path);
+    if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
     CommonDialog1.SetFileName(path);
-    // 4.
-    RunResetSteps(file);
+    RunResetSteps(std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
 }
 

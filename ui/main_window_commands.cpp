@@ -5,7 +5,7 @@
 namespace orvik {
 
 void MainWindow::Command7_Click() {
-    dialogs_.ShowMessage(this, QStringLiteral("Please see Help.txt for help on Orvik Stroke Editor."), QStringLiteral("Help"),
+    dialogs_.ShowMessage(this, tr("Please see Help.txt for help on Orvik Stroke Editor."), tr("Help"),
                          MessageIcon::Information);
 }
 

@@ -2,7 +2,9 @@
 // colours and start-up state. Shapes and lines are not controls: they are
 // painted (main_window_paint.cpp).
 #include <QPalette>
+#include <QShortcut>
 
+#include "core/stroke_lists.h"
 #include "ui/colours.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -42,7 +44,7 @@ struct LabelPlace {
 CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName, const LabelPlace& place) {
     auto* label = new CaptionLabel(window);
     label->setObjectName(ElementName(arrayName, place.index));
-    label->setText(QString::fromLatin1(place.caption));
+    label->setText(MainWindow::tr(place.caption));
     label->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
     label->setFont(CaptionFont());
     if (place.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -60,7 +62,7 @@ DropDownList* AddList(QWidget* window, const char* name, QRect rect) {
 }
 
 CommandButton* AddButton(QWidget* window, const char* name, const char* caption, QRect rect) {
-    auto* button = new CommandButton(QString::fromLatin1(caption), window);
+    auto* button = new CommandButton(MainWindow::tr(caption), window);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
     button->setAutoDefault(false);
@@ -76,13 +78,14 @@ void MainWindow::CreateControls() {
     CreateFields();
     CreateCommands();
     SetTabOrder();
+    NameControlsForScreenReaders();
     Combo1->setFocus();
 }
 
 void MainWindow::CreatePreviewCaptions() {
-    AddLabel(this, Label2, "Label2", {13, "  Direction and Height of stroke", 840, 0, 2835, 255, false, true});
-    AddLabel(this, Label1, "Label1", {0, "Projectile of the stroke", 360, 1860, 3975, 195, true, true});
-    AddLabel(this, Label1, "Label1", {1, "Top view of the stroke", 360, 6360, 4035, 195, true, true});
+    AddLabel(this, Label2, "Label2", {13, QT_TR_NOOP("  Direction and Height of stroke"), 840, 0, 2835, 255, false, true});
+    AddLabel(this, Label1, "Label1", {0, QT_TR_NOOP("Projectile of the stroke"), 360, 1860, 3975, 195, true, true});
+    AddLabel(this, Label1, "Label1", {1, QT_TR_NOOP("Top view of the stroke"), 360, 6360, 4035, 195, true, true});
 }
 
 void MainWindow::CreateFileSelection() {
@@ -95,6 +98,7 @@ void MainWindow::CreateFileSelection() {
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(TwipsRect(4800, 660, 2415, 1665));
     connect(Dir1, &DirList::Change, this, &MainWindow::Dir1_Change);
+    connect(Dir1, &DirList::OpenRefused, this, &MainWindow::TellFolderRefused);
 
     File1 = new FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
@@ -110,31 +114,28 @@ void MainWindow::CreateFileSelection() {
 }
 
 void MainWindow::CreateAttributes() {
-    AddLabel(this, Label2, "Label2", {1, "Stroke type", 4800, 3000, 1995, 315, true, true});
+    AddLabel(this, Label2, "Label2", {1, QT_TR_NOOP("Stroke type"), 4800, 3000, 1995, 315, true, true});
     Combo1 = AddList(this, "Combo1", TwipsRect(6900, 3000, 2475, 315));
-    for (const char* type : {"Aggressive", "Defensive", "Moderate"}) Combo1->AddItem(type, 0);
+    for (std::string_view type : StrokeTypes) Combo1->AddItem(std::string(type), 0);
 
-    AddLabel(this, Label2, "Label2", {2, "Stroke Played against", 4800, 3420, 1995, 315, false, true});
+    AddLabel(this, Label2, "Label2", {2, QT_TR_NOOP("Stroke Played against"), 4800, 3420, 1995, 315, false, true});
     Combo2 = AddList(this, "Combo2", TwipsRect(6900, 3420, 2475, 315));
-    Combo2->AddItem("All Bowlers", 15);
-    Combo2->AddItem("Spinners", 6);
-    Combo2->AddItem("Fast Bowler", 1);
-    Combo2->AddItem("Fast and Swing bowlers", 9);
+    for (const BowlerClass& bowlers : BowlerClasses) Combo2->AddItem(std::string(bowlers.Name), bowlers.Code);
 
-    AddLabel(this, Label2, "Label2", {4, "Result of the shot being played ", 4800, 3900, 2715, 255, false, true});
+    AddLabel(this, Label2, "Label2", {4, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
     Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
     int timing = 0;
-    for (const char* name : {"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}) Combo3->AddItem(name, timing++);
+    for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name), timing++);
     connect(Combo3, &DropDownList::Click, this, &MainWindow::Combo3_Click);
 }
 
 void MainWindow::CreateFields() {
     // The caption labels of the field grid, each left of its value control.
     const LabelPlace captions[] = {
-        {5, "Frame no.", 4860, 4260, 795, 195, false, false},       {3, "Nrml. Edge Prb.", 7020, 4260, 1395, 255, false, false},
-        {6, "Height", 4860, 4560, 795, 255, false, false},          {12, "6-Hit Edge Prb.", 7020, 4560, 1335, 195, false, false},
-        {8, "Direction", 4860, 4860, 795, 255, false, false},       {10, "Direction Range", 7020, 4860, 1395, 255, false, false},
-        {7, "Power", 4860, 5160, 795, 255, false, false},           {9, "Power Range", 7020, 5160, 1395, 255, false, false},
+        {5, QT_TR_NOOP("Frame no."), 4860, 4260, 795, 195, false, false},       {3, QT_TR_NOOP("Nrml. Edge Prb."), 7020, 4260, 1395, 255, false, false},
+        {6, QT_TR_NOOP("Height"), 4860, 4560, 795, 255, false, false},          {12, QT_TR_NOOP("6-Hit Edge Prb."), 7020, 4560, 1335, 195, false, false},
+        {8, QT_TR_NOOP("Direction"), 4860, 4860, 795, 255, false, false},       {10, QT_TR_NOOP("Direction Range"), 7020, 4860, 1395, 255, false, false},
+        {7, QT_TR_NOOP("Power"), 4860, 5160, 795, 255, false, false},           {9, QT_TR_NOOP("Power Range"), 7020, 5160, 1395, 255, false, false},
     };
     for (const LabelPlace& place : captions) AddLabel(this, Label2, "Label2", place);
 
@@ -175,13 +176,13 @@ void MainWindow::CreateFields() {
 }
 
 void MainWindow::CreateCommands() {
-    Command6 = AddButton(this, "Command6", "Reset Changes to Current Stroke", TwipsRect(4680, 5760, 1635, 855));
-    Command3 = AddButton(this, "Command3", "Save", TwipsRect(6660, 5760, 1155, 375));
-    Command7 = AddButton(this, "Command7", "Help", TwipsRect(8160, 5760, 1155, 375));
-    Command5 = AddButton(this, "Command5", "About", TwipsRect(6660, 6240, 1155, 375));
-    Command4 = AddButton(this, "Command4", "Exit", TwipsRect(8160, 6240, 1155, 375));
-    Command2 = AddButton(this, "Command2", "Open", TwipsRect(4740, 5880, 1155, 375));
-    Command1 = AddButton(this, "Command1", "Command1", TwipsRect(5520, 6000, 315, 195));
+    Command6 = AddButton(this, "Command6", QT_TR_NOOP("Reset Changes to Current Stroke"), TwipsRect(4680, 5760, 1635, 855));
+    Command3 = AddButton(this, "Command3", QT_TR_NOOP("Save"), TwipsRect(6660, 5760, 1155, 375));
+    Command7 = AddButton(this, "Command7", QT_TR_NOOP("Help"), TwipsRect(8160, 5760, 1155, 375));
+    Command5 = AddButton(this, "Command5", QT_TR_NOOP("About"), TwipsRect(6660, 6240, 1155, 375));
+    Command4 = AddButton(this, "Command4", QT_TR_NOOP("Exit"), TwipsRect(8160, 6240, 1155, 375));
+    Command2 = AddButton(this, "Command2", QT_TR_NOOP("Open"), TwipsRect(4740, 5880, 1155, 375));
+    Command1 = AddButton(this, "Command1", QT_TR_NOOP("Command1"), TwipsRect(5520, 6000, 315, 195));
     Command6->setEnabled(false);
     Command3->setEnabled(false);
     // Open and Command1 stay hidden for the whole run.
@@ -194,6 +195,11 @@ void MainWindow::CreateCommands() {
     connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
+
+    // Ctrl+S; a held key saves once.
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    saveKey->setAutoRepeat(false);
+    connect(saveKey, &QShortcut::activated, this, &MainWindow::SaveShortcut_Activated);
 }
 
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.

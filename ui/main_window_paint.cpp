@@ -98,13 +98,4 @@ void MainWindow::RepaintPreview(const PreviewLines& before) {
     if (!region.isEmpty()) update(region);
 }
 
-const Line* MainWindow::LineNamed(std::string_view name) const {
-    if (name == "Line1") return &preview_.Lines.Line1;
-    if (name == "Line2") return &preview_.Lines.Line2;
-    if (name == "Line3") return &preview_.Lines.Line3;
-    if (name == "Line4") return &preview_.Lines.Line4;
-    if (name == "Line5") return &preview_.Lines.Line5;
-    return nullptr;
-}
-
 }  // namespace orvik

@@ -1,12 +1,18 @@
 // Save (Command3): the record to the current file, with the stroke type, the
 // bowler class and the two edge probabilities taken from their controls.
 //
-// The whole text is formed first and then replaces the file in one step, so a
-// save that fails (no bowler class chosen, the folder gone, the name a folder,
-// the disk full) leaves the file exactly as it was; the user is told which
-// file and why, and no confirmation is shown.
+// The whole text is formed first and read back with the reader; only a text
+// that gives back every field as the window shows it replaces the file, and
+// it does so in one step. A save that is refused (a comma typed where the file
+// ends a field, a character with no single-byte form, a number box whose text
+// is no number, a number too large for the format) or that fails (the folder
+// gone, the name a folder or a device, the disk full, memory exhausted) leaves the file exactly as it was; the user
+// is told which file, which box and why, and no confirmation is shown.
+#include <new>
 #include <sstream>
 
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "core/stroke_writer.h"
 #include "ui/file_access.h"
 #include "ui/file_text.h"
@@ -14,34 +20,107 @@
 
 namespace orvik {
 
-void MainWindow::Command3_Click() {
-    // 1.
-    stroke_.EdgeProb = Text2(4).Text();
-    stroke_.EdgeProb6 = Text2(7).Text();
-
+// Forming the text of a stroke takes memory; running out of it is reported
+// like any failed save, and the editor goes on with its edits.
+void MainWindow::Command3_Click() try {
     const QString fileName = CommonDialog1.FileName();
-    if (Combo2->ListIndex() < 0) {
-        TellSaveFailed(fileName, tr("No bowler class is chosen under \"Stroke Played against\"."));
-        return;
+    // The edge probabilities come from their boxes, without loss: a character
+    // with no single-byte form is refused, never turned into "?".
+    StrokeFile saved = stroke_;
+    QStringList refusals;
+    const std::pair<int, FieldKind> edgeBoxes[] = {{4, FieldKind::EdgeProb}, {7, FieldKind::EdgeProb6}};
+    for (const auto& [box, kind] : edgeBoxes) {
+        const QString text = Text2(box).text();
+        if (const QString odd = FirstCharacterWithoutSingleByteForm(text); !odd.isEmpty())
+            refusals << CaptionOf({kind}) + ": " + tr("'%1' has no single-byte form").arg(odd);
+        else
+            (kind == FieldKind::EdgeProb ? saved.EdgeProb : saved.EdgeProb6) = FileText(text);
     }
-    // 2. to 7.
+    // A number box whose text is no number left its field as it was: the
+    // file would not hold what the box shows.
+    refusals << UnconvertedNumberBoxes();
+    // The type and the bowler class from their lists; where a list shows none
+    // (the file's own value is none of its entries), the file's own value.
+    const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
+    const std::int32_t bowlerCode = Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
+
     std::ostringstream text;
-    WriteStrokeFile(text, stroke_, Combo1->Text(), Combo2->ItemData(Combo2->ListIndex()));
+    WriteStrokeFile(text, saved, type, bowlerCode);
     const std::string bytes = text.str();
-    const QString problem = WriteWholeFile(fileName, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!problem.isEmpty()) {
-        TellSaveFailed(fileName, problem);
+    // Only a text that reads back as the stroke shown replaces the file.
+    if (refusals.isEmpty())
+        for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
+            refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
+    if (!refusals.isEmpty()) {
+        TellSaveFailed(fileName, refusals.join('\n'));
         return;
     }
-    // 8.
+    const QString failure =
+        WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!failure.isEmpty()) {
+        TellSaveFailed(fileName, failure);
+        return;
+    }
+    stroke_.EdgeProb = saved.EdgeProb;
+    stroke_.EdgeProb6 = saved.EdgeProb6;
     dialogs_.ShowMessage(this,
-                         QStringLiteral("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
-                         QStringLiteral("Saved!"), MessageIcon::Information);
+                         tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
+                         tr("Saved!"), MessageIcon::Information);
+} catch (const std::bad_alloc&) {
+    TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
 }
 
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
     dialogs_.ShowMessage(this, tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
                          tr("Error"), MessageIcon::Critical);
+}
+
+QStringList MainWindow::UnconvertedNumberBoxes() const {
+    QStringList lines;
+    if (Combo3->ListIndex() < 0) return lines;
+    const std::pair<int, FieldKind> boxes[] = {
+        {0, FieldKind::Frame}, {3, FieldKind::Power}, {5, FieldKind::PowerRange}, {6, FieldKind::DirectionRange}};
+    for (const auto& [box, kind] : boxes) {
+        const QString text = Text2(box).text();
+        const bool converts = ResumeNext([&] {
+            if (kind == FieldKind::Frame)
+                IntFromText(FileText(text));
+            else
+                DblFromText(FileText(text));
+        });
+        if (converts) continue;
+        QString reason = tr("\"%1\" is not a number").arg(text);
+        if (text.contains(','))
+            reason += tr(": use a point as the decimal separator");
+        else if (kind == FieldKind::Frame && ResumeNext([&] { DblFromText(FileText(text)); }))
+            reason = tr("%1 is outside -32768 to 32767").arg(text.trimmed());
+        lines << CaptionOf({kind, Combo3->ListIndex()}) + ": " + reason;
+    }
+    return lines;
+}
+
+// A field as the refusal of a save names it: its caption as the window shows
+// it, or its key in the file where the window does not show it.
+QString MainWindow::CaptionOf(const FieldId& field) const {
+    switch (field.Kind) {
+        case FieldKind::Type: return tr("Stroke type");
+        case FieldKind::BowlerTypes: return tr("Stroke Played against");
+        case FieldKind::EdgeProb: return tr("Nrml. Edge Prb.");
+        case FieldKind::EdgeProb6: return tr("6-Hit Edge Prb.");
+        default: break;
+    }
+    if (field.Index == Combo3->ListIndex()) {
+        switch (field.Kind) {
+            case FieldKind::Frame: return tr("Frame no.");
+            case FieldKind::Vertical: return tr("Height");
+            case FieldKind::Direction: return tr("Direction");
+            case FieldKind::DirectionRange: return tr("Direction Range");
+            case FieldKind::Power: return tr("Power");
+            case FieldKind::PowerRange: return tr("Power Range");
+            default: break;
+        }
+    }
+    return QtText(FieldFileKey(stroke_, field));
 }
 
 }  // namespace orvik

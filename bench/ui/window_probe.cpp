@@ -6,6 +6,10 @@
 //       the resident memory after start-up and a short run of the event loop;
 //       with "mappings" also the resident kB of each mapped file and of the
 //       anonymous memory, largest first
+//   orvik_window_probe startup window|bare|label
+//       the processor time of the whole process, from exec to the first
+//       paint; "label" is the bare widget with one line of text, so that the
+//       fonts are loaded as in the window
 //   orvik_window_probe idle window|bare [seconds]
 //       the processor time of an idle run of the event loop (default 60 s),
 //       as a percentage of one core. The window's Timer1 ticks every 15 ms;
@@ -16,6 +20,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
 #include <QTimer>
 #include <QWidget>
@@ -89,6 +94,7 @@ void RunEventLoopFor(int milliseconds) {
 
 int Usage() {
     std::fprintf(stderr, "usage: orvik_window_probe memory window|bare [mappings]\n"
+                         "       orvik_window_probe startup window|bare|label\n"
                          "       orvik_window_probe idle window|bare [seconds]\n");
     return 2;
 }
@@ -99,10 +105,12 @@ int main(int argc, char** argv) {
     if (argc < 3) return Usage();
     const bool memory = std::strcmp(argv[1], "memory") == 0;
     const bool idle = std::strcmp(argv[1], "idle") == 0;
+    const bool startup = std::strcmp(argv[1], "startup") == 0;
     const bool window = std::strcmp(argv[2], "window") == 0;
-    const bool bare = std::strcmp(argv[2], "bare") == 0;
+    const bool label = startup && std::strcmp(argv[2], "label") == 0;
+    const bool bare = label || std::strcmp(argv[2], "bare") == 0;
     const double seconds = idle && argc > 3 ? std::atof(argv[3]) : 60.0;
-    if ((!memory && !idle) || (!window && !bare) || !(seconds > 0)) return Usage();
+    if ((!memory && !idle && !startup) || (!window && !bare) || !(seconds > 0)) return Usage();
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -117,6 +125,7 @@ int main(int argc, char** argv) {
     } else {
         widget = std::make_unique<QWidget>();
         orvik::bench::MakeBare(*widget);
+        if (label) (new QLabel(QStringLiteral("Orvik stroke editor (No File Loaded)"), widget.get()))->move(8, 8);
         bareTimer.setInterval(15);
         QObject::connect(&bareTimer, &QTimer::timeout, [] {});
         bareTimer.start();
@@ -128,6 +137,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("first_paint_ms %.3f\n", (WallSeconds() - startWall) * 1000);
+    if (startup) {
+        std::printf("process_cpu_ms %.3f\n", ProcessCpuSeconds() * 1000);
+        return 0;
+    }
 
     // The timer that ticks: Timer1 or the bare widget's own.
     QTimer* ticking = window ? widget->findChild<QTimer*>(QStringLiteral("Timer1")) : &bareTimer;

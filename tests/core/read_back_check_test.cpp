@@ -14,11 +14,12 @@ namespace {
 
 // A clean stroke with two six-hit key frames and a trailing line.
 StrokeFile Clean() {
-    StrokeFile s = StartStroke();
-    s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.EdgeProb = "0.1";
-    s.EdgeProb6 = "0.05", s.EdgeProb3 = "0.02", s.Name = "a-Cc031", s.Variation = "0";
+    StrokeFile s{.Type = "Aggressive", .Faceing = "1", .Difficulty = "3", .Reward = "2", .Difficulty6 = "",
+        .Reward6 = "", .Difficulty3 = "", .Reward3 = "", .EdgeProb = "0.1", .EdgeProb6 = "0.05", .EdgeProb3 = "0.02",
+        .Name = "a-Cc031", .Variation = "0", .KeyFrames = {}, .TrailingLines = StartStroke().TrailingLines};
     for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
-    s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
+    s.KeyFrames[5].KeyFrameTag = "2";
+    s.KeyFrames[6].KeyFrameTag = "0";
     s.TrailingLines.at(1) = "note";
     return s;
 }
@@ -29,18 +30,29 @@ std::string Named(const StrokeFile& s, const std::vector<FieldProblem>& problems
     return names;
 }
 
-struct Fault {
+// A change to the clean stroke, saved with the window's type and bowler class.
+struct Change {
     const char* what;
     std::function<void(StrokeFile&)> make;
-    const char* named;  // the one problem named, as "<file key>: <reason>"
+    const char* named;  // the problems named, as "<file key>: <reason>"; "" for none
+    const char* type = "Aggressive";
+    int code = 9;
 };
 
-TEST(ReadBackCheck, NamesTheOneFieldThatWouldNotComeBackAndWhy) {
-    const Fault faults[] = {
+void ExpectNamed(const Change& change) {
+    StrokeFile s = Clean();
+    change.make(s);
+    EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, change.type, change.code)), change.named) << change.what;
+}
+
+TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
+    const Change faults[] = {
         {"comma in an edge probability", [](StrokeFile& s) { s.EdgeProb = "0,5"; },
          "EdgeProb: a comma ends a field in a stroke file: use a point as the decimal separator"},
         {"comma in a trailing line", [](StrokeFile& s) { s.TrailingLines.at(2) = "x, y"; },
          "trailing line 2: a comma ends a field in a stroke file"},
+        {"comma in the window's stroke type", [](StrokeFile&) {}, "Type: a comma ends a field in a stroke file",
+         "De,fensive"},
         {"pasted line break", [](StrokeFile& s) { s.Name = "a\r\nb"; }, "Name: a line break ends a line in a stroke file"},
         {"lone line feed", [](StrokeFile& s) { s.EdgeProb6 = "0.5\n"; }, "EdgeProb6: a line break ends a line in a stroke file"},
         {"largest double", [](StrokeFile& s) { s.KeyFrames[2].Power = DBL_MAX; },
@@ -60,26 +72,21 @@ TEST(ReadBackCheck, NamesTheOneFieldThatWouldNotComeBackAndWhy) {
         {"over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(MaxStrokeFileSize, 'x'); },
          "the stroke file: it would take 1049631 bytes, more than the 1048576 a stroke file may hold"},
     };
-    for (const Fault& fault : faults) {
-        StrokeFile s = Clean();
-        fault.make(s);
-        EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, "Aggressive", 9)), fault.named) << fault.what;
-    }
+    for (const Change& fault : faults) ExpectNamed(fault);
 }
 
 TEST(ReadBackCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
-    StrokeFile s = Clean();
-    EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, "Aggressive", 9)), "");
-    // More digits than the format keeps: the value is what the file shows, 15 digits.
-    s.KeyFrames[1].Power = 0.12345678901234567;
-    // Type and bowler class come from the window: the record's own are not written.
-    s.Type = "a, b", s.BowlerTypes = 3;
-    // Six-hit key frames from the first invalid tag on are not written, whatever they hold.
-    s.KeyFrames[6].KeyFrameTag = "5", s.KeyFrames[7] = {1, 2, 3, 4, 5, 6, "1"};
-    // A double quote inside a text and bytes above 127 are kept.
-    s.Name = "say \"hi\" \xe9\xff";
-    EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, "Defensive", 15)), "");
-    EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, "De,fensive", 15)), "Type: a comma ends a field in a stroke file");
+    const Change kept[] = {
+        {"the clean stroke", [](StrokeFile&) {}, ""},
+        {"more digits than the format keeps: the value is what the file shows",
+         [](StrokeFile& s) { s.KeyFrames[1].Power = 0.12345678901234567; }, ""},
+        {"the record's own type and bowler class, which the window's replace",
+         [](StrokeFile& s) { s.Type = "a, b"; s.BowlerTypes = 3; }, "", "Defensive", 15},
+        {"six-hit key frames from the first invalid tag on, which are not written, whatever they hold",
+         [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "5"; s.KeyFrames[7] = {1, 2, 3, 4, 5, 6, "1"}; }, ""},
+        {"a double quote inside a text and bytes above 127", [](StrokeFile& s) { s.Name = "say \"hi\" \xe9\xff"; }, ""},
+    };
+    for (const Change& change : kept) ExpectNamed(change);
 }
 
 }  // namespace

@@ -87,16 +87,18 @@ const std::string WellFormed = Crlf(
 // The record that WellFormed holds (six-hit key frames 7 to 9 untouched). Normal key frames'
 // tags are neither written nor read.
 StrokeFile WellFormedStroke() {
-    StrokeFile s = LoadedStroke();
-    s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.Difficulty6 = "4";
-    s.Reward6 = "5", s.Difficulty3 = "1", s.Reward3 = "0", s.EdgeProb = "0.1", s.EdgeProb6 = "0.05";
-    s.EdgeProb3 = "0.02", s.Name = "a-Cc031", s.Variation = "0";
-    s.BowlerTypes = 9, s.StumpPosition = 120, s.BatsmanPosition = -35, s.PitchPosition = 2200;
-    s.KeyFrames = {{{10, 2e7, 30, 7.5e6, 80, 10, "3"}, {12, 2.5e7, 2.25e7, 1, 85.5, 10, "3"},
-                    {14, 3e16, 1.5e7, 2, 90, 12.25, "3"}, {16, 3.5e7, 7.5e6, 3, 95, 15, "3"},
-                    {18, 0.5, -7.5e6, 4, 100, 20, "3"}, {20, 1.2e8, -3.75e6, 5, 1e-5, 5, "2"},
-                    {-3, 1.1e8, 0, 6, 115, 6, "0"}}};
-    s.TrailingLines.at(1) = "43", s.TrailingLines.at(2) = "note";
+    StrokeFile s{.Type = "Aggressive", .Faceing = "1", .Difficulty = "3", .Reward = "2", .Difficulty6 = "4",
+        .Reward6 = "5", .Difficulty3 = "1", .Reward3 = "0", .EdgeProb = "0.1", .EdgeProb6 = "0.05",
+        .EdgeProb3 = "0.02", .BowlerTypes = 9, .StumpPosition = 120, .BatsmanPosition = -35, .PitchPosition = 2200,
+        .Name = "a-Cc031", .Variation = "0",
+        // Frame, Vertical, Direction, DirectionRange, Power, PowerRange, tag.
+        .KeyFrames = {{{10, 2e7, 30, 7.5e6, 80, 10, "3"}, {12, 2.5e7, 2.25e7, 1, 85.5, 10, "3"},
+                       {14, 3e16, 1.5e7, 2, 90, 12.25, "3"}, {16, 3.5e7, 7.5e6, 3, 95, 15, "3"},
+                       {18, 0.5, -7.5e6, 4, 100, 20, "3"}, {20, 1.2e8, -3.75e6, 5, 1e-5, 5, "2"},
+                       {-3, 1.1e8, 0, 6, 115, 6, "0"}}},
+        .TrailingLines = LoadedStroke().TrailingLines};
+    s.TrailingLines.at(1) = "43";
+    s.TrailingLines.at(2) = "note";
     return s;
 }
 
@@ -104,34 +106,47 @@ StrokeFile WellFormedStroke() {
 StrokeFile EarlierStroke() {
     StrokeFile s = WellFormedStroke();
     for (auto& frame : s.KeyFrames) frame = {7, 1, 2, 3, 4, 5, "3"};
-    s.TrailingLines.at(0) = "43", s.TrailingLines.at(30) = "old";
+    s.TrailingLines.at(0) = "43";
+    s.TrailingLines.at(30) = "old";
     return s;
 }
 
-TEST(StrokeFile, AWellFormedFileAndItsRecordWriteAndReadAsEachOther) {
+TEST(StrokeFile, AWellFormedRecordWritesAsTheWellFormedFile) { EXPECT_EQ(Written(WellFormedStroke()), WellFormed); }
+
+// Without trailing text the file ends in three empty lines: the start-up "43"s keep the writer from
+// stopping before index 3. Text after a run of four empty entries is written too, not dropped.
+TEST(StrokeFile, TheWriterEndsAfterTheLastTrailingText) {
     StrokeFile s = WellFormedStroke();
-    EXPECT_EQ(Written(s), WellFormed);
-    // Without trailing text the file ends in three empty lines: the start-up "43"s keep the writer from
-    // stopping before index 3. Text after a run of four empty entries is written too, not dropped.
     s.TrailingLines.at(1) = s.TrailingLines.at(2) = "";
     EXPECT_EQ(Written(s), Edited(WellFormed, {{"43\r\nnote\r\n\r\n\r\n\r\n\r\n", "\r\n\r\n\r\n"}}));
     s.TrailingLines.at(6) = "b";
     EXPECT_EQ(Written(s), Edited(WellFormed, {{"43\r\nnote\r\n", "\r\n"}}) + Crlf("b\n\n\n\n\n"));
-    // Type and bowler class come from the window, not the record; empty texts keep their key's space.
-    s = WellFormedStroke();
-    s.Type = "ignored", s.BowlerTypes = 3, s.Faceing.clear();
+}
+
+// Type and bowler class come from the window, not the record; empty texts keep their key's space.
+TEST(StrokeFile, TheWriterTakesTheWindowsTypeAndBowlerClass) {
+    StrokeFile s = WellFormedStroke();
+    s.Type = "ignored";
+    s.BowlerTypes = 3;
+    s.Faceing.clear();
     EXPECT_EQ(Written(s, "Defensive", 6),
               Edited(WellFormed, {{"Aggressive\r\nFaceing 1", "Defensive\r\nFaceing "}, {"Types 9", "Types 6"}}));
+}
 
-    // Trailing text after fewer than five six-hit blocks stays trailing text. Six-hit key
-    // frames the file lacks keep their numbers and lose their tags; TrailingLines 0 to 65 are emptied.
-    s = WellFormedStroke();
+// Trailing text after fewer than five six-hit blocks stays trailing text. Six-hit key frames the
+// file lacks keep their numbers and lose their tags; TrailingLines 0 to 65 are emptied.
+TEST(StrokeFile, AWellFormedFileReadsAsItsRecord) {
+    StrokeFile s = WellFormedStroke();
     for (int k = 7; k < KeyFrameCount; ++k) s.KeyFrames[k] = {7, 1, 2, 3, 4, 5, ""};
     EXPECT_EQ(Dump(ReadText(WellFormed, EarlierStroke())), Dump(s));
     // A file that ends after the normal key frames holds no valid six-hit key frame.
-    s.KeyFrames[5] = s.KeyFrames[6] = {7, 1, 2, 3, 4, 5, ""}, s.TrailingLines.at(1) = s.TrailingLines.at(2) = "";
+    s.KeyFrames[5] = s.KeyFrames[6] = {7, 1, 2, 3, 4, 5, ""};
+    s.TrailingLines.at(1) = s.TrailingLines.at(2) = "";
     EXPECT_EQ(Dump(ReadText(WellFormed.substr(0, WellFormed.find("Mode 6Hit")), EarlierStroke())), Dump(s));
-    // The first line is never looked at; a lone LF (or CR, see the field rules) ends a line too.
+}
+
+// The first line is never looked at; a lone LF (or CR, see the field rules) ends a line too.
+TEST(StrokeFile, TheFirstLineIsNotLookedAtAndALoneLineFeedEndsALine) {
     std::string lf = Edited(WellFormed, {{"StrokeAttr", "Anything"}});
     std::erase(lf, '\r');
     EXPECT_EQ(Dump(ReadText(lf)), Dump(ReadText(WellFormed)));
@@ -145,10 +160,12 @@ TEST(StrokeFile, MissingEmptyAndShortFilesKeepWhatTheReadersStepsCannotSet) {
     for (int j = 0; j <= TrailingLineArray::Last; ++j) e.TrailingLines.at(j).clear();
     EXPECT_EQ(Dump(Read(std::ifstream("/nonexistent/orvik/a-Cc017c.atr"), EarlierStroke())), Dump(e));
     EXPECT_EQ(Dump(ReadText("", EarlierStroke())), Dump(e));
-    e.Type = "Moderate", e.Faceing = "0";
+    e.Type = "Moderate";
+    e.Faceing = "0";
     EXPECT_EQ(Dump(ReadText(Crlf("StrokeAttr\n\nType Moderate\nFaceing 0\n"), EarlierStroke())), Dump(e));
+}
 
-    // Files cut short anywhere or with odd bytes in odd places read without harm.
+TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadWithoutHarm) {
     for (std::size_t length = 0; length <= WellFormed.size(); ++length) {
         std::string text = WellFormed.substr(0, length);
         for (std::size_t i = length % 7; i < text.size(); i += 23) text[i] = "RVE\" ,\r\n.-E\0\xff"[(i + length) % 13];
@@ -156,10 +173,10 @@ TEST(StrokeFile, MissingEmptyAndShortFilesKeepWhatTheReadersStepsCannotSet) {
     }
 }
 
-TEST(StrokeFile, TheReaderSplitsLinesAtKeysAndTakesSixHitBlocksWhereTheyAreAndFieldsByTheFieldRules) {
-    // Values holding their keys' letters ("R2", "1E-05", "V2") do not move the split. Without a Reward
-    // the difficulty keeps its value; a line without the whole key is split at the key's last letter,
-    // as the game's files always were. Numbers round half to even; a failed conversion keeps the old value.
+// Values holding their keys' letters ("R2", "1E-05", "V2") do not move the split. Without a Reward the
+// difficulty keeps its value; a line without the whole key is split at the key's last letter, as the
+// game's files always were. Numbers round half to even; a failed conversion keeps the old value.
+TEST(StrokeFile, TheReaderSplitsLinesAtTheirKeys) {
     std::string text = Edited(WellFormed, {{"Reward 2", "Reward R2"}, {"Difficulty6 4 Reward6 5", "Difficulty6 8"},
         {"Difficulty3 1 Reward3 0", "Difficulty3 7 Rewardx 4"}, {"EdgeProb3 0.02", "EdgeProb3 1E-05"},
         {"Variation 0", "Variation V2"}, {"Frame 12", "Frame 40000"}, {"Frame 10", "Frame 12.5"},
@@ -167,25 +184,28 @@ TEST(StrokeFile, TheReaderSplitsLinesAtKeysAndTakesSixHitBlocksWhereTheyAreAndFi
     EXPECT_EQ(Written(ReadText(text, EarlierStroke())),
               Edited(text, {{"Difficulty6 8", "Difficulty6 4 Reward6 "}, {"Rewardx", "Reward3"}, {"40000", "7"},
                             {"12.5", "12"}, {"1e400", "1"}, {".25", "0.25"}}));
+}
 
-    // Any tag is read; a "Mode 6Hit KeyFrame" line without the empty line before it is trailing text.
-    StrokeFile s = ReadText(Edited(WellFormed, {{"Mode 6Hit KeyFrame 2", "Mode 6Hit KeyFrame X"},
-                                                {"Range 6\r\n\r\n43", "Range 6\r\nMode 6Hit KeyFrame 1"}}));
+// Any tag is read; a "Mode 6Hit KeyFrame" line without the empty line before it is trailing text.
+TEST(StrokeFile, TheReaderTakesSixHitBlocksOnlyAfterAnEmptyLine) {
+    const StrokeFile s = ReadText(Edited(WellFormed, {{"Mode 6Hit KeyFrame 2", "Mode 6Hit KeyFrame X"},
+                                                      {"Range 6\r\n\r\n43", "Range 6\r\nMode 6Hit KeyFrame 1"}}));
     const auto& k = s.KeyFrames;
-    EXPECT_EQ(k[5].KeyFrameTag + "|" + k[6].KeyFrameTag + "|" + k[7].KeyFrameTag + "|" + s.TrailingLines.at(1),
-              "X|0||Mode 6Hit KeyFrame 1");
+    EXPECT_EQ((std::vector<std::string>{k[5].KeyFrameTag, k[6].KeyFrameTag, k[7].KeyFrameTag, s.TrailingLines.at(1)}),
+              (std::vector<std::string>{"X", "0", "", "Mode 6Hit KeyFrame 1"}));
+}
 
-    // The empty line that closes the last block is not a trailing line; one more is. Fields split at
-    // commas and line ends (LF CR is two), lose leading spaces only, and unquote.
-    s = ReadText(Edited(WellFormed, {{"Range 6\r\n\r\n43\r\nnote\r\n",
-                                      "Range 6\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, b\"junk,\"line\r\nbreak\"\r\n"
-                                      "q\"u\"\r\n\"open, to the end\r\n"}}));
+// The empty line that closes the last block is not a trailing line; one more is. Fields split at
+// commas and line ends (LF CR is two), lose leading spaces only, and unquote. 65 trailing fields are
+// read; the rest of the file is lost.
+TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
+    const StrokeFile s = ReadText(Edited(WellFormed, {{"Range 6\r\n\r\n43\r\nnote\r\n",
+        "Range 6\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, b\"junk,\"line\r\nbreak\"\r\nq\"u\"\r\n\"open, to the end\r\n"}}));
     std::string fields;
     for (int j = 1; j <= 11; ++j) fields += s.TrailingLines.at(j) + "|";
     EXPECT_EQ(fields, "|x|y|spaced ||\tz|a, b|line\r\nbreak|q\"u\"|open, to the end\r\n\r\n\r\n\r\n\r\n||");
 
-    // 65 trailing fields are read; the rest of the file is lost.
-    text = WellFormed.substr(0, WellFormed.find("43\r\nnote"));
+    std::string text = WellFormed.substr(0, WellFormed.find("43\r\nnote"));
     for (int j = 1; j <= 70; ++j) text += "t" + std::to_string(j) + "\r\n";
     EXPECT_EQ(ReadText(text).TrailingLines.at(65), "t65");
 }
@@ -255,7 +275,8 @@ TEST(StrokeFile, EverySampleStrokeReadsAndWritesBackUnchanged) {
         std::ifstream in(std::string(ORVIK_SAMPLES_DIR) + "/strokes/" + file, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         const StrokeFile read = ReadText(bytes);
-        EXPECT_TRUE(!bytes.empty() && Written(read, read.Type, read.BowlerTypes) == bytes) << file;
+        EXPECT_NE(bytes, "") << file;
+        EXPECT_EQ(Written(read, read.Type, read.BowlerTypes), bytes) << file;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 namespace orvik {
 
 static bool operator==(PointF a, PointF b) { return a.x == b.x && a.y == b.y; }
+static void PrintTo(PointF p, std::ostream* out) { *out << '(' << p.x << ", " << p.y << ')'; }
 
 namespace {
 
@@ -25,17 +27,19 @@ struct RecordingSurface : DrawingSurface {
     void PlotPoint(float x, float y, Colour c) override { Plot(erased, {x, y}, 8, c == BackColor()); }
     void PlotPointInForeColor(float x, float y) override { Plot(drawn, {x, y}, 1, true); }
     void Plot(std::vector<PointF>& to, PointF p, int pen, bool rightColour) {
-        EXPECT_TRUE(rightColour && !pens.empty() && pens.back() == pen) << "plotted with the wrong pen or colour";
+        EXPECT_TRUE(rightColour) << "plotted in the wrong colour";
+        EXPECT_EQ(pens.empty() ? 0 : pens.back(), pen) << "plotted with the wrong pen";
         to.push_back(p);
     }
     Colour BackColor() const override { return 0xFFFFFF; }
     void SetDrawWidth(int pixels) override { pens.push_back(pixels); }
-    void Clear() { pens.clear(), erased.clear(), drawn.clear(); }
+    void Clear() { pens.clear(); erased.clear(); drawn.clear(); }
 };
 
 struct FakeControls : EditorControls {
     int timing = 0;
-    std::string range = "0", shown;  // the typed Text2(6); the display writes since the last tick began
+    std::string range = "0";  // the typed Text2(6)
+    std::string shown;        // the display writes since the last tick began
     int TimingIndex() const override { return timing; }
     std::string DirectionRangeText() const override { return range; }
     void SetVerticalText(const std::string& s) override { shown += "Text2(1) " + s + ", "; }
@@ -51,46 +55,80 @@ void ExpectEndAt(const Line& line, double degrees) {
     EXPECT_NEAR(line.Y2, 4200 - 1920 * std::cos(r), 0.01) << degrees;
 }
 
+using Floats = std::vector<float>;
+
+// StrokeLength, then Line3 and Line5 as x1 y1 x2 y2.
+Floats Flight(const Preview& preview) {
+    const Line& l3 = preview.Lines.Line3;
+    const Line& l5 = preview.Lines.Line5;
+    return {float(preview.StrokeLength), l3.X1, l3.Y1, l3.X2, l3.Y2, l5.X1, l5.Y1, l5.X2, l5.Y2};
+}
+
+// A flight of `length` twips from the launch point: Line3 up to the apex above
+// its middle, Line5 from there down to the ground.
+Floats FlightOf(int length, float apexY) {
+    const float middle = 2280 + length / 2.0f;
+    return {float(length), 2280, 1560, middle, apexY, middle, apexY, 2280.0f + length, 1560};
+}
+
+TEST(Preview, WithoutSuchAKeyFrameTheLinesStayAndTheirArcIsRedrawn) {
+    Preview preview;
+    RecordingSurface surface;
+    for (int k : {-1, 10}) preview.PreviewKeyFrame(StrokeFile{}, k, surface);
+    const PreviewLines& l = preview.Lines;
+    EXPECT_EQ((Floats{l.Line4.X2, l.Line1.X2, l.Line3.X2, float(preview.StrokeLength)}), (Floats{2280, 3540, 2940, 0}));
+    EXPECT_EQ(surface.pens, (std::vector<int>{8, 1, 1, 8, 1, 1}));
+    EXPECT_EQ(surface.drawn.size(), 2 * ProjectileCurvePoints(2280, 720, 3540).size());
+    EXPECT_EQ(surface.erased, surface.drawn);
+}
+
+// A key frame's direction, range and height in file units, and what the preview shows for it.
+struct KeyFrameRow {
+    const char* what;
+    double direction = 0, range = 0, vertical = 0;
+    double deg4 = 0, deg1 = 0, deg2 = 0;  // where Line4, Line1 and Line2 point
+    int length = 1920;
+    float apexY = 110;
+    float firstX = 2281, firstY = 1497.02f, lastY = 1414.9f;  // the arc's ends; firstX 0: no arc
+};
+
+// Each row's erase goes over the arc of the row before, so a row without an arc is erased without a plot.
 TEST(Preview, KeyFramesPlaceTheLinesAndRedrawTheArc) {
-    // Degrees of Line4, Line1, Line2; the arc has 64 points from firstX in steps of 30, or none. Each
-    // row's erase goes over the arc of the row before, so a row without an arc is erased without a plot.
-    struct Row { double direction, range, vertical, deg4, deg1, deg2; int length; float apexY, firstX, firstY, lastY; };
-    const Row rows[] = {
-        {0, 0, 0, 0, 0, 0, 1920, 110, 2281, 1497.02f, 1414.9f},
-        {67500000, 0, 0, 90, 90, 90, -1920, 110, 361, 1497.02f, 1414.9f},     // left: the flight runs left
-        {135000000, 0, 0, 180, 180, 180, 1920, 110, 2281, 1497.02f, 1414.9f},  // down is not left
-        {1875000, 750000, 0, 2, 4, 2, -1920, 110, 361, 1497.02f, 1414.9f},     // 2.5, 3.5 and 1.5 degrees
-        {0, 375000, 0, 0, 0, 0, 1920, 110, 2281, 1497.02f, 1414.9f},           // +-0.5 degrees
-        {0, 0, 136000000, 0, 0, 0, 1920, 1538, 2281, 1499.996f, 1499.881f},    // a flat arc
-        {0, 0, 136500000, 0, 0, 0, 1920, 1538, 2281, 1499.996f, 1499.881f},    // 136.5 steps round to 136
-        {0, 0, 137000000, 0, 0, 0, 1920, 1548.5, 0, 0, 0},                     // below the ground: no arc
-        {0, 0, 137500000, 0, 0, 0, 1920, 1559, 0, 0, 0},                       // 137.5 steps round to 138
+    const KeyFrameRow rows[] = {
+        {.what = "straight up"},
+        {.what = "left: the flight runs left", .direction = 67500000, .deg4 = 90, .deg1 = 90, .deg2 = 90,
+         .length = -1920, .firstX = 361},
+        {.what = "down is not left", .direction = 135000000, .deg4 = 180, .deg1 = 180, .deg2 = 180},
+        {.what = "2.5, 3.5 and 1.5 degrees round to even", .direction = 1875000, .range = 750000, .deg4 = 2,
+         .deg1 = 4, .deg2 = 2, .length = -1920, .firstX = 361},
+        {.what = "a range of half a degree rounds to none", .range = 375000},
+        {.what = "136.5 height steps round to 136: a flat arc", .vertical = 136500000, .apexY = 1538, .firstY = 1499.996f,
+         .lastY = 1499.881f},
+        {.what = "the apex below the ground: no arc", .vertical = 137000000, .apexY = 1548.5, .firstX = 0},
+        {.what = "137.5 height steps round to 138", .vertical = 137500000, .apexY = 1559, .firstX = 0},
     };
     Preview preview;
     RecordingSurface surface;
     StrokeFile stroke;
     const PreviewLines& l = preview.Lines;
     std::vector<PointF> previous = ProjectileCurvePoints(2280, 720, 3540);  // the design-time lines
-    // No such key frame: the design-time lines stay and their arc is erased and drawn again.
-    for (int k : {-1, 10}) preview.PreviewKeyFrame(stroke, k, surface);
-    EXPECT_TRUE(l.Line4.X2 == 2280 && l.Line1.X2 == 3540 && l.Line3.X2 == 2940 && preview.StrokeLength == 0);
-    EXPECT_TRUE(surface.pens == (std::vector<int>{8, 1, 1, 8, 1, 1}) && surface.erased == surface.drawn &&
-                surface.drawn.size() == 2 * previous.size());
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.direction << " " << row.range << " " << row.vertical);
+    for (const KeyFrameRow& row : rows) {
+        SCOPED_TRACE(row.what);
         stroke.KeyFrames[4] = {0, row.vertical, row.direction, row.range, 0, 0, ""};
-        surface.Clear(), preview.PreviewKeyFrame(stroke, 4, surface);
-        ExpectEndAt(l.Line4, row.deg4), ExpectEndAt(l.Line1, row.deg1), ExpectEndAt(l.Line2, row.deg2);
-        EXPECT_TRUE(l.Line3.X1 == 2280 && l.Line3.Y1 == 1560 && l.Line3.X2 == 2280 + row.length / 2.0f);
-        EXPECT_TRUE(l.Line5.X1 == l.Line3.X2 && l.Line5.Y1 == l.Line3.Y2 && l.Line5.Y2 == 1560);
-        EXPECT_TRUE(preview.StrokeLength == row.length && l.Line3.Y2 == row.apexY && l.Line5.X2 == 2280 + row.length);
+        surface.Clear();
+        preview.PreviewKeyFrame(stroke, 4, surface);
+        ExpectEndAt(l.Line4, row.deg4);
+        ExpectEndAt(l.Line1, row.deg1);
+        ExpectEndAt(l.Line2, row.deg2);
+        EXPECT_EQ(Flight(preview), FlightOf(row.length, row.apexY));
         // The old arc is erased before the lines move, the new one drawn after.
-        EXPECT_TRUE(surface.pens == (std::vector<int>{8, 1, 1}) && surface.erased == previous);
+        EXPECT_EQ(surface.pens, (std::vector<int>{8, 1, 1}));
+        EXPECT_EQ(surface.erased, previous);
         const std::vector<PointF>& p = previous = surface.drawn;
         ASSERT_EQ(p.size(), row.firstX ? 64u : 0u);
         if (p.empty()) continue;
-        // First, highest (40 above Line3's end) and last.
-        EXPECT_TRUE(p[0].x == row.firstX && p[32].x == row.firstX + 960 && p[63].x == row.firstX + 1890);
+        // First, highest (40 above Line3's end) and last, 30 twips apart.
+        EXPECT_EQ((Floats{p[0].x, p[32].x, p[63].x}), (Floats{row.firstX, row.firstX + 960, row.firstX + 1890}));
         EXPECT_NEAR(p[0].y, row.firstY, 0.005);
         EXPECT_NEAR(p[32].y, row.apexY - 40, 0.005);
         EXPECT_NEAR(p[63].y, row.lastY, 0.05);
@@ -101,11 +139,13 @@ TEST(Preview, EachPlacingStepFailsOnItsOwn) {
     Preview preview;
     const PreviewLines& l = preview.Lines;
     // A length beyond 16 bits keeps StrokeLength, and the later steps run.
-    preview.Lines.Line4.X2 = 2280 + 40000, preview.PlaceProjectileLines(500.0);
-    EXPECT_TRUE(preview.StrokeLength == 0 && l.Line3.X2 == 2280 && l.Line3.Y2 == 500 && l.Line5.X2 == 2280);
+    preview.Lines.Line4.X2 = 2280 + 40000;
+    preview.PlaceProjectileLines(500.0);
+    EXPECT_EQ(Flight(preview), FlightOf(0, 500));
     // A landing point beyond 16 bits keeps Line5.X2 only.
-    preview.Lines.Line4 = {2280, 4200, 2280 + 31000, 4200}, preview.PlaceProjectileLines(std::nullopt);
-    EXPECT_TRUE(preview.StrokeLength == 31000 && l.Line3.X2 == 17780 && l.Line5.X1 == 17780 && l.Line5.X2 == 2280);
+    preview.Lines.Line4 = {2280, 4200, 2280 + 31000, 4200};
+    preview.PlaceProjectileLines(std::nullopt);
+    EXPECT_EQ(Flight(preview), (Floats{31000, 2280, 1560, 17780, 500, 17780, 500, 2280, 1560}));
     // A range edge whose sum overflows stays; the other edge moves.
     preview.PlaceTopView({0, 0, 1e308, 1e308, 0, 0, ""});
     EXPECT_EQ(l.Line1.X2, 3540);
@@ -114,83 +154,157 @@ TEST(Preview, EachPlacingStepFailsOnItsOwn) {
     EXPECT_LE(ProjectileCurvePoints(0, -1e30f, 1e30f).size(), 2185u);
 }
 
-// Clicks arm and disarm the views; ticks with both armed: without a timing, then editing the direction in
-// timing 2 ("Perfectly on time"), then the height in timing 7.
-TEST(MouseEditing, ClicksArmTheViewsAndTicksStoreThePointersDirectionAndHeight) {
+// The mouse editing on the design-time lines; `arc` is the arc last drawn.
+class MouseEditingTest : public ::testing::Test {
+protected:
     StrokeFile stroke;
     Preview preview;
     MouseEditing mouse;
     FakeControls controls;
     RecordingSurface surface;
-    std::vector<PointF> arc = ProjectileCurvePoints(2280, 720, 3540);  // the design-time lines' arc
+    std::vector<PointF> arc = ProjectileCurvePoints(2280, 720, 3540);
     const PreviewLines& l = preview.Lines;
-    const auto clickAt = [&](float x, float y) { mouse.MouseMove(x, y), mouse.Click(); };
-    const auto tickAt = [&](float x, float y) {
-        surface.Clear(), controls.shown.clear(), mouse.MouseMove(x, y);
+
+    void ClickAt(float x, float y) { mouse.MouseMove(x, y); mouse.Click(); }
+    // Both views armed: the top view by a click at (2280, 3000), the projectile view at (1000, 1000).
+    void ArmBoth() { ClickAt(2280, 3000); ClickAt(1000, 1000); }
+    TickResult TickAt(float x, float y) {
+        surface.Clear();
+        controls.shown.clear();
+        mouse.MouseMove(x, y);
         const TickResult result = mouse.Tick(stroke, preview, controls, surface);
         // A tick that edits erases the arc on the window before the lines move; an idle one does nothing.
-        EXPECT_TRUE(result.Changed() ? surface.erased == std::exchange(arc, surface.drawn)
-                                     : surface.pens.empty() && controls.shown.empty());
+        if (result.Changed()) {
+            EXPECT_EQ(surface.erased, arc);
+            arc = surface.drawn;
+        } else {
+            EXPECT_EQ(surface.pens, std::vector<int>{});
+            EXPECT_EQ(controls.shown, "");
+        }
         return result;
-    };
-    // After the misses, a click into the other view arms it as well, a second click disarms; the pointer is
-    // rounded half to even, and a position beyond 16 bits leaves the last one.
-    struct Click { float x, y; int direction, height; };
-    const Click clicks[] = {{4321, 6240, 0, 0}, {4320, 6241, 0, 0}, {4321, 1680, 0, 0}, {300, 299, 0, 0},
-        {4320, 6240, -1, 0}, {300, 300, -1, -1}, {4320, 1680, -1, 0}, {360, 2280, 0, 0}, {4320.5f, 299.5f, 0, -1},
-        {40000, std::numeric_limits<float>::quiet_NaN(), 0, 0}};
-    for (const Click& c : clicks) {
-        clickAt(c.x, c.y);
-        EXPECT_TRUE(mouse.DirectionEditOn == c.direction && mouse.HeightEditOn == c.height) << c.x << " " << c.y;
     }
-    EXPECT_FALSE(tickAt(2280, 3000).Changed());  // nothing armed
-    clickAt(2280, 3000);
-    EXPECT_FALSE(tickAt(1000, 1000).Changed() || tickAt(4321, 3000).Changed());  // the other view, just outside
-    clickAt(1000, 1000);
+};
 
-    // Without a timing the lines follow, but no key frame or display changes.
-    controls.timing = -1, controls.range = "3750000";
-    for (float y : {3200.0f, 1000.0f}) EXPECT_TRUE(tickAt(1280, y).Changed() && controls.shown.empty());
-    EXPECT_TRUE(l.Line4.X2 == 1280 && l.Line3.Y2 == 1000 && preview.StrokeLength == -1414 && !arc.empty());
-    EXPECT_TRUE(l.Line1.X2 == 3540 && l.Line2.X2 == 1320);  // the range lines stay
-    for (const KeyFrame& k : stroke.KeyFrames) EXPECT_TRUE(!k.Direction && !k.DirectionRange && !k.Vertical);
+// A click into a view arms it, a second one disarms it; both bounds belong to the view.
+TEST_F(MouseEditingTest, ClicksArmAndDisarmTheViewUnderThePointer) {
+    struct ClickRow {
+        const char* what;
+        float x, y;
+        int direction = 0, height = 0;  // DirectionEditOn and HeightEditOn after the click
+    };
+    const ClickRow clicks[] = {
+        {.what = "just right of the top view", .x = 4321, .y = 6240},
+        {.what = "just below the top view", .x = 4320, .y = 6241},
+        {.what = "just right of the projectile view", .x = 4321, .y = 1680},
+        {.what = "just above the projectile view", .x = 300, .y = 299},
+        {.what = "the top view's lower right corner", .x = 4320, .y = 6240, .direction = -1},
+        {.what = "the projectile view's upper left corner", .x = 300, .y = 300, .direction = -1, .height = -1},
+        {.what = "the projectile view's lower right corner", .x = 4320, .y = 1680, .direction = -1},
+        {.what = "the top view's upper left corner", .x = 360, .y = 2280},
+        {.what = "halves round to even: (4320, 300)", .x = 4320.5f, .y = 299.5f, .height = -1},
+        {.what = "beyond 16 bits: the pointer stays at (4320, 300)", .x = 40000,
+         .y = std::numeric_limits<float>::quiet_NaN()},
+    };
+    for (const ClickRow& c : clicks) {
+        ClickAt(c.x, c.y);
+        EXPECT_EQ(mouse.DirectionEditOn, c.direction) << c.what;
+        EXPECT_EQ(mouse.HeightEditOn, c.height) << c.what;
+    }
+}
 
-    // A typed range (5 degrees) is taken at once; one that does not convert leaves the old one.
-    struct Direction { float x, y; double direction; int length; const char* range; };
-    const Direction directions[] = {
-        {2280, 3000, 60000, 1200, "3750000"},     {2280, 5000, 134977500, 800, "3750000"},  // 0.08 and 179.97
-        {360, 4200, 67500000, -1920, "3750000"},  {4200, 4200, 202500000, 1920, "3750000"},
-        {1280, 3200, 33750000, -1414, "3750000"}, {1280, 3200, 33750000, -1414, "3750000"},  // at rest: rewritten
-        {2280, 4200, 0, 0, "3750000"}, {3280, 3200, 236250000, 1414, "abc"}};  // the batsman's point: no flight
+TEST_F(MouseEditingTest, TicksEditOnlyAnArmedViewWithThePointerInIt) {
+    EXPECT_FALSE(TickAt(2280, 3000).Changed());
+    ClickAt(2280, 3000);
+    EXPECT_FALSE(TickAt(1000, 1000).Changed());  // the other view
+    EXPECT_FALSE(TickAt(4321, 3000).Changed());  // just outside
+    EXPECT_TRUE(TickAt(4320, 3000).DirectionEdited);
+}
+
+// Without a timing the lines follow the pointer, but no key frame or display changes.
+TEST_F(MouseEditingTest, WithoutATimingOnlyTheLinesFollow) {
+    ArmBoth();
+    controls.timing = -1;
+    controls.range = "3750000";
+    for (float y : {3200.0f, 1000.0f}) {
+        EXPECT_TRUE(TickAt(1280, y).Changed());
+        EXPECT_EQ(controls.shown, "");
+    }
+    EXPECT_EQ(l.Line4.X2, 1280);
+    EXPECT_EQ(Flight(preview), FlightOf(-1414, 1000));
+    EXPECT_FALSE(arc.empty());
+    EXPECT_EQ((Floats{l.Line1.X2, l.Line2.X2}), (Floats{3540, 1320}));  // the range lines stay
+    for (const KeyFrame& k : stroke.KeyFrames)
+        EXPECT_EQ((std::vector<double>{k.Direction, k.DirectionRange, k.Vertical}), std::vector<double>(3, 0));
+}
+
+// Line4 ends at the pointer, the flight is as long as Line4, the height stays, and the key frame
+// of timing 2 ("Perfectly on time") takes the pointer's direction and the typed range (5 degrees).
+TEST_F(MouseEditingTest, TheTopViewSetsTheDirection) {
+    struct DirectionRow {
+        const char* what;
+        float x, y;
+        double direction;
+        int length;
+        const char* range = "3750000";
+    };
+    const DirectionRow rows[] = {
+        {.what = "straight up: 0.08 degrees", .x = 2280, .y = 3000, .direction = 60000, .length = 1200},
+        {.what = "an odd length: Line3 ends at a half twip", .x = 2280, .y = 3001, .direction = 60000, .length = 1199},
+        {.what = "straight down: 179.97 degrees", .x = 2280, .y = 5000, .direction = 134977500, .length = 800},
+        {.what = "left", .x = 360, .y = 4200, .direction = 67500000, .length = -1920},
+        {.what = "right", .x = 4200, .y = 4200, .direction = 202500000, .length = 1920},
+        {.what = "45 degrees left", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
+        {.what = "at rest: written again", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
+        {.what = "the batsman's point: no angle, no flight", .x = 2280, .y = 4200, .direction = 0, .length = 0},
+        {.what = "a range that is no number keeps the old one", .x = 3280, .y = 3200, .direction = 236250000,
+         .length = 1414, .range = "abc"},
+    };
+    ArmBoth();
     controls.timing = 2;
-    for (const Direction& row : directions) {
-        SCOPED_TRACE(::testing::Message() << row.x << " " << row.y);
+    const float height = l.Line3.Y2;
+    for (const DirectionRow& row : rows) {
+        SCOPED_TRACE(row.what);
         controls.range = row.range;
-        EXPECT_TRUE(tickAt(row.x, row.y).DirectionEdited);
-        EXPECT_TRUE(stroke.KeyFrames[2].Direction == row.direction && stroke.KeyFrames[2].DirectionRange == 3750000);
+        EXPECT_TRUE(TickAt(row.x, row.y).DirectionEdited);
+        EXPECT_EQ(stroke.KeyFrames[2].Direction, row.direction);
+        EXPECT_EQ(stroke.KeyFrames[2].DirectionRange, 3750000);
         const std::string text = std::to_string(static_cast<long>(row.direction));
         EXPECT_EQ(controls.shown, "Text2(2) " + text + ", Label3(2) " + text + ", ");
-        // Line4 ends at the pointer, the flight is as long as Line4, the height stays.
-        EXPECT_TRUE(l.Line4.X2 == row.x && l.Line4.Y2 == row.y && preview.StrokeLength == row.length &&
-                    l.Line5.X2 == 2280 + row.length && l.Line3.Y2 == 1000);
+        EXPECT_EQ((Floats{l.Line4.X2, l.Line4.Y2}), (Floats{row.x, row.y}));
+        EXPECT_EQ(Flight(preview), FlightOf(row.length, height));
         const double degrees = std::round(row.direction / 750000);
-        ExpectEndAt(l.Line1, degrees + 5), ExpectEndAt(l.Line2, degrees - 5);
+        ExpectEndAt(l.Line1, degrees + 5);
+        ExpectEndAt(l.Line2, degrees - 5);
         EXPECT_EQ(arc.empty(), row.length == 0);
     }
+}
 
-    // ApexY shows the stored Vertical at shownAt; the flight's length stays.
-    struct Height { float y; double vertical, shownAt; };
-    const Height heights[] = {
-        {320, 20000000, 320}, {720, 58095238, 719}, {300, 18095238, 299}, {1680, 149523810, 1685}};
+// The apex follows the pointer, the key frame of timing 7 takes the Vertical whose apex is nearest
+// (shown at `shownAt`), and the flight keeps its length.
+TEST_F(MouseEditingTest, TheProjectileViewSetsTheHeight) {
+    struct HeightRow {
+        const char* what;
+        float y;
+        double vertical, shownAt;
+    };
+    const HeightRow rows[] = {
+        {.what = "on a height step", .y = 320, .vertical = 20000000, .shownAt = 320},
+        {.what = "between two steps", .y = 720, .vertical = 58095238, .shownAt = 719},
+        {.what = "the view's top", .y = 300, .vertical = 18095238, .shownAt = 299},
+        {.what = "the view's bottom: below 1540, no arc", .y = 1680, .vertical = 149523810, .shownAt = 1685},
+    };
+    ArmBoth();
     controls.timing = 7;
-    for (const Height& row : heights) {
-        SCOPED_TRACE(row.y);
-        EXPECT_TRUE(tickAt(1000, row.y).HeightEdited);
-        EXPECT_TRUE(stroke.KeyFrames[7].Vertical == row.vertical && ApexY(row.vertical) == row.shownAt);
+    TickAt(3280, 3200);
+    for (const HeightRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_TRUE(TickAt(1000, row.y).HeightEdited);
+        EXPECT_EQ(stroke.KeyFrames[7].Vertical, row.vertical);
+        EXPECT_EQ(ApexY(row.vertical), row.shownAt);
         const std::string text = std::to_string(static_cast<long>(row.vertical));
         EXPECT_EQ(controls.shown, "Text2(1) " + text + ", Label3(1) " + text + ", ");
-        EXPECT_TRUE(l.Line3.Y2 == row.y && preview.StrokeLength == 1414);
-        EXPECT_EQ(arc.empty(), row.y == 1680);  // below 1540: no arc
+        EXPECT_EQ(Flight(preview), FlightOf(1414, row.y));
+        EXPECT_EQ(arc.empty(), row.y == 1680);
     }
 }
 

@@ -23,6 +23,14 @@ void PointAndClick(QWidget& window, int xTwips, int yTwips) {
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(xTwips / 15, yTwips / 15));
 }
 
+// The user clicks into a box, selects its text and types `text`.
+void TypeInto(QWidget& window, const char* name, const char* text) {
+    auto* box = Find<QLineEdit>(window, name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
 // The user steps down a list with the arrow keys until `entry` shows.
 void ArrowTo(QWidget& window, const char* name, const QString& entry) {
     auto* list = Find<QComboBox>(window, name);
@@ -107,11 +115,11 @@ private slots:
         QTest::mouseMove(&window, caption);
         QTest::qWait(60);
         QTest::mouseRelease(&window, Qt::LeftButton, {}, caption);
-        QCOMPARE(TextOf(window, "Label3(2)"), QString::fromStdString(orvik::NumberText(orvik::DirectionForPointer(1995, 3000))));
+        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("10020000"));
         QCOMPARE(window.Mouse().DirectionEditOn, -1);
         PointAndClick(window, 1290, 3210);
         QCOMPARE(window.Mouse().DirectionEditOn, 0);
-        QCOMPARE(TextOf(window, "Label3(2)"), QString::fromStdString(orvik::NumberText(orvik::DirectionForPointer(1290, 3210))));
+        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("33750000"));
         // A double click is one click: the height is armed, not armed and disarmed.
         QTest::mouseMove(&window, QPoint(2000 / 15, 900 / 15));
         // (Through the window handle, as a real double click: press, release, double click, release.)
@@ -122,22 +130,24 @@ private slots:
         QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("58095238"));
         SaveScreenshot(window, QStringLiteral("whole_road_mouse_edit"));
 
-        // Type a power, leave the box with Tab, and save.
-        auto* power = Find<QLineEdit>(window, "Text2(3)");
-        QTest::mouseClick(power, Qt::LeftButton);
-        power->selectAll();
-        QTest::keyClicks(power, "77.25");
-        QTest::keyClick(power, Qt::Key_Tab);
+        // Type a frame number and leave the box with Tab, which commits it; type a power and
+        // save with a click, which takes the focus from the box and so commits it first.
+        TypeInto(window, "Text2(0)", "21");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window.Stroke().KeyFrames[3].Frame, std::int16_t{21});
+        TypeInto(window, "Text2(3)", "77.25");
         QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Stroke Saved Successfully to %1 (Pull).").arg(file));
+        QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Pull)."});
 
         // The file holds the key frame as the screen shows it.
-        const QStringList shown = TextsOf(window, {"Text2(0)", "Label3(2)", "Text2(6)", "Text2(5)"});
-        QVERIFY(FileBytes(file).contains(QStringLiteral("Mode Normal KeyFrame 3\r\n Frame %1\r\n Vertical 58095238\r\n Direction %2 "
-                                                        "Range %3\r\n Power 77.25 Range %4\r\n")
-                                             .arg(shown[0], shown[1], shown[2], shown[3])
-                                             .toUtf8()));
+        const QStringList shown = TextsOf(window, {"Label3(2)", "Text2(6)", "Text2(5)"});
+        const QByteArray saved = FileBytes(file);
+        const qsizetype keyFrame = saved.indexOf("Mode Normal KeyFrame 3\r\n");
+        QCOMPARE(saved.mid(keyFrame, saved.indexOf("\r\n\r\n", keyFrame) - keyFrame),
+                 QStringLiteral("Mode Normal KeyFrame 3\r\n Frame 21\r\n Vertical 58095238\r\n Direction %1 Range %2\r\n"
+                                " Power 77.25 Range %3")
+                     .arg(shown[0], shown[1], shown[2])
+                     .toUtf8());
     }
 
     // A long edit: both mouse edits armed and the pointer moving for 20,000
@@ -173,11 +183,12 @@ private slots:
 
         // 45 degrees left in the top view, and the height of the last point.
         const orvik::KeyFrame& frame = window.Stroke().KeyFrames[0];
-        QVERIFY(frame.Direction == 33750000.0 && frame.Vertical == 58095238.0);
+        QCOMPARE(frame.Direction, 33750000.0);
+        QCOMPARE(frame.Vertical, 58095238.0);
         for (const char* shown : {"Text2(2)", "Label3(2)"}) QCOMPARE(TextOf(window, shown), QStringLiteral("33750000"));
         for (const char* shown : {"Text2(1)", "Label3(1)"}) QCOMPARE(TextOf(window, shown), QStringLiteral("58095238"));
         const orvik::PreviewLines& lines = window.PreviewState().Lines;
-        QVERIFY(lines.Line4.X2 == 1280.0f && lines.Line4.Y2 == 3200.0f && lines.Line3.Y2 == 720.0f);
+        QCOMPARE((QList<float>{lines.Line4.X2, lines.Line4.Y2, lines.Line3.Y2}), (QList<float>{1280, 3200, 720}));
         QVERIFY2(grown <= MemoryMargin, qPrintable(QStringLiteral("the memory in use grew by %1 bytes").arg(grown)));
     }
 };

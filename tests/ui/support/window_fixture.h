@@ -75,6 +75,9 @@ void Pick(QWidget& window, const char* name, const QString& entry);
 // control, and the record as the writer sees it.
 QStringList Snapshot(orvik::MainWindow& window);
 void SaveScreenshot(QWidget& widget, const QString& name);
+// The messages since the last check as "<title>: <text>", the title of an error
+// followed by " (critical)". The check forgets them.
+QStringList TakeMessages(FakeDialogs& dialogs);
 // Exactly one message since the last check: an error naming `path`, with `why`
 // in the reason on its next line. The check forgets the message.
 void CheckOneError(FakeDialogs& dialogs, const QString& path, const char* why);

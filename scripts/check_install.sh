@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Installs a built editor into a scratch prefix and checks it as a desktop
+# program, then builds its Debian package and checks that:
+#
+#   scripts/check_install.sh [build dir]     # build/ by default
+#
+# - every file where the freedesktop specifications want it, the icon in each
+#   size; the desktop entry and the AppStream metadata pass their validators;
+# - with the prefix's file type database, a stroke file is a stroke file and
+#   other *.atr files are not;
+# - the .deb lists those files and depends on the libraries' packages, and its
+#   binary, taken out with dpkg-deb (never installed), tells its version.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=$(realpath "${1:-build}")
+id=org.orvik.StrokeEditor
+version=$(sed -n 's/^project(.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+fail() {
+  echo "check_install: $*" >&2
+  exit 1
+}
+
+prefix=$scratch/prefix
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+# The files, and each PNG icon of the size its folder names.
+want=(bin/orvik-stroke-editor bin/orvik-stroke-check "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+  "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg")
+for size in 16 22 24 32 48 64 128 256; do want+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
+for file in "${want[@]}"; do [ -s "$prefix/$file" ] || fail "$file is not installed"; done
+[ -x "$prefix/bin/orvik-stroke-editor" ] || fail "the binary is not executable"
+"$prefix/bin/orvik-stroke-check" -q "$root/samples/strokes" > /dev/null || fail "the installed checker finds fault with the samples"
+for size in 16 22 24 32 48 64 128 256; do
+  file --brief "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size," ||
+    fail "the ${size}x${size} icon is not a $size x $size PNG"
+done
+rsvg-convert --width 256 --height 256 "$prefix/share/icons/hicolor/scalable/apps/$id.svg" > "$scratch/svg.png" ||
+  fail "the SVG icon does not render"
+unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f <(printf '%s\n' "${want[@]}") || true)
+[ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+grep -qx 'Exec=orvik-stroke-editor %f' "$prefix/share/applications/$id.desktop" || fail "the desktop entry's Exec"
+"$prefix/bin/orvik-stroke-editor" --version | grep -qx "Orvik Stroke Editor $version" || fail "the installed --version"
+
+# The stroke file type, by content: a sample stroke and a copy of it under
+# another name are stroke files; an *.atr file that does not start with
+# "StrokeAttr" is not.
+update-mime-database "$prefix/share/mime" 2> /dev/null
+cp "$root/samples/strokes/a-Cc021.atr" "$scratch/a-Cc021.atr"
+cp "$root/samples/strokes/a-Cc021.atr" "$scratch/renamed stroke"
+printf 'ATARI disk image\x96\x02\x00\x00' > "$scratch/disk.atr"
+printf 'Notes on strokes\n' > "$scratch/notes.atr"
+type_of() {
+  XDG_DATA_DIRS="$prefix/share:/usr/share" gio info --attributes=standard::content-type "$1" |
+    sed -n 's/^ *standard::content-type: //p'
+}
+for stroke in "$scratch/a-Cc021.atr" "$scratch/renamed stroke"; do
+  [ "$(type_of "$stroke")" = application/x-orvik-stroke ] || fail "$stroke is $(type_of "$stroke")"
+done
+for other in "$scratch/disk.atr" "$scratch/notes.atr"; do
+  [ "$(type_of "$other")" != application/x-orvik-stroke ] || fail "$other is taken for a stroke file"
+done
+
+# The package: built from the same install rules, never installed here.
+(cd "$build" && cpack -G DEB -B "$scratch/package" > /dev/null)
+deb=$(ls "$scratch"/package/orvik-stroke-editor_"$version"_*.deb)
+dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' | sort > "$scratch/contents"
+diff <(printf 'usr/%s\n' "${want[@]}" | sort) "$scratch/contents" || fail "the package's files differ from the install's"
+depends=$(dpkg-deb --field "$deb" Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+  [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
+done
+dpkg-deb --extract "$deb" "$scratch/extracted"
+"$scratch/extracted/usr/bin/orvik-stroke-editor" --version | grep -qx "Orvik Stroke Editor $version" ||
+  fail "the packaged --version"
+"$scratch/extracted/usr/bin/orvik-stroke-check" -q "$root/samples/strokes" > /dev/null ||
+  fail "the packaged checker finds fault with the samples"
+
+echo "Installed files, validators, stroke file type and package: all as they should be"
+echo "Package: $(basename "$deb"), depends on: $depends"

@@ -1,0 +1,190 @@
+// What keeps a stroke file whole: Save refuses a text that would not read
+// back as the window shows it, a load shows nothing of the stroke before, and
+// no device, pipe or unreadable folder is taken for a stroke file or folder.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/window_fixture.h"
+#include "ui/dir_list.h"
+
+namespace {
+
+// What a user types into a box, where the window names it, and why it would not read back.
+struct Typed {
+    const char* what;
+    const char* box;
+    QString text;
+    const char* named;  // the line of the refusal that names the box
+};
+
+constexpr char ChildVariable[] = "ORVIK_SAVE_UNDER_ADDRESS_SPACE_LIMIT";
+
+}  // namespace
+
+class DataSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(Rows().size()); ++i) QTest::newRow(Rows()[i].what) << i;
+    }
+
+    void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox() {
+        QFETCH(int, row);
+        const Typed& typed = Rows()[row];
+        Editor editor;
+        auto& [folder, dialogs, window] = editor;
+        const QString path = editor.Open("a-Cc031.atr");
+        const QByteArray original = FileBytes(path);
+        SetText(window, typed.box, typed.text);
+        window.Text2_LostFocus(3);
+        const QStringList before = Snapshot(window);
+        dialogs.messages.clear();
+
+        window.Command3_Click();
+        QCOMPARE(FileBytes(path), original);
+        QCOMPARE(Snapshot(window), before);
+        QCOMPARE(int(dialogs.messages.size()), 1);
+        QCOMPARE(dialogs.messages[0].text.section('\n', 1, 1), QString::fromUtf8(typed.named));
+        QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
+
+        // Mended, the same stroke saves.
+        SetText(window, typed.box, "0.5");
+        window.Text2_LostFocus(3);
+        dialogs.messages.clear();
+        window.Command3_Click();
+        QCOMPARE(dialogs.messages.at(0).title, QStringLiteral("Saved!"));
+    }
+
+    // The bowler class list for a code it lacks: main_window_test.
+    void aLoadShowsStartValuesAndSaveKeepsTheFilesOwnType() {
+        Editor editor;
+        auto& [folder, dialogs, window] = editor;
+        editor.Open("a-Cc031.atr", SampleStroke("0 1"));
+        window.Command3_Click();  // the file as the editor writes it
+        // Power that is no number, a type the list lacks.
+        QByteArray odd = FileBytes(folder.filePath("a-Cc031.atr"))
+                             .replace("Type Defensive", "Type aggressive")
+                             .replace(" Power 1.5 Range", " Power abc Range");
+        QFile file(folder.filePath("a-Cc030.atr"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(odd) == odd.size());
+        file.close();
+        dialogs.openAnswers = {file.fileName()};
+        window.Command2_Click();
+        QCOMPARE(TextsOf(window, {"Text2(3)", "Combo1"}), (QStringList{"0", ""}));
+
+        // A save of another change keeps the file's own type; the list's choice once the user picks one.
+        SetText(window, "Text2(3)", "2.5");
+        window.Text2_LostFocus(3);
+        window.Command3_Click();
+        QCOMPARE(FileBytes(file.fileName()), QByteArray(odd).replace(" Power abc Range", " Power 2.5 Range"));
+        Pick(window, "Combo1", "Moderate");
+        window.Command3_Click();
+        QCOMPARE(FileBytes(file.fileName()).split('\n').value(2), QByteArray("Type Moderate\r"));
+    }
+
+    void devicesPipesAndUnreadableFoldersAreNoStrokeFilesOrFolders() {
+        Editor editor;
+        auto& [folder, dialogs, window] = editor;
+        const QString pipe = folder.filePath("a-Cc019.atr");
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", folder.filePath("a-Cc017c.atr")));
+        QVERIFY(QFile::link(pipe, folder.filePath("a-Cc020.atr")));
+        WriteStroke(folder.filePath("a-Cc018.atr"), SampleStroke());
+        QVERIFY(QFile::link(folder.filePath("a-Cc018.atr"), folder.filePath("a-Cc021.atr")));
+        QVERIFY(QDir(folder.path()).mkdir("sub"));
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
+        QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("2 Stroke file(s) found in the directory."));
+        QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)"}));
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QCOMPARE(dir1->item(dir1->count() - 1)->text(), QStringLiteral("sub"));  // the only subfolder listed
+        QCOMPARE(dir1->findItems("a-Cc0", Qt::MatchStartsWith).size(), 0);
+
+        // Open and Save refuse them at once, and the window stays as it was.
+        Pick(window, "Combo4", "Forward Defence2");
+        for (const char* name : {"a-Cc017c.atr", "a-Cc019.atr", "a-Cc020.atr"}) {
+            const QStringList before = Snapshot(window);
+            dialogs.openAnswers = {folder.filePath(name)};
+            window.Command2_Click();
+            CheckOneError(dialogs, folder.filePath(name), "a device, a pipe or a socket");
+            QCOMPARE(Snapshot(window), before);
+        }
+        const QString loaded = folder.filePath("a-Cc018.atr");
+        QVERIFY(QFile::remove(loaded) && QFile::link(pipe, loaded));
+        window.Command3_Click();
+        CheckOneError(dialogs, loaded, "a device, a pipe or a socket");
+        QCOMPARE(QFileInfo(pipe).symLinkTarget(), QString());
+        QVERIFY(QFileInfo(loaded).isSymLink());
+
+        // A folder that cannot be opened from the list any more is reported.
+        const QList<QListWidgetItem*> sub = dir1->findItems("sub", Qt::MatchExactly);
+        QCOMPARE(sub.size(), 1);
+        QVERIFY(QDir(folder.path()).rmdir("sub"));
+        emit dir1->itemDoubleClicked(sub[0]);
+        CheckOneError(dialogs, folder.filePath("sub"), "does not exist");
+        QCOMPARE(dir1->Path(), QDir::cleanPath(folder.path()));
+    }
+
+    // Forming the text of a stroke of seven one-megabyte fields under a limit
+    // of the address space that leaves no room for it: reported, and the file
+    // as it was. The limit stays with the process, so this runs in a child.
+    void aSaveThatRunsOutOfMemoryIsReported() {
+        if (AddressSanitized) QSKIP("AddressSanitizer reserves more address space than any limit leaves");
+        if (!qEnvironmentVariableIsSet(ChildVariable)) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.setEnvironment(QProcess::systemEnvironment() << QString(ChildVariable) + "=1");
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("aSaveThatRunsOutOfMemoryIsReported")});
+            QVERIFY2(child.waitForFinished(120000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                     child.readAll().constData());
+            return;
+        }
+        Editor editor;
+        auto& [folder, dialogs, window] = editor;
+        QFile line(folder.filePath("a-Cc024.atr"));
+        QVERIFY(line.open(QIODevice::WriteOnly) && line.write(QByteArray(orvik::MaxStrokeFileSize, 'x')));
+        line.close();
+        dialogs.openAnswers = {line.fileName()};
+        window.Command2_Click();
+        QVERIFY(dialogs.messages.empty());
+
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_AS, &limit) == 0);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = CurrentAddressSpace() + (2 << 20);
+        QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
+        window.Command3_Click();
+        QVERIFY(setrlimit(RLIMIT_AS, &unlimited) == 0);
+        CheckOneError(dialogs, line.fileName(), "not enough memory");
+        QCOMPARE(FileBytes(line.fileName()), QByteArray(orvik::MaxStrokeFileSize, 'x'));
+    }
+
+private:
+    static const std::vector<Typed>& Rows() {
+        static const std::vector<Typed> rows = {
+            {"typed comma", "Text2(4)", "0,5",
+             "Nrml. Edge Prb.: a comma ends a field in a stroke file: use a point as the decimal separator"},
+            {"pasted line break", "Text2(7)", "0.5\r\n0.6", "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
+            {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"), "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
+            {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"), "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
+            {"largest double", "Text2(3)", "1.7976931348623157e308", "Power: the number is too large to be read back"},
+            {"comma in a number box", "Text2(5)", "1,5",
+             "Power Range: \"1,5\" is not a number: use a point as the decimal separator"},
+            {"frame number out of range", "Text2(0)", "40000", "Frame no.: 40000 is outside -32768 to 32767"},
+        };
+        return rows;
+    }
+
+    // The size of the address space in use, from /proc/self/statm (pages).
+    static rlim_t CurrentAddressSpace() {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly)) return RLIM_INFINITY;
+        return rlim_t(statm.readAll().split(' ').value(0).toULongLong()) * rlim_t(sysconf(_SC_PAGESIZE));
+    }
+};
+
+QTEST_MAIN(DataSafetyTest)
+#include "data_safety_test.moc"

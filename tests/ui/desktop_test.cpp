@@ -1,0 +1,223 @@
+// The editor as a desktop program: its command line (through the built
+// program), the folder or stroke file it starts in, Ctrl+S, and what screen
+// readers hear for each control.
+#include <QAccessible>
+#include <QProcess>
+#include <QtTest>
+#include <QtWidgets>
+#include <sys/stat.h>
+
+#include "support/window_fixture.h"
+#include "ui/command_line.h"
+#include "ui/dir_list.h"
+#include "ui/drive_list.h"
+#include "ui/drop_down_list.h"
+#include "ui/program_identity.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+
+// The built editor with `arguments`, on the platform the tests run on.
+Run RunEditor(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ORVIK_EDITOR), arguments);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString AccessibleText(QWidget* widget, QAccessible::Text text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(text) : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+    std::optional<Editor> editor_;  // a fresh one for each test
+    QString game_;                  // a stroke the catalogue knows, one it does not, and a subfolder
+private slots:
+    void initTestCase() { orvik::SetProgramIdentity(); }
+    void init() {
+        editor_.emplace();
+        game_ = editor_->folder.filePath("game");
+        QVERIFY(QDir().mkpath(game_ + "/sub"));
+        WriteStroke(game_ + "/a-Cc021.atr", SampleStroke("1"), "Aggressive", 1);
+        WriteStroke(game_ + "/mine.atr", SampleStroke());
+    }
+    void cleanup() { editor_.reset(); }
+
+    void versionHelpAndErrorsEndWithoutAWindow() {
+        const Run version = RunEditor({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out + version.err, QStringLiteral("Orvik Stroke Editor " ORVIK_VERSION "\n"));
+        const Run help = RunEditor({"-h"});
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        QVERIFY2(help.out.startsWith("Usage: orvik-stroke-editor [options] [path]\n") && help.out.contains("--version"),
+                 qPrintable(help.out));
+        for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"a.atr", "b.atr"}, QStringList{"-style"}}) {
+            const Run run = RunEditor(wrong);
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.out, QString());
+            QVERIFY2(run.err.startsWith("orvik-stroke-editor: ") && run.err.contains("\nUsage: orvik-stroke-editor"),
+                     qPrintable(run.err));
+        }
+
+        // The path; the toolkit's own options and "--" before a name like an option.
+        const orvik::CommandLine line = orvik::ParseCommandLine({"/usr/bin/x", "-style", "fusion", "-reverse", "--", "-a.atr"});
+        QCOMPARE(line.path.value_or("<none>") + line.message, QStringLiteral("-a.atr"));
+        QVERIFY(!line.exitCode);
+        QVERIFY(!orvik::ParseCommandLine({"x"}).path);
+
+        // The about box shows the same version.
+        QString shown;
+        editor_->dialogs.onModal = [&](QDialog& box) { shown = TextOf(box, "lblVersion"); };
+        editor_->window.Command5_Click();
+        QCOMPARE(shown, QStringLiteral("Version " ORVIK_VERSION));
+    }
+
+    // A folder is shown as a folder change shows it; a file the catalogue does
+    // not know is opened as Open opens it, in its folder.
+    void startsInAFolderOrWithAFileOpened() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString caption = window.windowTitle();
+        window.StartIn(game_ + "/sub/..");
+        orvik::DriveList drive;
+        drive.ShowDriveOf(game_);
+        QCOMPARE((QStringList{Find<orvik::DirList>(window, "Dir1")->Path(), Find<orvik::DriveList>(window, "Drive1")->Drive(),
+                              TextOf(window, "Label2(0)"), window.windowTitle()}),
+                 (QStringList{game_, drive.Drive(), "2 Stroke file(s) found in the directory.", caption}));
+        QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
+        QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+
+        window.StartIn(game_ + "/mine.atr");
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1/mine.atr)").arg(game_));
+        QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Cover drive(slashing shot)", "Unknown"}));
+        QCOMPARE(TextsOf(window, {"Combo4", "Combo1", "Combo2", "Text2(0)", "Text2(3)"}),
+                 (QStringList{"Unknown", "Defensive", "Spinners", "10", "1.5"}));
+        QVERIFY(Find(window, "Command3")->isEnabled());
+        QVERIFY(!Find(window, "Command6")->isEnabled());
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // Started in the stroke's own folder, by a relative name: the folder is
+    // listed all the same, and the stroke is loaded as a pick in the list.
+    void startsWithACatalogueStrokePicked() {
+        const QString home = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(game_));
+        Editor started;
+        started.window.StartIn("a-Cc021.atr");
+        QVERIFY(QDir::setCurrent(home));
+        orvik::MainWindow& window = started.window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1/a-Cc021.atr)").arg(game_));
+        QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
+        QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), 0);
+        QCOMPARE(TextsOf(window, {"Label2(0)", "Label2(11)", "Combo1", "Combo2", "Text2(0)", "Text2(3)"}),
+                 (QStringList{"2 Stroke file(s) found in the directory.", "Cover drive(slashing shot)", "Aggressive",
+                              "Fast Bowler", "10", "1.5"}));
+        QCOMPARE(EntriesOf(window, "Combo3").last(), QStringLiteral("Late (6Hit)"));
+        QVERIFY(Find(window, "Command3")->isEnabled() && Find(window, "Command6")->isEnabled());
+        QVERIFY(started.dialogs.messages.empty());
+    }
+
+    // A path that cannot be read leaves the window as it started, with the
+    // message a refused Open gives.
+    void aMissingPathIsToldAndChangesNothing() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QStringList start = Snapshot(window);
+        const QString missing = game_ + "/gone.atr";
+        window.StartIn(missing);
+        QCOMPARE(Snapshot(window), start);
+        const QString told = dialogs.messages.empty() ? QString() : dialogs.messages[0].text;
+        CheckOneError(dialogs, missing, "no such file");
+        dialogs.openAnswers = {missing};
+        window.Command2_Click();
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs.messages[0].text, told);
+
+        // A pipe, which would keep the start-up waiting for a writer.
+        dialogs.messages.clear();
+        const QString pipe = game_ + "/pipe.atr";
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        window.StartIn(pipe);
+        CheckOneError(dialogs, pipe, "not a plain file");
+        QCOMPARE(Snapshot(window), start);
+    }
+
+    void ctrlSSavesWithTheValueBeingTyped() {
+        auto& [folder, dialogs, window] = *editor_;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);  // nothing loaded: Save is disabled
+        QVERIFY(dialogs.messages.empty());
+
+        const QString path = editor_->Open("a-Cc031.atr");
+        auto* power = Find<QLineEdit>(window, "Text2(3)");
+        power->setFocus();
+        QTRY_VERIFY(power->hasFocus());
+        power->selectAll();
+        QTest::keyClicks(power, "77");
+        QTest::keyClick(power, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(FileBytes(path).contains("\r\n Power 77 Range 0.25\r\n"), FileBytes(path).constData());
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Saved!"));
+        QCOMPARE(QApplication::focusWidget(), power);
+    }
+
+    void screenReadersHearEachControlsName() {
+        auto& [folder, dialogs, window] = *editor_;
+        auto names = [&](std::initializer_list<const char*> controls) {
+            QStringList said;
+            for (const char* control : controls) said << AccessibleText(Find(window, control), QAccessible::Name);
+            return said;
+        };
+        QCOMPARE(names({"Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)", "Dir1", "Label3(1)",
+                        "Label3(2)", "Label2(3)", "Command6", "Command3"}),
+                 (QStringList{"Frame no.", "Power", "Nrml. Edge Prb.", "Power Range", "Direction Range", "6-Hit Edge Prb.",
+                              "Folder", "Height", "Direction", "Nrml. Edge Prb.", "Reset Changes to Current Stroke", "Save"}));
+        // The lists carry their names; where Qt names a list by its entry (Linux),
+        // a screen reader finds the caption through the label relation.
+        QStringList lists;
+        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4", "Drive1"}) {
+            QWidget* control = Find(window, list);
+            const auto labels = QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+            lists << control->accessibleName() + " | " +
+                         (labels.isEmpty() ? QString() : labels[0].first->text(QAccessible::Name).trimmed());
+        }
+        QCOMPARE(lists, (QStringList{"Stroke type | Stroke type", "Stroke Played against | Stroke Played against",
+                                     "Result of the shot being played | Result of the shot being played", "Stroke | ",
+                                     "Drive | "}));
+        editor_->Open("a-Cc024.atr");
+        Pick(window, "Combo3", "Early");
+        QCOMPARE(names({"Label3(1)", "Label3(2)"}), (QStringList{"Height: 23000000", "Direction: 22500000"}));
+
+        // Every control shown says something, but a label with nothing in it.
+        for (QWidget* control : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (control->isHidden() || (label && label->text().isEmpty())) continue;
+            QVERIFY2(!AccessibleText(control, QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+        }
+
+        // The previews: named, described, and the mouse goes through to the window.
+        for (const auto& [area, name, does] : {std::tuple{"TopViewArea", "Top view of the stroke", "direction"},
+                                               std::tuple{"ProjectileViewArea", "Projectile of the stroke", "height"}}) {
+            QWidget* preview = Find(window, area);
+            QCOMPARE(AccessibleText(preview, QAccessible::Name), QString::fromLatin1(name));
+            QVERIFY(AccessibleText(preview, QAccessible::Description).contains(QStringLiteral("A click starts or stops setting the %1").arg(does)));
+            QCOMPARE(window.childAt(preview->geometry().center()), nullptr);
+        }
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"

@@ -1,0 +1,75 @@
+#include "ui/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace orvik {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("orvik::CommandLine", text); }
+
+// The options QApplication takes out of the command line itself. They are
+// known here so that the parser, which runs before there is an application
+// (--version and --help need no display), does not refuse them.
+void AddToolkitOptions(QCommandLineParser& parser) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+                             "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words ("-platform"), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Tr("Edits the batting strokes (.atr files) of the Orvik cricket game."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Tr("Displays this help."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("path"),
+                                 Tr("A stroke file to load, or a folder to start in. Without it the editor starts in "
+                                    "the current folder."),
+                                 QStringLiteral("[path]"));
+    AddToolkitOptions(parser);
+
+    // The parser names the program "<executable_name>" when there is no
+    // application object yet.
+    const QString program = arguments.isEmpty() ? QStringLiteral("orvik-stroke-editor") : QFileInfo(arguments[0]).fileName();
+    const QString usage = parser.helpText().replace(QLatin1String("<executable_name>"), program);
+
+    CommandLine result;
+    const bool parsed = parser.parse(arguments);
+    const QStringList paths = parser.positionalArguments();
+    if (!parsed || paths.size() > 1) {
+        const QString error = parsed ? Tr("Only one path can be given; %1 were.").arg(paths.size()) : parser.errorText();
+        result.exitCode = 2;
+        result.message = QStringLiteral("%1: %2\n\n%3").arg(program, error, usage);
+    } else if (parser.isSet(version)) {
+        result.exitCode = 0;
+        result.message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+    } else if (parser.isSet(help)) {
+        result.exitCode = 0;
+        result.message = usage;
+    } else if (!paths.isEmpty()) {
+        result.path = paths.first();
+    }
+    return result;
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace orvik
