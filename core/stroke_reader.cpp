@@ -9,6 +9,7 @@
 
 #include "core/field_reader.h"
 #include "core/numbers.h"
+#include "core/read_reporter.h"
 #include "core/resume_next.h"
 #include "core/text_ops.h"
 
@@ -24,11 +25,6 @@ constexpr std::string_view SixHitKey = "Mode 6Hit KeyFrame";
 constexpr int TrailingFieldCount = 65;
 
 FieldId Id(FieldKind kind, int index = 0) { return {kind, index}; }
-
-bool IsWholeNumber(FieldKind kind) {
-    return kind == FieldKind::Frame || kind == FieldKind::BowlerTypes || kind == FieldKind::StumpPosition ||
-           kind == FieldKind::BatsmanPosition || kind == FieldKind::PitchPosition;
-}
 
 // "Mode Normal KeyFrame 0" to "Mode Normal KeyFrame 4".
 const std::array<std::string, NormalKeyFrameCount>& NormalModeLines() {
@@ -46,13 +42,13 @@ const std::array<std::string, NormalKeyFrameCount>& NormalModeLines() {
 // buffer as it was, an assignment that fails leaves its field as it was, and
 // the next statement runs on whatever the buffer then holds.
 //
-// With a report, each line read is held with the layout line it should be
-// until the next line is read, and is then checked with the values its
-// statements left in the record.
+// With a report, a ReadReporter is told each line read with the layout line
+// it should be, each number that did not convert and each trailing field.
 class ReaderRun {
 public:
-    ReaderRun(std::istream& in, StrokeFile& stroke, ReadReport* report)
-        : fields_(in), stroke_(stroke), report_(report) {}
+    ReaderRun(std::istream& in, StrokeFile& stroke, ReadReport* report) : fields_(in), stroke_(stroke) {
+        if (report != nullptr) reporter_.emplace(*report, stroke);
+    }
 
     void Run() {
         // Line 1 ("StrokeAttr") and line 2 are read but never looked at.
@@ -92,38 +88,28 @@ public:
             ReadKeyFrameValues(k);
         }
         ReadSixHitKeyFrames();
-        FinishLine();
+        if (reporter_) reporter_->LineDone();
 
         // The empty line that closes the last key frame block belongs to that
         // block, not to the trailing lines.
         bool closingLine = false;
         Do([&] { closingLine = NextFieldIsEmpty(); });
         if (closingLine) ReadLine(layout::EmptyLine);
-        FinishLine();
+        if (reporter_) reporter_->LineDone();
         for (int j = 1; j <= TrailingFieldCount; ++j)
             Do([&] {
                 if (auto field = fields_.TryRead()) {
-                    if (report_) CheckFieldRules(fields_.LastOrigin(), *field, Id(FieldKind::TrailingLine, j));
+                    if (reporter_) reporter_->TrailingLineRead(j, *field, fields_.LastOrigin());
                     stroke_.TrailingLines.at(j) = std::move(*field);
                 }
             });
-        if (report_) CheckNothingFollows();
+        // The record keeps 65 trailing lines; a field after them is lost.
+        if (reporter_ && reporter_->InStep())
+            if (std::optional<std::string> more = fields_.TryRead())
+                reporter_->FieldAfterTrailingLines(*more, fields_.LastOrigin());
     }
 
 private:
-    // The line read last, while its statements run.
-    struct LineInProgress {
-        bool Active = false;
-        bool Read = false;
-        bool FitsLayout = true;
-        std::string Text;  // the line as read, kept only where it is needed for a report
-        std::string_view Layout;
-        FieldOrigin Origin;
-        std::array<FieldId, 2> Fields{};
-        std::size_t FieldCount = 0;
-        ReadReport NumberProblems;
-    };
-
     template <class Statement>
     static bool Do(Statement&& statement) {
         return ResumeNext(std::forward<Statement>(statement));
@@ -132,7 +118,7 @@ private:
     // A read past the end of the file fails and leaves the buffer as it was.
     // (Short files are common: no exception is thrown for that.)
     void ReadLine(std::string_view layoutLine, std::initializer_list<FieldId> fields = {}) {
-        if (report_) FinishLine();
+        if (reporter_) reporter_->LineDone();
         bool read = false;
         Do([&] {
             if (auto field = fields_.TryRead()) {
@@ -140,7 +126,7 @@ private:
                 read = true;
             }
         });
-        if (report_) StartLine(layoutLine, fields, read);
+        if (reporter_) reporter_->LineRead(layoutLine, fields, read ? &b_ : nullptr, fields_.LastOrigin());
     }
 
     // A statement that sets a number from a cut of the line buffer.
@@ -160,7 +146,7 @@ private:
                 throw;
             }
         });
-        if (notConverted && report_) AddNumberProblem(field, key, text, outOfRange);
+        if (notConverted && reporter_) reporter_->NumberNotConverted(field, key, text, outOfRange);
     }
 
     // A line "<key> left <Key> right": the left value ends two characters
@@ -243,134 +229,12 @@ private:
         return modeLine != nullptr && modeLine->starts_with(SixHitKey);
     }
 
-    // The rest reports; it runs only with a report.
-
-    // Whether the fields are still in step with the layout, so that a line
-    // that does not fit it is a fault of that line.
-    bool InStep() const { return !outOfStep_ && !ended_; }
-
-    void Add(std::int64_t line, std::string field, std::string found, std::string message, std::string keeps = {}) {
-        report_->push_back({line, std::move(field), std::move(found), std::move(message), std::move(keeps)});
-    }
-
-    std::string FileKey(const FieldId& field) const { return FieldFileKey(stroke_, field); }
-
-    void StartLine(std::string_view layoutLine, std::initializer_list<FieldId> fields, bool read) {
-        line_.Active = true;
-        line_.Read = read;
-        line_.Layout = layoutLine;
-        line_.Origin = fields_.LastOrigin();
-        line_.FieldCount = 0;
-        line_.NumberProblems.clear();
-        for (const FieldId& field : fields)
-            if (line_.FieldCount < line_.Fields.size()) line_.Fields[line_.FieldCount++] = field;
-        if (!read) {
-            if (InStep()) {
-                const std::string expected =
-                    layoutLine.empty() ? std::string("an empty line") : "\"" + std::string(layoutLine) + "\"";
-                Add(line_.Origin.Line, line_.FieldCount > 0 ? FileKey(line_.Fields[0]) : std::string(), "",
-                    line_.Origin.Line == 1 ? "the file is empty" : "the file ends early: expected " + expected);
-            }
-            ended_ = true;
-            return;
-        }
-        // The line is checked against the layout as read; its statements
-        // change the buffer.
-        const bool sixHitMode = layoutLine == layout::SixHitMode;
-        line_.FitsLayout = sixHitMode || FitsLayout(b_, layoutLine);
-        if (!line_.FitsLayout || sixHitMode) line_.Text = b_;
-        CheckFieldRules(line_.Origin, b_, line_.FieldCount > 0 ? line_.Fields[0] : Id(FieldKind::WholeFile));
-    }
-
-    // A comma or a double quote that cuts a line otherwise than the layout does.
-    void CheckFieldRules(const FieldOrigin& origin, const std::string& field, const FieldId& fieldId) {
-        if (!origin.Quoted && !origin.EndsAtComma) return;
-        const std::string key = fieldId.Kind == FieldKind::WholeFile ? std::string() : FileKey(fieldId);
-        if (origin.Unclosed) {
-            Add(origin.Line, key, field,
-                "a double quote opens a field that runs to the end of the file; every later field is lost");
-            outOfStep_ = true;
-        } else if (origin.LastLine > origin.Line) {
-            Add(origin.Line, key, field,
-                "a double quote joins lines " + std::to_string(origin.Line) + " to " + std::to_string(origin.LastLine) +
-                    " into one field; every later field shifts");
-            outOfStep_ = true;
-        } else if (origin.TextAfterQuote) {
-            Add(origin.Line, key, field, "text after the closing double quote is dropped");
-        }
-        if (origin.EndsAtComma && origin.Line != lastCommaLine_) {
-            Add(origin.Line, key, field, "a comma splits this line into two fields; every later field shifts");
-            lastCommaLine_ = origin.Line;
-            outOfStep_ = true;
-        }
-    }
-
-    void AddNumberProblem(const FieldId& field, std::string_view key, std::string_view text, bool outOfRange) {
-        if (!line_.Active || !InStep()) return;
-        std::string what = std::string(key) + " " + Quoted(text);
-        if (!outOfRange)
-            what += " is not a number";
-        else if (IsWholeNumber(field.Kind))
-            what += " is out of range (-32768 to 32767)";
-        else
-            what += " is out of range";
-        line_.NumberProblems.push_back({line_.Origin.Line, FileKey(field), std::string(text), what,
-                                        FileKey(field) + " keeps " + ValueShown(stroke_, field)});
-    }
-
-    // Checks the line read last against its layout line, now that its
-    // statements have run.
-    void FinishLine() {
-        if (!line_.Active) return;
-        line_.Active = false;
-        if (!line_.Read || !InStep()) return;
-        const std::int64_t at = line_.Origin.Line;
-        if (line_.Layout == layout::SixHitMode) {
-            const FieldId tag = line_.Fields[0];
-            const std::string& value = stroke_.KeyFrames.at(static_cast<std::size_t>(tag.Index)).KeyFrameTag;
-            if (!IsValidSixHitTag(value) && !sixHitTagReported_) {
-                Add(at, FileKey(tag), line_.Text,
-                    "six-hit key frame tag " + Quoted(value) +
-                        " names no timing (0 to 4); a save drops this key frame and the ones after it");
-                sixHitTagReported_ = true;
-            }
-            return;
-        }
-        if (line_.FitsLayout) {
-            for (ReadProblem& problem : line_.NumberProblems) report_->push_back(std::move(problem));
-            return;
-        }
-        std::string message =
-            "expected " + (line_.Layout.empty() ? std::string("an empty line") : "\"" + std::string(line_.Layout) + "\"") +
-            ", found " + Quoted(line_.Text);
-        if (FitsAnotherLayoutLine(line_.Text, line_.Layout)) {
-            message += "; a line is missing or extra here, so every later field shifts";
-            outOfStep_ = true;
-        }
-        std::string keeps;
-        for (std::size_t i = 0; i < line_.FieldCount; ++i)
-            keeps += (i > 0 ? ", " : "") + FileKey(line_.Fields[i]) + " keeps " + ValueShown(stroke_, line_.Fields[i]);
-        Add(at, line_.FieldCount > 0 ? FileKey(line_.Fields[0]) : std::string(), line_.Text, message, keeps);
-    }
-
-    // The record keeps 65 trailing lines; a field after them is lost.
-    void CheckNothingFollows() {
-        if (!InStep()) return;
-        if (std::optional<std::string> more = fields_.TryRead())
-            Add(fields_.LastOrigin().Line, "", *more, "text after trailing line 65 is not kept");
-    }
-
     FieldReader fields_;
     StrokeFile& stroke_;
     std::string b_;        // the line buffer
     std::int64_t p_ = 0;   // the split position found last
 
-    ReadReport* report_;
-    LineInProgress line_;
-    bool outOfStep_ = false;
-    bool ended_ = false;
-    bool sixHitTagReported_ = false;
-    std::int64_t lastCommaLine_ = 0;
+    std::optional<ReadReporter> reporter_;  // with a report only
 };
 
 }  // namespace
