@@ -55,9 +55,9 @@ public:
         ReadLine(layout::FirstLine);
         ReadLine(layout::EmptyLine);
         ReadLine(layout::Type, {Id(FieldKind::Type)});
-        Do([&] { stroke_.Type = From(b_, 6); });
+        ResumeNext([&] { stroke_.Type = From(b_, 6); });
         ReadLine(layout::Faceing, {Id(FieldKind::Faceing)});
-        Do([&] { stroke_.Faceing = From(b_, 9); });
+        ResumeNext([&] { stroke_.Faceing = From(b_, 9); });
         ReadValuePair(layout::Difficulty, 12, " Reward ", Id(FieldKind::Difficulty), Id(FieldKind::Reward),
                       stroke_.Difficulty, stroke_.Reward);
         ReadValuePair(layout::Difficulty6, 13, " Reward6 ", Id(FieldKind::Difficulty6), Id(FieldKind::Reward6),
@@ -93,11 +93,11 @@ public:
         // The empty line that closes the last key frame block belongs to that
         // block, not to the trailing lines.
         bool closingLine = false;
-        Do([&] { closingLine = NextFieldIsEmpty(); });
+        ResumeNext([&] { closingLine = NextFieldIsEmpty(); });
         if (closingLine) ReadLine(layout::EmptyLine);
         if (reporter_) reporter_->LineDone();
         for (int j = 1; j <= TrailingFieldCount; ++j)
-            Do([&] {
+            ResumeNext([&] {
                 if (auto field = fields_.TryRead()) {
                     if (reporter_) reporter_->TrailingLineRead(j, *field, fields_.LastOrigin());
                     stroke_.TrailingLines.at(j) = std::move(*field);
@@ -110,17 +110,12 @@ public:
     }
 
 private:
-    template <class Statement>
-    static bool Do(Statement&& statement) {
-        return ResumeNext(std::forward<Statement>(statement));
-    }
-
     // A read past the end of the file fails and leaves the buffer as it was.
     // (Short files are common: no exception is thrown for that.)
     void ReadLine(std::string_view layoutLine, std::initializer_list<FieldId> fields = {}) {
         if (reporter_) reporter_->LineDone();
         bool read = false;
-        Do([&] {
+        ResumeNext([&] {
             if (auto field = fields_.TryRead()) {
                 b_ = std::move(*field);
                 read = true;
@@ -135,7 +130,7 @@ private:
         std::string_view text;
         bool notConverted = false;
         bool outOfRange = false;
-        Do([&] {
+        ResumeNext([&] {
             text = cut();
             try {
                 set(text);
@@ -155,21 +150,21 @@ private:
                        const FieldId& leftField, const FieldId& rightField, std::string& left, std::string& right) {
         const auto keyLength = static_cast<std::int64_t>(spacedKey.size()) - 1;
         ReadLine(layoutLine, {leftField, rightField});
-        Do([&] { b_ = std::string(From(b_, valueStart)); });
-        Do([&] { p_ = LastKey(b_, spacedKey); });
-        Do([&] { left = Head(b_, p_ - 2); });
-        Do([&] { right = From(b_, p_ + keyLength); });
+        ResumeNext([&] { b_ = std::string(From(b_, valueStart)); });
+        ResumeNext([&] { p_ = LastKey(b_, spacedKey); });
+        ResumeNext([&] { left = Head(b_, p_ - 2); });
+        ResumeNext([&] { right = From(b_, p_ + keyLength); });
     }
 
     void ReadEdgeProbabilities() {
         ReadLine(layout::EdgeProb, {Id(FieldKind::EdgeProb), Id(FieldKind::EdgeProb6)});
-        Do([&] { b_ = std::string(From(b_, 10)); });
-        Do([&] { p_ = text::Last(b_, "EdgeProb6"); });
-        Do([&] { stroke_.EdgeProb = Head(b_, p_ - 2); });
-        Do([&] { b_ = std::string(From(b_, p_ + 10)); });
-        Do([&] { p_ = LastKey(b_, " EdgeProb3 "); });
-        Do([&] { stroke_.EdgeProb6 = Head(b_, p_ - 2); });
-        Do([&] { stroke_.EdgeProb3 = From(b_, p_ + 10); });
+        ResumeNext([&] { b_ = std::string(From(b_, 10)); });
+        ResumeNext([&] { p_ = text::Last(b_, "EdgeProb6"); });
+        ResumeNext([&] { stroke_.EdgeProb = Head(b_, p_ - 2); });
+        ResumeNext([&] { b_ = std::string(From(b_, p_ + 10)); });
+        ResumeNext([&] { p_ = LastKey(b_, " EdgeProb3 "); });
+        ResumeNext([&] { stroke_.EdgeProb6 = Head(b_, p_ - 2); });
+        ResumeNext([&] { stroke_.EdgeProb3 = From(b_, p_ + 10); });
     }
 
     // The frame line of KeyFrames(k) is already in the buffer.
@@ -181,15 +176,15 @@ private:
         SetNumber(Id(FieldKind::Vertical, k), "Vertical", [&] { return From(b_, 10); },
                   [&](std::string_view t) { frame.Vertical = DblFromText(t); });
         ReadLine(layout::Direction, {Id(FieldKind::Direction, k), Id(FieldKind::DirectionRange, k)});
-        Do([&] { b_ = std::string(From(b_, 11)); });
-        Do([&] { p_ = LastKey(b_, " Range "); });
+        ResumeNext([&] { b_ = std::string(From(b_, 11)); });
+        ResumeNext([&] { p_ = LastKey(b_, " Range "); });
         SetNumber(Id(FieldKind::Direction, k), "Direction", [&] { return Head(b_, p_ - 2); },
                   [&](std::string_view t) { frame.Direction = DblFromText(t); });
         SetNumber(Id(FieldKind::DirectionRange, k), "Direction Range", [&] { return From(b_, p_ + 6); },
                   [&](std::string_view t) { frame.DirectionRange = DblFromText(t); });
         ReadLine(layout::Power, {Id(FieldKind::Power, k), Id(FieldKind::PowerRange, k)});
-        Do([&] { b_ = std::string(From(b_, 7)); });
-        Do([&] { p_ = LastKey(b_, " Range "); });
+        ResumeNext([&] { b_ = std::string(From(b_, 7)); });
+        ResumeNext([&] { p_ = LastKey(b_, " Range "); });
         SetNumber(Id(FieldKind::Power, k), "Power", [&] { return Head(b_, p_ - 2); },
                   [&](std::string_view t) { frame.Power = DblFromText(t); });
         SetNumber(Id(FieldKind::PowerRange, k), "Power Range", [&] { return From(b_, p_ + 6); },
@@ -204,7 +199,7 @@ private:
         for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k) {
             KeyFrame& frame = stroke_.KeyFrames[static_cast<std::size_t>(k)];
             bool blockFollows = false;
-            Do([&] { blockFollows = SixHitBlockFollows(); });
+            ResumeNext([&] { blockFollows = SixHitBlockFollows(); });
             if (!blockFollows) {
                 for (int rest = k; rest < KeyFrameCount; ++rest)
                     stroke_.KeyFrames[static_cast<std::size_t>(rest)].KeyFrameTag.clear();
@@ -212,7 +207,7 @@ private:
             }
             ReadLine(layout::EmptyLine);
             ReadLine(layout::SixHitMode, {Id(FieldKind::KeyFrameTag, k)});
-            Do([&] { frame.KeyFrameTag = From(b_, 20); });
+            ResumeNext([&] { frame.KeyFrameTag = From(b_, 20); });
             ReadLine(layout::Frame, {Id(FieldKind::Frame, k)});
             ReadKeyFrameValues(k);
         }
