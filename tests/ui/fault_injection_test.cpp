@@ -129,7 +129,6 @@ private slots:
         refused("a-Cc021.atr", "No such file", [&] { Pick(window, "Combo4", "Cover drive(slashing shot)"); });
         Pick(window, "Combo4", "Forward Defence2");
         QVERIFY(QFile::remove(folder.filePath("a-Cc031.atr")) && QDir(folder.path()).mkdir("a-Cc031.atr"));
-        refused("a-Cc031.atr", "folder", [&] { Pick(window, "Combo4", "Pull"); });
         dialogs.openAnswers = {folder.filePath("a-Cc031.atr")};
         refused("a-Cc031.atr", "folder", [&] { window.Command2_Click(); });
         QVERIFY(QFile::remove(folder.filePath("a-Cc018.atr")));
