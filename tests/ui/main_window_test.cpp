@@ -233,9 +233,9 @@ private slots:
     }
 
     // The bowler class list shows the entry for the file's code, none for a
-    // code it lacks, and Save writes the code back. (Spinners, 6, shows in
-    // desktop_test and saves in data_safety_test; Fast Bowler, 1, shows in
-    // desktop_test and saves in savesTheStrokeOrLeavesTheFileAsItWas.)
+    // code it lacks, and Save writes the code back. (Spinners, 6, and Fast
+    // Bowler, 1, show in desktop_test; the code of a picked entry is saved in
+    // savesTheStrokeOrLeavesTheFileAsItWas.)
     void showsAndSavesTheFilesBowlerClass() {
         QFETCH(int, code);
         QFETCH(QString, entry);
