@@ -20,8 +20,6 @@ struct Typed {
     const char* named;  // the line of the refusal that names the box
 };
 
-constexpr char ChildVariable[] = "ORVIK_SAVE_UNDER_ADDRESS_SPACE_LIMIT";
-
 }  // namespace
 
 class DataSafetyTest : public QObject {
@@ -126,15 +124,7 @@ private slots:
     // as it was. The limit stays with the process, so this runs in a child.
     void aSaveThatRunsOutOfMemoryIsReported() {
         if (AddressSanitized) QSKIP("AddressSanitizer reserves more address space than any limit leaves");
-        if (!qEnvironmentVariableIsSet(ChildVariable)) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::MergedChannels);
-            child.setEnvironment(QProcess::systemEnvironment() << QString(ChildVariable) + "=1");
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("aSaveThatRunsOutOfMemoryIsReported")});
-            QVERIFY2(child.waitForFinished(120000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                     child.readAll().constData());
-            return;
-        }
+        if (RanInChild(QStringLiteral("aSaveThatRunsOutOfMemoryIsReported"))) return;
         Editor editor;
         auto& [folder, dialogs, window] = editor;
         QFile line(folder.filePath("a-Cc024.atr"));
