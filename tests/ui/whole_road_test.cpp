@@ -182,13 +182,10 @@ private slots:
         const long long grown = MemoryInUse() - baseline;
 
         // 45 degrees left in the top view, and the height of the last point.
+        // (What a tick shows for them is checked in preview_test and above.)
         const orvik::KeyFrame& frame = window.Stroke().KeyFrames[0];
         QCOMPARE(frame.Direction, 33750000.0);
         QCOMPARE(frame.Vertical, 58095238.0);
-        for (const char* shown : {"Text2(2)", "Label3(2)"}) QCOMPARE(TextOf(window, shown), QStringLiteral("33750000"));
-        for (const char* shown : {"Text2(1)", "Label3(1)"}) QCOMPARE(TextOf(window, shown), QStringLiteral("58095238"));
-        const orvik::PreviewLines& lines = window.PreviewState().Lines;
-        QCOMPARE((QList<float>{lines.Line4.X2, lines.Line4.Y2, lines.Line3.Y2}), (QList<float>{1280, 3200, 720}));
         QVERIFY2(grown <= MemoryMargin, qPrintable(QStringLiteral("the memory in use grew by %1 bytes").arg(grown)));
     }
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QtTest>
 #include <sstream>
 
@@ -88,6 +89,19 @@ QStringList Snapshot(orvik::MainWindow& window) {
 void SaveScreenshot(QWidget& widget, const QString& name) {
     QDir().mkpath(QStringLiteral(ORVIK_SCREENSHOT_DIR));
     QVERIFY(widget.grab().save(QStringLiteral(ORVIK_SCREENSHOT_DIR "/%1.png").arg(name)));
+}
+
+bool RanInChild(const QString& testFunction) {
+    if (qEnvironmentVariableIsSet("ORVIK_TEST_IN_CHILD")) return false;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("ORVIK_TEST_IN_CHILD=1"));
+    child.start(QCoreApplication::applicationFilePath(), {testFunction});
+    [&] {
+        QVERIFY2(child.waitForFinished(120000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAll().constData());
+    }();
+    return true;
 }
 
 QStringList TakeMessages(FakeDialogs& dialogs) {

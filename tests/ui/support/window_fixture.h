@@ -75,6 +75,10 @@ void Pick(QWidget& window, const char* name, const QString& entry);
 // control, and the record as the writer sees it.
 QStringList Snapshot(orvik::MainWindow& window);
 void SaveScreenshot(QWidget& widget, const QString& name);
+// For a limit that stays with the process: runs `testFunction` (with ":<row>"
+// for a data row) in a child process of its own and checks that it passes;
+// true there, false in the child, which runs the test itself.
+bool RanInChild(const QString& testFunction);
 // The messages since the last check as "<title>: <text>", the title of an error
 // followed by " (critical)". The check forgets them.
 QStringList TakeMessages(FakeDialogs& dialogs);
