@@ -4,8 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <istream>
-#include <streambuf>
 #include <system_error>
 
 #include "check/save_diff.h"
@@ -19,15 +17,6 @@ namespace orvik::check {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Lets the reader read bytes in memory without copying them.
-class BytesBuffer : public std::streambuf {
-public:
-    explicit BytesBuffer(std::string_view bytes) {
-        char* begin = const_cast<char*>(bytes.data());  // only ever read
-        setg(begin, begin, begin + bytes.size());
-    }
-};
 
 std::string WhatItIs(fs::file_type type) {
     switch (type) {
@@ -121,11 +110,7 @@ std::string OtherLineEnds(std::string_view bytes) {
 void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     // Read as the editor loads a file: into the record as it starts.
     StrokeFile stroke = StartStroke();
-    {
-        BytesBuffer buffer(bytes);
-        std::istream in(&buffer);
-        ReadStrokeFile(in, stroke);
-    }
+    ReadStrokeText(bytes, stroke);
     // What a save would write: the record with the file's own type and bowler
     // code. A file that it gives back byte for byte reads as the layout says,
     // with nothing for the reader to report, and reads back as it is.
@@ -133,12 +118,8 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     if (written == bytes) return;
 
     ReadReport report;
-    {
-        StrokeFile again = StartStroke();
-        BytesBuffer buffer(bytes);
-        std::istream in(&buffer);
-        ReadStrokeFile(in, again, &report);
-    }
+    StrokeFile again = StartStroke();
+    ReadStrokeText(bytes, again, &report);
     for (ReadProblem& p : report) {
         std::string message = std::move(p.Message);
         if (!p.Keeps.empty()) message += "; " + p.Keeps;

@@ -1,9 +1,7 @@
 #include "core/read_back_check.h"
 
 #include <array>
-#include <istream>
 #include <sstream>
-#include <streambuf>
 #include <utility>
 #include <vector>
 
@@ -13,15 +11,6 @@
 
 namespace orvik {
 namespace {
-
-// Lets the reader read a text in memory without copying it.
-class TextBuffer : public std::streambuf {
-public:
-    explicit TextBuffer(std::string_view text) {
-        char* begin = const_cast<char*>(text.data());  // only ever read
-        setg(begin, begin, begin + text.size());
-    }
-};
 
 struct KeyFrameField {
     FieldKind Kind;
@@ -183,9 +172,7 @@ std::vector<FieldProblem> FieldsThatWouldNotReadBack(const StrokeFile& stroke, s
                                 std::to_string(MaxStrokeFileSize) + " a stroke file may hold"});
 
     StrokeFile back = StartStroke();
-    TextBuffer buffer(written);
-    std::istream in(&buffer);
-    ReadStrokeFile(in, back);
+    ReadStrokeText(written, back);
 
     const std::vector<FieldText> before = WrittenFields(stroke, typeText, bowlerCode);
     const std::vector<FieldText> after = WrittenFields(back, back.Type, back.BowlerTypes);

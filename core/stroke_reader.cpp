@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
@@ -237,6 +238,25 @@ private:
 void ReadStrokeFile(std::istream& in, StrokeFile& stroke, ReadReport* report) {
     for (int j = 0; j <= TrailingLineArray::Last; ++j) stroke.TrailingLines.at(j).clear();
     ReaderRun(in, stroke, report).Run();
+}
+
+namespace {
+
+// Lets the reader read bytes in memory without copying them.
+class BytesBuffer : public std::streambuf {
+public:
+    explicit BytesBuffer(std::string_view bytes) {
+        char* begin = const_cast<char*>(bytes.data());  // only ever read
+        setg(begin, begin, begin + bytes.size());
+    }
+};
+
+}  // namespace
+
+void ReadStrokeText(std::string_view bytes, StrokeFile& stroke, ReadReport* report) {
+    BytesBuffer buffer(bytes);
+    std::istream in(&buffer);
+    ReadStrokeFile(in, stroke, report);
 }
 
 }  // namespace orvik

@@ -5,6 +5,7 @@
 // fails on its own and silently; a failed read leaves the line buffer as it
 // was, a failed assignment leaves its field as it was.
 #include <istream>
+#include <string_view>
 
 #include "core/read_report.h"
 #include "core/stroke_file.h"
@@ -21,5 +22,8 @@ namespace orvik {
 // same either way; to see whether text follows trailing line 65, the reader
 // takes one field more from the stream.
 void ReadStrokeFile(std::istream& in, StrokeFile& stroke, ReadReport* report = nullptr);
+
+// The same on a file's bytes already in memory, which are read where they lie.
+void ReadStrokeText(std::string_view bytes, StrokeFile& stroke, ReadReport* report = nullptr);
 
 }  // namespace orvik

@@ -4,7 +4,7 @@
 #
 #   scripts/check_install.sh [build dir]     # build/ by default
 #
-# - every file where the freedesktop specifications want it, the icon in each
+# - every file where the freedesktop standards want it, the icon in each
 #   size; the desktop entry and the AppStream metadata pass their validators;
 # - with the prefix's file type database, a stroke file is a stroke file and
 #   other *.atr files are not;

@@ -10,7 +10,6 @@
 // file does not give shows its start value and never one of another file.
 #include <new>
 #include <optional>
-#include <sstream>
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
@@ -31,8 +30,7 @@ std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
         problem = ReadStrokeFileBytes(path, bytes);
         if (problem.isEmpty()) {
             StrokeFile read = StartStroke();
-            std::istringstream in(std::move(bytes));
-            ReadStrokeFile(in, read);
+            ReadStrokeText(bytes, read);
             return read;
         }
     } catch (const std::bad_alloc&) {
