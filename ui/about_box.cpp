@@ -37,7 +37,7 @@ AboutBox::AboutBox(QWidget* owner)
     image->setPixmap(EditorPicture(image->width(), devicePixelRatioF()));
     image->setScaledContents(true);
 
-    CaptionLabel* title = AddLabel(this, "lblTitle", tr("Orvik Stroke Editor, for the strokes of the Orvik cricket game"),
+    CaptionLabel* title = AddLabel(this, "lblTitle", tr("Orvik Stroke Editor, for the Orvik cricket game"),
                                    TwipsRect(1080, 120, 4125, 660));
     title->setFont(SansSerifFont(12, true));
     QPalette black = title->palette();

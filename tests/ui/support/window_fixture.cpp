@@ -8,6 +8,13 @@
 #include <sstream>
 
 #include "core/stroke_writer.h"
+#include "ui/program_identity.h"
+
+namespace {
+// The name and version the program sets in main(), for the about box.
+void SetIdentity() { orvik::SetProgramIdentity(); }
+Q_COREAPP_STARTUP_FUNCTION(SetIdentity)
+}  // namespace
 
 orvik::StrokeFile SampleStroke(const QString& sixHitTags) {
     orvik::StrokeFile stroke{.Type = "Defensive", .Faceing = "1", .Difficulty = "5", .Reward = "3", .Difficulty6 = "6",
