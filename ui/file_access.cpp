@@ -47,16 +47,17 @@ struct Descriptor {
 // where the saving user may give the file away (root); the group where the
 // user belongs to it. Where the group cannot be kept, its permission bits go
 // with it: the saving user's own group gets no access the file did not give
-// it. The mode is set last, as a change of owner clears the set-id bits.
+// it; where the owner cannot, the set-user-id bit goes. The mode is set last,
+// as a change of owner clears the set-id bits.
 void KeepOwnerGroupAndMode(int fd, const QString& path) {
     struct stat old {};
     if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode)) return;
     struct stat now {};
     if (::fstat(fd, &now) != 0) return;
     mode_t mode = old.st_mode & 07777;
-    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0 &&
-            now.st_gid != old.st_gid)
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        if (now.st_uid != old.st_uid) mode &= ~static_cast<mode_t>(S_ISUID);
+        if (now.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
             mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
     }
     (void)::fchmod(fd, mode);
