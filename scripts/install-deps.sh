@@ -9,8 +9,9 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev locales
   # scripts/check_install.sh: validators, the file type database and a query
-  # tool for it, an SVG renderer, and what cpack's Debian package needs
-  desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev
+  # tool for it, an SVG renderer, what cpack's Debian package needs, Debian's
+  # package checker and the manual page reader it checks the pages with
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev lintian man-db
   g++-mingw-w64-x86-64 googletest wine wine64
 )
 

@@ -6,7 +6,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/resolved_path.h"
+
 namespace orvik {
+
+void CommonDialog::SetFileName(const QString& fileName) {
+    fileName_ = QDir::toNativeSeparators(ResolvedPath(fileName));
+}
 
 void Dialogs::ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,

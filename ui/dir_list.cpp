@@ -8,6 +8,7 @@
 
 #include "ui/file_list.h"
 #include "ui/path_case.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {
@@ -36,11 +37,10 @@ private:
     int step_;
 };
 
-// Absolute and clean ("/a/./b/../c/" becomes "/a/c"); empty for an empty path.
-QString Normalised(const QString& path) {
-    if (path.isEmpty()) return {};
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
+// The folder as the file system resolves it: absolute, links, "." and ".."
+// followed ("LINK/.." is the folder above LINK's target); empty for an empty
+// path.
+QString Normalised(const QString& path) { return ResolvedPath(path); }
 
 bool IsReadableFolder(const QString& path) {
     const QFileInfo info(path);

@@ -15,6 +15,7 @@
 #endif
 
 #include "core/stroke_file.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {
@@ -39,6 +40,30 @@ struct Descriptor {
 };
 #endif
 
+#ifdef Q_OS_UNIX
+// The new content of `path`, not yet in place in the descriptor `fd`, takes
+// the old file's owner, group and mode, so that a file shared by a group stays
+// writable by the same people after any of them saves it. The owner is kept
+// where the saving user may give the file away (root); the group where the
+// user belongs to it. Where the group cannot be kept, its permission bits go
+// with it: the saving user's own group gets no access the file did not give
+// it; where the owner cannot, the set-user-id bit goes. The mode is set last,
+// as a change of owner clears the set-id bits.
+void KeepOwnerGroupAndMode(int fd, const QString& path) {
+    struct stat old {};
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return;
+    mode_t mode = old.st_mode & 07777;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        if (now.st_uid != old.st_uid) mode &= ~static_cast<mode_t>(S_ISUID);
+        if (now.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+            mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
+    }
+    (void)::fchmod(fd, mode);
+}
+#endif
+
 }  // namespace
 
 QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
@@ -49,7 +74,10 @@ QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
     // a writer, and a device may do anything on being opened.
     const QByteArray native = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(native.constData(), &info) != 0) return SystemReason(errno);
+    if (::stat(native.constData(), &info) != 0) {
+        if (errno == ENOENT && MayHoldUndecodableName(path)) return UndecodableNameReason();
+        return SystemReason(errno);
+    }
     if (S_ISDIR(info.st_mode)) return Tr("It is a folder, not a file.");
     if (!S_ISREG(info.st_mode)) return NotRegular();
     if (info.st_size > MaxStrokeFileSize) return TooLarge(info.st_size);
@@ -104,6 +132,9 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
     // old one and report success (disk full, file size limit).
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+#ifdef Q_OS_UNIX
+    KeepOwnerGroupAndMode(file.handle(), path);
+#endif
     // A short write is tried again for the rest, whose failure then carries
     // the system's reason ("No space left on device", "File too large").
     for (qint64 written = 0; written < bytes.size();) {
@@ -121,6 +152,7 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
 
 QString FolderProblem(const QString& path) {
     const QFileInfo info(path);
+    if (!info.exists() && MayHoldUndecodableName(path)) return UndecodableNameReason();
     if (!info.exists()) return Tr("The folder does not exist (any more).");
     if (!info.isDir()) return Tr("It is not a folder.");
     if (!info.isReadable() || !info.isExecutable()) return Tr("Permission denied.");
