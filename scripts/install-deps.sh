@@ -12,6 +12,9 @@ packages=(
   # tool for it, an SVG renderer, and what cpack's Debian package needs
   desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev
   g++-mingw-w64-x86-64 googletest wine wine64
+  # orvik-stroke-check: JSON output and command line, header-only, so the
+  # Windows build takes the same headers
+  nlohmann-json3-dev libcli11-dev
 )
 
 missing=()
