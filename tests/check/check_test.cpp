@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -21,6 +22,7 @@
 #include "core/stroke_writer.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -373,25 +375,38 @@ TEST_F(CheckTest, DevicesPipesAndLinksToThemAreNamedAndNeverOpened) {
 }
 
 // A file that another program turns into a named pipe and back while the
-// checker reads it: each check ends, with the file or with the pipe refused.
+// checker reads it: each check ends, with the file or with the pipe refused,
+// never waiting for a writer to the pipe.
 TEST_F(CheckTest, AFileSwappedForANamedPipeNeverHoldsTheCheckerUp) {
     const fs::path name = folder_ / "swap.atr";
-    Write("swap.atr", Joined(CleanLines()));
+    const fs::path file = Write("file.keep", Joined(CleanLines()));
+    const fs::path pipe = folder_ / "pipe.keep";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(link(file.c_str(), name.c_str()), 0);
+    // Each swap is a new link to one of the two, renamed over the name.
     std::atomic<bool> done = false;
     std::thread swapper([&] {
-        for (int i = 0; !done; ++i) {
-            const fs::path pipe = folder_ / ("p" + std::to_string(i));
-            const fs::path file = folder_ / ("f" + std::to_string(i));
-            if (mkfifo(pipe.c_str(), 0600) == 0) std::rename(pipe.c_str(), name.c_str());
-            std::ofstream(file, std::ios::binary) << Joined(CleanLines());
-            std::rename(file.c_str(), name.c_str());
-        }
+        const fs::path next = folder_ / "next";
+        while (!done)
+            for (const fs::path& kind : {pipe, file})
+                if (link(kind.c_str(), next.c_str()) == 0) std::rename(next.c_str(), name.c_str());
     });
     std::set<std::string> outcomes;
-    for (int i = 0; i < 300; ++i) {
-        const Run run = Check({name});
-        outcomes.insert(run.Out.substr(0, run.Out.find('\n')));
+    auto checks = std::async(std::launch::async, [&] {
+        for (int i = 0; i < 3000; ++i) {
+            const Run run = Check({name});
+            outcomes.insert(run.Out.substr(0, run.Out.find('\n')));
+        }
+    });
+    if (checks.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) {
+        ADD_FAILURE() << "a check waits on the pipe";
+        // A writer lets the waiting check go on, so that the test can end.
+        while (checks.wait_for(std::chrono::milliseconds(10)) == std::future_status::timeout) {
+            const int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) close(writer);
+        }
     }
+    checks.get();
     done = true;
     swapper.join();
     for (const std::string& outcome : outcomes)
