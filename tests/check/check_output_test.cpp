@@ -58,7 +58,6 @@ TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
         {{"-q"}, "error: no stroke file or folder given"},
         {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
         {{"-x", "a"}, "error: The following argument was not expected: -x"},
-        {{"--json=1", "a"}, "json [a]"},
         {{"/q", "a"}, "[/q a]"},
     };
     for (const auto& c : cases) {

@@ -239,7 +239,9 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
         EXPECT_EQ(run.Status, c.status) << c.code;
         if (c.status == 2) {
             EXPECT_EQ(run.Errors, c.text) << c.code;
-            EXPECT_EQ(Unfoldered(doc["errors"].at(0).dump()), Json::parse(c.json).dump()) << c.code;
+            Json error = doc["errors"].at(0);
+            error["path"] = Unfoldered(error["path"]);
+            EXPECT_EQ(error.dump(), Json::parse(c.json).dump()) << c.code;
             continue;
         }
         EXPECT_EQ(run.Out.substr(0, run.Out.rfind('\n', run.Out.size() - 2) + 1), c.text) << c.code;
@@ -252,8 +254,8 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
     // A folder as an entry of a folder; links that go nowhere.
     fs::create_directories(folder_ / "inner" / "folder.atr");
     const Run folder = Check({folder_ / "inner"});
-    EXPECT_EQ(folder.Out, "inner/folder.atr: not-a-regular-file: not a regular file: a folder\n"
-                          "1 file, 0 clean, 1 problem\n");
+    EXPECT_EQ(folder.Out, (fs::path("inner") / "folder.atr").string() +
+                              ": not-a-regular-file: not a regular file: a folder\n1 file, 0 clean, 1 problem\n");
     EXPECT_EQ(folder.Status, 1);
     tried.insert("not-a-regular-file");
 #ifndef _WIN32
@@ -264,8 +266,9 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
                             "orvik-stroke-check: loop.atr: link-loop: a loop of links, or too many links in a row\n");
     EXPECT_EQ(links.Out, "0 files, 0 clean, 0 problems\n");
     EXPECT_EQ(links.Status, 2);
-    tried.insert({"dangling-link", "link-loop"});
 #endif
+    // Links are tried where the system has them to make.
+    tried.insert({"dangling-link", "link-loop"});
     // Permission denied is tried by the command-line test, as another user
     // than root; "unreadable" needs a failing disk.
     tried.insert({"permission-denied", "unreadable"});
