@@ -1,5 +1,7 @@
 #include "core/file_bytes.h"
 
+#include <algorithm>
+
 #include "core/stroke_file.h"
 
 #ifdef _WIN32
@@ -64,10 +66,17 @@ FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
     if (size > ReadLimit) return TooLarge(static_cast<std::int64_t>(size));
     std::ifstream in(path, std::ios::binary);
     if (!in) return Failure(FileBytesOutcome::PermissionDenied, std::make_error_code(std::errc::permission_denied));
-    bytes.resize(ReadLimit + 1);
+    // The size asked and one byte more, which tells a file that grew since;
+    // a grown file is read on up to one byte past the limit.
+    bytes.resize(static_cast<std::size_t>(size) + 1);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::size_t got = static_cast<std::size_t>(in.gcount());
+    if (got == bytes.size()) {
+        bytes.resize(ReadLimit + 1);
+        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
+        got += static_cast<std::size_t>(in.gcount());
+    }
     if (in.bad()) return Failure(FileBytesOutcome::Failed, std::make_error_code(std::errc::io_error));
-    const auto got = static_cast<std::size_t>(in.gcount());
     if (got > ReadLimit) return TooLarge(static_cast<std::int64_t>(got));
     bytes.resize(got);
     return {};
@@ -108,10 +117,15 @@ FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
     if (::fstat(file.fd, &info) != 0) return Failure(FileBytesOutcome::Failed, LastError());
     if (S_ISDIR(info.st_mode)) return Failure(FileBytesOutcome::Folder);
     if (!S_ISREG(info.st_mode)) return NotRegular(KindOf(info.st_mode));
-    // One byte more than the limit tells a file that grew since it was asked.
-    bytes.resize(ReadLimit + 1);
+    // Room for the size asked and one byte more, which tells a file that grew
+    // since; a grown file gets room up to one byte past the limit.
+    bytes.resize(std::min(static_cast<std::size_t>(info.st_size), ReadLimit) + 1);
     std::size_t got = 0;
-    while (got < bytes.size()) {
+    while (true) {
+        if (got == bytes.size()) {
+            if (bytes.size() > ReadLimit) break;
+            bytes.resize(ReadLimit + 1);
+        }
         const ssize_t now = ::read(file.fd, bytes.data() + got, bytes.size() - got);
         if (now < 0 && errno == EINTR) continue;
         if (now < 0) return Failure(FileBytesOutcome::Failed, LastError());
