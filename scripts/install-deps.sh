@@ -13,6 +13,9 @@ packages=(
   # package checker and the manual page reader it checks the pages with
   desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev lintian man-db
   g++-mingw-w64-x86-64 googletest wine wine64
+  # orvik-stroke-check: JSON output and command line, header-only, so the
+  # Windows build takes the same headers
+  nlohmann-json3-dev libcli11-dev
 )
 
 missing=()

@@ -4,16 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <csignal>
-#include <cstring>
+#include <filesystem>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "core/file_bytes.h"
 #include "core/stroke_file.h"
 #include "ui/resolved_path.h"
 
@@ -27,18 +26,6 @@ QString NotRegular() { return Tr("It is not a plain file but a device, a pipe or
 QString TooLarge(qint64 size) {
     return Tr("It is %1 bytes long; a stroke file is at most %2 bytes.").arg(size).arg(MaxStrokeFileSize);
 }
-
-#ifdef Q_OS_UNIX
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// Closes the descriptor however the read ends.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-#endif
 
 #ifdef Q_OS_UNIX
 // The new content of `path`, not yet in place in the descriptor `fd`, takes
@@ -69,48 +56,24 @@ void KeepOwnerGroupAndMode(int fd, const QString& path) {
 QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
     bytes.clear();
     if (path.isEmpty()) return Tr("No file is chosen.");
-#ifdef Q_OS_UNIX
-    // The kind of file is asked before it is opened: opening a pipe waits for
-    // a writer, and a device may do anything on being opened.
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) {
-        if (errno == ENOENT && MayHoldUndecodableName(path)) return UndecodableNameReason();
-        return SystemReason(errno);
-    }
-    if (S_ISDIR(info.st_mode)) return Tr("It is a folder, not a file.");
-    if (!S_ISREG(info.st_mode)) return NotRegular();
-    if (info.st_size > MaxStrokeFileSize) return TooLarge(info.st_size);
-    // Not waiting even if the name was given to a pipe in between.
-    const Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (file.fd < 0) return SystemReason(errno);
-    if (::fstat(file.fd, &info) != 0) return SystemReason(errno);
-    if (!S_ISREG(info.st_mode)) return NotRegular();
-    // One byte more than the limit tells a file that grew since it was asked.
-    bytes.resize(static_cast<std::size_t>(MaxStrokeFileSize) + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t now = ::read(file.fd, bytes.data() + got, bytes.size() - got);
-        if (now < 0 && errno == EINTR) continue;
-        if (now < 0) return SystemReason(errno);
-        if (now == 0) break;
-        got += static_cast<std::size_t>(now);
-    }
-    if (got > static_cast<std::size_t>(MaxStrokeFileSize)) return TooLarge(static_cast<qint64>(got));
-    bytes.resize(got);
-    return {};
+    // The checker reads through the same function: a pipe, device or socket
+    // is never waited on, even if the name is given to one in between.
+#ifdef Q_OS_WIN
+    const std::filesystem::path file(path.toStdWString());
 #else
-    const QFileInfo info(path);
-    if (info.isDir()) return Tr("It is a folder, not a file.");
-    if (info.exists() && !info.isFile()) return NotRegular();
-    if (info.size() > MaxStrokeFileSize) return TooLarge(info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-    const QByteArray read = file.read(MaxStrokeFileSize + 1);
-    if (read.size() > MaxStrokeFileSize) return TooLarge(read.size());
-    bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
-    return {};
+    const std::filesystem::path file(QFile::encodeName(path).toStdString());
 #endif
+    const FileBytesResult read = ReadFileBytes(file, bytes);
+    switch (read.Outcome) {
+        case FileBytesOutcome::Read: return {};
+        case FileBytesOutcome::Folder: return Tr("It is a folder, not a file.");
+        case FileBytesOutcome::NotRegular: return NotRegular();
+        case FileBytesOutcome::TooLarge: return TooLarge(read.Size);
+        case FileBytesOutcome::Missing:
+            if (MayHoldUndecodableName(path)) return UndecodableNameReason();
+            [[fallthrough]];
+        default: return QString::fromLocal8Bit(read.Error.message());
+    }
 }
 
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
