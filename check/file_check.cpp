@@ -105,8 +105,7 @@ std::string OtherLineEnds(std::string_view bytes) {
     return lf ? "LF" : "CR";
 }
 
-}  // namespace
-
+// The checks of a file's bytes, once read.
 void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     // Read as the editor loads a file: into the record as it starts.
     StrokeFile stroke = StartStroke();
@@ -140,6 +139,8 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     check.Problems.push_back({line, {}, {}, message});
     if (withDiff) check.Diff = UnifiedDiff(bytes, written, check.Name, check.Name + " as a save would write it");
 }
+
+}  // namespace
 
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
     FileCheck check;

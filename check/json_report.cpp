@@ -33,8 +33,6 @@ void AppendEscape(std::string& out, unsigned code) {
     out += escape;
 }
 
-}  // namespace
-
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size();) {
@@ -61,6 +59,8 @@ std::string JsonString(std::string_view text) {
     }
     return out + "\"";
 }
+
+}  // namespace
 
 JsonReport::JsonReport(std::ostream& out, bool withDiff) : out_(out), withDiff_(withDiff) { out_ << "{\"files\": ["; }
 

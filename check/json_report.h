@@ -37,7 +37,4 @@ private:
     bool firstFile_ = true;
 };
 
-// The text as a JSON string, quotes included.
-std::string JsonString(std::string_view text);
-
 }  // namespace orvik::check

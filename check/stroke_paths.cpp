@@ -21,6 +21,9 @@ std::string_view FileNameOf(std::string_view shownPath) {
     return separator == std::string_view::npos ? shownPath : shownPath.substr(separator + 1);
 }
 
+namespace {
+
+// Whether the name ends in ".atr", in any case.
 bool HasStrokeFileExtension(const fs::path& name) {
     const auto& text = name.native();
     if (text.size() < 4) return false;
@@ -32,8 +35,6 @@ bool HasStrokeFileExtension(const fs::path& name) {
     }
     return true;
 }
-
-namespace {
 
 std::string Why(const std::error_code& error) { return error.message(); }
 

@@ -22,9 +22,6 @@ struct PathListing {
 
 PathListing ListStrokeFiles(const std::vector<std::filesystem::path>& paths);
 
-// Whether the name ends in ".atr", in any case.
-bool HasStrokeFileExtension(const std::filesystem::path& name);
-
 // A path as the checker shows it: UTF-8.
 std::string Shown(const std::filesystem::path& path);
 
