@@ -136,8 +136,7 @@ void AddReadReport(std::string_view bytes, FileCheck& check) {
     }
 }
 
-}  // namespace
-
+// The checks of a file's bytes, once read.
 void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     // Read as the editor loads a file: into the record as it starts.
     StrokeFile stroke = StartStroke();
@@ -173,6 +172,8 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     check.Problems.push_back(std::move(changes));
     if (withDiff) check.Diff = UnifiedDiff(bytes, written, check.Name, check.Name + " as a save would write it");
 }
+
+}  // namespace
 
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
     FileCheck check;

@@ -34,7 +34,4 @@ struct FileCheck {
 // file's size, never waiting: a device, a pipe or a socket is never read.
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff);
 
-// The checks of a file's bytes, once read.
-void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check);
-
 }  // namespace orvik::check

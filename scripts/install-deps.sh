@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev locales
   # scripts/check_install.sh: validators, the file type database and a query
   # tool for it, an SVG renderer, what cpack's Debian package needs, Debian's
