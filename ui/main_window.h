@@ -9,13 +9,15 @@
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
 // main_window_layout.cpp (the controls and their places),
 // main_window_start.cpp (the command line's path), main_window_keys.cpp
-// (Ctrl+S) and main_window_accessibility.cpp (names for screen readers).
+// (Ctrl+S), main_window_history.cpp (undo, redo and the unsaved-edits mark)
+// and main_window_accessibility.cpp (names for screen readers).
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <string_view>
 
 #include "core/read_back_check.h"
+#include "core/read_report.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
@@ -23,12 +25,16 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/edit_history.h"
 
 class QKeyEvent;
 
 namespace orvik {
 
 class DirList;
+
+// The frame drawn around a view while its editing is armed, in pixels.
+QRect ArmedViewFrame(const TwipRect& view);
 class DriveList;
 class FileList;
 
@@ -48,6 +54,8 @@ public:
     void Form_MouseMove(float x, float y);  // twips
     void Form_Click();
     void Timer1_Timer();
+    void Combo1_Click();  // stroke type
+    void Combo2_Click();  // bowler class
     void Combo3_Click();
     void Text2_LostFocus(int index);
     void Text2_KeyPress(int index, QKeyEvent* event);
@@ -61,6 +69,8 @@ public:
     void Dir1_Change();
     void Combo4_Click();
     void SaveShortcut_Activated();  // Ctrl+S
+    void UndoShortcut_Activated();  // Ctrl+Z
+    void RedoShortcut_Activated();  // Ctrl+Shift+Z, Ctrl+Y
 
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
@@ -75,6 +85,12 @@ public:
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
+    const EditHistory& History() const { return history_; }
+
+    // Whether the stroke loaded has edits that Save has not written: steps
+    // since the load or the last Save, a mouse edit under way, or typing in a
+    // box not yet committed.
+    bool HasUnsavedEdits() const;
 
 private:
     // EditorControls: what the timer tick reads and writes.
@@ -91,6 +107,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class LoadEntry { Open, Reset };
@@ -111,13 +129,52 @@ private:
     // main_window_accessibility.cpp
     void NameControlsForScreenReaders();
     // main_window_load.cpp
-    std::optional<StrokeFile> ReadOrTell(const QString& path);
+    // A stroke file as a load read it: the record, the file's bytes and what
+    // the reader reported on them.
+    struct FileRead {
+        StrokeFile Stroke;
+        std::string Bytes;
+        ReadReport Report;
+    };
+    std::optional<FileRead> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
-    void RunResetSteps(StrokeFile read);
+    void RunResetSteps(FileRead read);
+    // Keeps what Save asks about later, and tells the user of a misread file.
+    void KeepAsLoaded(FileRead read);
     void LoadBody(StrokeFile read, LoadEntry entry);
+    // main_window_history.cpp
+    EditedValues CurrentValues() const;
+    void ShowEditedValues(const EditedValues& values, int keyFrame);
+    // One step of the history for the user's action, where it changed
+    // anything: called after every action that changes the key frames or a
+    // value Save takes from the window (a commit, a list choice, the end of a
+    // mouse edit, a key frame put in place at once).
+    void RecordEdit(const QString& action);
+    // A mouse edit under way becomes a step of its own, so that undo, redo and
+    // Save start from the values shown.
+    void RecordEditUnderWay();
+    void UpdateUnsavedMark();
+    // main_window_mouse.cpp
+    // Where the pointer is now, in pixels of the window, when it is over the
+    // window's own surface (not over a control or another window).
+    std::optional<QPointF> PointerOnSurface() const;
+    // The frames of the armed views and the pointer's shape.
+    void ShowEditingArmed();
+    void ShowPointerShape(std::optional<QPointF> twips);
     // main_window_paint.cpp
     void RepaintPreview(const PreviewLines& before);
+    // main_window_history.cpp
+    // Before a command drops the stroke shown: with unsaved edits, asks
+    // whether to save them first. Returns whether the command goes on: after
+    // a Save that succeeded or when the user discards the edits; not when the
+    // user cancels or the Save is refused or fails.
+    bool MayDropEdits();
+    // Typing not yet committed is committed, as leaving its box would.
+    void CommitTyping();
     // main_window_save.cpp
+    // Save's steps; returns whether the file was written.
+    bool SaveStroke();
+    bool MayRewriteFile(const QString& fileName);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
     QStringList UnconvertedNumberBoxes() const;
@@ -129,6 +186,7 @@ private:
     ArcLayer arc_;
     CommonDialog CommonDialog1;
     QTimer Timer1;
+    EditHistory history_;
 
     DriveList* Drive1 = nullptr;
     DirList* Dir1 = nullptr;
@@ -147,11 +205,20 @@ private:
     CommandButton* Command6 = nullptr;
     CommandButton* Command7 = nullptr;
 
+    // The file's bytes when it was loaded or last saved: Save asks before it
+    // overwrites a file that changed since.
+    std::string fileBytes_;
+    // What the reader reported on the file loaded, until a Save rewrites it.
+    ReadReport misread_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;
     // A press on the window's own surface, so that its release is a click.
     bool pressedOnSurface_ = false;
+    // What the window shows of the armed editing.
+    bool directionMarked_ = false;
+    bool heightMarked_ = false;
+    bool crossHairShown_ = false;
 };
 
 }  // namespace orvik

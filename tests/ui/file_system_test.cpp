@@ -130,7 +130,7 @@ private slots:
         const QByteArray decoy = FileBytes(decoy_);
 
         window.StartIn(through);
-        QCOMPARE(window.windowTitle(), Caption(stroke_));
+        QCOMPARE(Caption(window), Caption(stroke_));
         QCOMPARE(Find<orvik::DirList>(window, "Dir1")->Path(), game_ + "/real");
         QCOMPARE(TextsOf(window, {"Combo1", "Label2(11)"}), (QStringList{"Aggressive", "Pull"}));
         SetText(window, "Text2(3)", "77");
@@ -145,7 +145,7 @@ private slots:
         dialogs.openAnswers = {"LINK/../a-Cc031.atr"};
         window.Command2_Click();
         QVERIFY(QDir::setCurrent(home));
-        QCOMPARE(window.windowTitle(), Caption(stroke_));
+        QCOMPARE(Caption(window), Caption(stroke_));
         QCOMPARE(TextOf(window, "Text2(3)"), QStringLiteral("77"));
 
         // The folder list: LINK/.. is real/, and its stroke is the one picked.
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(dir1->SetPath(game_ + "/LINK/.."));
         QCOMPARE(dir1->Path(), game_ + "/real");
         Pick(window, "Combo4", "Pull");
-        QCOMPARE(window.windowTitle(), Caption(stroke_));
+        QCOMPARE(Caption(window), Caption(stroke_));
         QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + stroke_ + " (Pull)."});
     }
 
@@ -165,7 +165,7 @@ private slots:
         const QString link = game_ + "/a-Cc024.atr";
         QVERIFY(QFile::link("real/a-Cc031.atr", link));
         window.StartIn(link);
-        QCOMPARE(window.windowTitle(), Caption(link));
+        QCOMPARE(Caption(window), Caption(link));
         SetText(window, "Text2(3)", "66");
         window.Text2_LostFocus(3);
         window.Command3_Click();
