@@ -31,8 +31,15 @@ EdgeProbabilityFault EdgeProbabilityFaultOf(std::string_view text) {
     return probability >= 0 && probability <= 1 ? EdgeProbabilityFault::None : EdgeProbabilityFault::OutsideZeroToOne;
 }
 
+bool HasOnlyUsableSixHitTags(const StrokeFile& stroke) {
+    const int count = SixHitKeyFrameCount(stroke);
+    for (int k = 0; k < count; ++k)
+        if (!IsValidSixHitTag(KeyFrameAt(stroke, NormalKeyFrameCount + k).KeyFrameTag)) return false;
+    return true;
+}
+
 bool HasOnlyUsableValues(const StrokeFile& stroke) {
-    return IsEditorStrokeType(stroke.Type) && IsBowlerClassCode(stroke.BowlerTypes) &&
+    return HasOnlyUsableSixHitTags(stroke) && IsEditorStrokeType(stroke.Type) && IsBowlerClassCode(stroke.BowlerTypes) &&
            EdgeProbabilityFaultOf(stroke.EdgeProb) == EdgeProbabilityFault::None &&
            EdgeProbabilityFaultOf(stroke.EdgeProb6) == EdgeProbabilityFault::None &&
            EdgeProbabilityFaultOf(stroke.EdgeProb3) == EdgeProbabilityFault::None;

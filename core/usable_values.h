@@ -2,7 +2,8 @@
 // Values that a stroke file may hold and the reader takes as they are, but
 // that the editor or the game cannot use: a stroke type or a bowler class
 // code that none of the window's list entries holds (the list then shows
-// nothing), and an edge probability that is no number from 0 to 1.
+// nothing), an edge probability that is no number from 0 to 1, and a six-hit
+// tag that names no timing (a save keeps it as found, but no timing uses it).
 #include <cstdint>
 #include <string_view>
 
@@ -22,8 +23,11 @@ enum class EdgeProbabilityFault { None, NotANumber, OutsideZeroToOne };
 // lies outside 0 to 1.
 EdgeProbabilityFault EdgeProbabilityFaultOf(std::string_view text);
 
-// Whether the record's type, bowler class and three edge probabilities are
-// all ones the editor and the game can use.
+// Whether the six-hit key frames the record holds all name a timing.
+bool HasOnlyUsableSixHitTags(const StrokeFile& stroke);
+
+// Whether the record's type, bowler class, three edge probabilities and
+// six-hit tags are all ones the editor and the game can use.
 bool HasOnlyUsableValues(const StrokeFile& stroke);
 
 }  // namespace orvik

@@ -185,13 +185,14 @@ StrokeFile ReadFresh(const std::string& text) {
     return stroke;
 }
 
-// A value the editor cannot use (a type none of its list holds, an edge
-// probability outside 0 to 1) is reported whatever the layout.
+// A value the editor or the game cannot use (a type none of the editor's list
+// holds, an edge probability outside 0 to 1, a six-hit tag that names no
+// timing) is reported whatever the layout.
 bool IsUnusableValue(const orvik::ReadProblem& problem) {
     namespace code = orvik::problem_code;
     const std::string_view c = problem.Code;
     return c == code::UnknownType || c == code::UnknownBowlerClass || c == code::EdgeProbNotANumber ||
-           c == code::EdgeProbOutOfRange;
+           c == code::EdgeProbOutOfRange || c == code::BadSixHitTag;
 }
 
 // Reads the bytes as the editor loads a file, with a report: where writing the
