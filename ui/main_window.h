@@ -9,7 +9,10 @@
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
 // main_window_layout.cpp (the controls and their places),
 // main_window_start.cpp (the command line's path), main_window_keys.cpp
-// (Ctrl+S) and main_window_accessibility.cpp (names for screen readers).
+// (Ctrl+S), main_window_accessibility.cpp (names for screen readers),
+// main_window_whole_stroke.cpp (all timings at once, typing the Height and
+// Direction displays) and main_window_clipboard.cpp (copying and pasting a
+// key frame).
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -19,16 +22,19 @@
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
+#include "ui/all_timings_overlay.h"
 #include "ui/arc_layer.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
 
+class QAction;
 class QKeyEvent;
 
 namespace orvik {
 
 class DirList;
+class DisplayEditor;
 class DriveList;
 class FileList;
 
@@ -61,6 +67,10 @@ public:
     void Dir1_Change();
     void Combo4_Click();
     void SaveShortcut_Activated();  // Ctrl+S
+    void ShowAllTimings_Toggled(bool on);           // Ctrl+T, the previews' menu
+    void CopyKeyFrame_Triggered();                   // Ctrl+Shift+C
+    void PasteKeyFrame_Triggered();                  // Ctrl+Shift+V
+    void Label3_Typed(int index, const QString& text);  // Height (1), Direction (2)
 
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
@@ -75,6 +85,7 @@ public:
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
+    bool ShowsAllTimings() const { return allTimings_.IsOn(); }
 
 private:
     // EditorControls: what the timer tick reads and writes.
@@ -91,6 +102,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class LoadEntry { Open, Reset };
@@ -117,6 +129,10 @@ private:
     void LoadBody(StrokeFile read, LoadEntry entry);
     // main_window_paint.cpp
     void RepaintPreview(const PreviewLines& before);
+    // main_window_whole_stroke.cpp
+    void CreateWholeStrokeCommands();
+    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
+    void RedrawShownTiming();
     // main_window_save.cpp
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
@@ -146,6 +162,15 @@ private:
     CommandButton* Command5 = nullptr;
     CommandButton* Command6 = nullptr;
     CommandButton* Command7 = nullptr;
+
+    // Show all timings, copying and pasting a key frame, and the boxes for
+    // typing the Height and Direction displays.
+    AllTimingsOverlay allTimings_;
+    QAction* showAllTimings_ = nullptr;
+    QAction* copyKeyFrame_ = nullptr;
+    QAction* pasteKeyFrame_ = nullptr;
+    DisplayEditor* heightEditor_ = nullptr;
+    DisplayEditor* directionEditor_ = nullptr;
 
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.

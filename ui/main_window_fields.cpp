@@ -48,6 +48,8 @@ void MainWindow::Text2_LostFocus(int /*index*/) {
     ResumeNext([&] { keyFrame().PowerRange = DblFromText(Text2(5).Text()); });
     ResumeNext([&] { keyFrame().Vertical = DblFromText(Label3(1).Caption()); });
     ResumeNext([&] { keyFrame().Direction = DblFromText(Label3(2).Caption()); });
+    // Both previews show the committed values at once.
+    RedrawShownTiming();
 }
 
 // Every key reaches the box unchanged.
