@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -102,32 +103,44 @@ QColor SketchColour(const TimingSketch& sketch) {
 
 void AllTimingsOverlay::SetOn(bool on) {
     on_ = on;
-    timingCount_ = -1;  // the next check tells a change
+    picture_ = QImage();
+    timingCount_ = -1;
 }
 
-bool AllTimingsOverlay::OthersChanged(const StrokeFile& stroke, int timingCount, int shown) {
+bool AllTimingsOverlay::IsStale(const StrokeFile& stroke, int timingCount, int shown) const {
     if (!on_) return false;
-    bool changed = timingCount != timingCount_ || shown != shown_;
-    for (int k = 0; k < KeyFrameCount; ++k) {
-        if (k == shown || k >= timingCount) continue;
+    if (picture_.isNull() || timingCount != timingCount_ || shown != shown_) return true;
+    for (int k = 0; k < std::min(timingCount, KeyFrameCount); ++k) {
+        if (k == shown) continue;
         const KeyFrame& now = stroke.KeyFrames[static_cast<std::size_t>(k)];
-        KeyFrame& last = others_[static_cast<std::size_t>(k)];
-        // Bit for bit, so that a value that is not a number counts as unchanged.
-        const bool same = SameBits(now.Vertical, last.Vertical) &&
-                          SameBits(now.Direction, last.Direction) &&
-                          SameBits(now.DirectionRange, last.DirectionRange) && now.KeyFrameTag == last.KeyFrameTag;
-        if (!same) {
-            last = now;
-            changed = true;
-        }
+        const KeyFrame& then = keyFrames_[static_cast<std::size_t>(k)];
+        // Bit for bit, so that a value that is not a number is no change.
+        if (!SameBits(now.Vertical, then.Vertical) || !SameBits(now.Direction, then.Direction) ||
+            !SameBits(now.DirectionRange, then.DirectionRange) || now.KeyFrameTag != then.KeyFrameTag)
+            return true;
     }
-    timingCount_ = timingCount;
-    shown_ = shown;
-    return changed;
+    return false;
 }
 
-void AllTimingsOverlay::Paint(QPainter& painter, const StrokeFile& stroke, int timingCount, int shown) const {
-    PaintAllTimingsOverlay(painter, OtherTimingSketches(stroke, timingCount, shown));
+void AllTimingsOverlay::Paint(QPainter& painter, const QRect& exposed, const StrokeFile& stroke, int timingCount,
+                              int shown, qreal devicePixelRatio) {
+    const QRect area = AllTimingsOverlayRect();
+    if (IsStale(stroke, timingCount, shown) || picture_.devicePixelRatio() != devicePixelRatio) {
+        picture_ = QImage(area.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        picture_.setDevicePixelRatio(devicePixelRatio);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.translate(-area.topLeft());
+        PaintAllTimingsOverlay(onPicture, OtherTimingSketches(stroke, timingCount, shown));
+        keyFrames_ = stroke.KeyFrames;
+        timingCount_ = timingCount;
+        shown_ = shown;
+    }
+    const QRect part = exposed.intersected(area);
+    if (part.isEmpty()) return;
+    const QRectF source((part.left() - area.left()) * devicePixelRatio, (part.top() - area.top()) * devicePixelRatio,
+                        part.width() * devicePixelRatio, part.height() * devicePixelRatio);
+    painter.drawImage(QRectF(part), picture_, source);
 }
 
 QRect AllTimingsOverlayRect() { return TwipsRect(0, 0, 4740, 6825); }

@@ -5,6 +5,7 @@
 // colour of its own; a six-hit timing shares its timing's colour with dashed
 // lines. Painted between the previews' shapes and the shown timing's lines.
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <array>
 #include <vector>
@@ -26,26 +27,31 @@ void PaintAllTimingsOverlay(QPainter& painter, const std::vector<TimingSketch>& 
 // for the names around them.
 QRect AllTimingsOverlayRect();
 
-// Whether the overlay is on, and which timings it last showed, so that the
-// window repaints the whole overlay only when another timing changed or
-// another one is shown, not on every tick of the mouse editing.
+// Whether the overlay is on, and its picture: painted once into an image of
+// its own whenever another timing changes or another one is shown, and drawn
+// from there on every repaint, so that a tick of the mouse editing costs no
+// more than the image's part it repaints.
 class AllTimingsOverlay {
 public:
     bool IsOn() const { return on_; }
     void SetOn(bool on);
 
-    // On, and the timings other than `shown` are not those of the last call
-    // (their values, their number, or which one is shown).
-    bool OthersChanged(const StrokeFile& stroke, int timingCount, int shown);
+    // On, and the picture does not show the timings other than `shown` as
+    // they are (their values, their number, or which one is shown).
+    bool IsStale(const StrokeFile& stroke, int timingCount, int shown) const;
 
-    // Paints the sketches of the timings other than `shown`.
-    void Paint(QPainter& painter, const StrokeFile& stroke, int timingCount, int shown) const;
+    // Draws the part of the overlay within `exposed`, painting the picture
+    // again first where it is stale.
+    void Paint(QPainter& painter, const QRect& exposed, const StrokeFile& stroke, int timingCount, int shown,
+               qreal devicePixelRatio);
 
 private:
     bool on_ = false;
-    std::array<KeyFrame, KeyFrameCount> others_{};
+    // What the picture shows.
+    std::array<KeyFrame, KeyFrameCount> keyFrames_{};
     int timingCount_ = -1;
     int shown_ = -1;
+    QImage picture_;
 };
 
 }  // namespace orvik
