@@ -35,7 +35,6 @@ DisplayEditor::DisplayEditor(CaptionLabel& display, const QString& name,
     : QObject(&display), display_(display), box_(new InPlaceBox(display, display.parentWidget())),
       describe_(std::move(describe)) {
     box_->setObjectName(name);
-    box_->setAccessibleName(display.accessibleName().section(':', 0, 0));
     box_->hide();
     // Tab reaches the display, which hands the focus on to its box; a click
     // does not focus it, so that a click on it changes nothing.

@@ -20,6 +20,8 @@ public:
 
     void Open();
     bool IsOpen() const { return open_; }
+    // Closes the box; with `commit`, hands its text on as Enter does.
+    void Close(bool commit);
     // The box in which the value is typed; hidden while closed.
     TextBox& Box() const { return *box_; }
 
@@ -30,8 +32,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Close(bool commit);
-
     CaptionLabel& display_;
     TextBox* box_;
     std::function<QString(const QString&)> describe_;

@@ -4,6 +4,7 @@
 // box does, so that what the window shows is what the key frame holds.
 #include "core/numbers.h"
 #include "core/resume_next.h"
+#include "ui/display_editor.h"
 #include "ui/key_frame_clipboard.h"
 #include "ui/main_window.h"
 
@@ -15,6 +16,7 @@ void MainWindow::CopyKeyFrame_Triggered() {
     if (Combo3->ListIndex() < 0) return;
     for (const auto& [index, box] : Text2.Elements())
         if (box == focusWidget()) Text2_LostFocus(index);
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
     ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(stroke_, Combo3->ListIndex())); });
 }
 
@@ -25,6 +27,8 @@ void MainWindow::PasteKeyFrame_Triggered() {
         dialogs_.ShowMessage(this, PasteRefusal(pasted), tr("Paste Key Frame"), MessageIcon::Critical);
         return;
     }
+    // A value being typed into a display gives way to the pasted one.
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     const KeyFrame& values = *pasted.Values;
     Text2(0).SetText(NumberText(values.Frame));
     Text2(1).SetText(NumberText(values.Vertical));

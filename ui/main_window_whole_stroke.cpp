@@ -67,6 +67,8 @@ void MainWindow::CreateWholeStrokeCommands() {
         return DescribeDisplay(caption, tr("%1 degrees (0 up, growing to the left)"), DegreesForDirection,
                                tr("Double-click, or Tab from Height, to type it."));
     });
+    heightEditor_->Box().setAccessibleName(Label2(6).text().trimmed());
+    directionEditor_->Box().setAccessibleName(Label2(8).text().trimmed());
     connect(heightEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(1, text); });
     connect(directionEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(2, text); });
 }

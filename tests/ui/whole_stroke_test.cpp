@@ -276,7 +276,11 @@ private slots:
         const qsizetype start = file.indexOf("Mode 6Hit KeyFrame 1");
         clipboard.setText(QString::fromLatin1(file.mid(start, file.indexOf("\r\n\r\n", start) + 4 - start)));
         Pick(window, "Combo3", "Very Early");
-        QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);  // a height being typed gives way
+        QTest::keyClicks(Find(window, "HeightBox"), "5");
+        QTest::keyClick(Find(window, "HeightBox"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Find(window, "HeightBox")->isHidden());
+        Find(window, "Text2(0)")->setFocus();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]), orvik::KeyFrameText(SampleStroke().KeyFrames[6]));
 
         clipboard.setText(" Frame 1\n Vertical 2\n Power 9,5 Range 15\n");
