@@ -24,4 +24,11 @@ bool IsValidSixHitTag(const std::string& tag) {
     return tag.size() == 1 && tag[0] >= '0' && tag[0] <= '4';
 }
 
+int SixHitKeyFrameCount(const StrokeFile& stroke) {
+    int count = 0;
+    for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k)
+        if (!stroke.KeyFrames[static_cast<std::size_t>(k)].KeyFrameTag.empty()) count = k - NormalKeyFrameCount + 1;
+    return count;
+}
+
 }  // namespace orvik

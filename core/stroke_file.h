@@ -16,6 +16,8 @@ struct KeyFrame {
     double Power = 0;
     double PowerRange = 0;
     std::string KeyFrameTag;  // six-hit key frames only: "0" to "4" names the timing
+
+    friend bool operator==(const KeyFrame&, const KeyFrame&) = default;
 };
 
 // Lines after the key frames, kept without interpretation. Indices run from
@@ -71,5 +73,11 @@ StrokeFile StartStroke();
 
 // Whether a six-hit tag names a timing: exactly "0" to "4".
 bool IsValidSixHitTag(const std::string& tag);
+
+// How many six-hit key frames the record holds from KeyFrames(5) on: up to
+// the last one with a tag. A load gives those after the file's last six-hit
+// block an empty tag; a block whose tag names no timing still counts, so that
+// it is shown and saved as it was found.
+int SixHitKeyFrameCount(const StrokeFile& stroke);
 
 }  // namespace orvik

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QFocusEvent>
+#include <QSignalBlocker>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -18,6 +19,37 @@ std::string TextBox::Text() const { return FileText(text()); }
 
 void TextBox::SetText(const std::string& text) { setText(QtText(text)); }
 
+void TextBox::MarkCommitted() {
+    if (!isUndoAvailable() && !isRedoAvailable()) return;
+    const int cursor = cursorPosition();
+    const int start = selectionStart();
+    const int length = selectionLength();
+    // Setting the text empties the box's own undo history and its modified flag.
+    const QSignalBlocker quiet(this);
+    setText(text());
+    if (start < 0)
+        setCursorPosition(cursor);
+    else if (cursor == start)  // selected towards the start
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
+}
+
+bool TextBox::event(QEvent* event) {
+    // The box undoes and redoes only its own typing; with none to undo or
+    // redo, the key is left to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = IsUndoKey(*key), redo = IsRedoKey(*key);
+        if (undo || redo) {
+            const bool own = undo ? isUndoAvailable() : isRedoAvailable();
+            event->setAccepted(own);
+            return own;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
@@ -26,7 +58,21 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     emit KeyPress(event);
+    // Ctrl+Y redoes the typing on every platform, as in the window's history.
+    if (IsRedoKey(*event) && !event->matches(QKeySequence::Redo)) {
+        redo();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+bool IsUndoKey(const QKeyEvent& key) { return key.matches(QKeySequence::Undo); }
+
+bool IsRedoKey(const QKeyEvent& key) {
+    const QKeyCombination combination = key.keyCombination();
+    return key.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {

@@ -47,6 +47,16 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
+    // Whether the user typed into the box since its text was set or last
+    // committed, and the text differs from what it was then. While there is
+    // typing to undo or redo, the undo and redo keys undo and redo it;
+    // otherwise they go on to the window's history.
+    bool HasTyping() const { return isModified(); }
+    // The typing is committed: it leaves the box's own undo history, and the
+    // undo and redo keys go to the window's history again. The text, the
+    // cursor and the selection stay.
+    void MarkCommitted();
+
 signals:
     // The focus went to another control of the program. Switching to another
     // application or opening the box's context menu does not count.
@@ -55,9 +65,15 @@ signals:
     void KeyPress(QKeyEvent* event);
 
 protected:
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// The keys of the window's undo history: Ctrl+Z, and Ctrl+Shift+Z and Ctrl+Y
+// (with the platform's own Undo and Redo keys).
+bool IsUndoKey(const QKeyEvent& key);
+bool IsRedoKey(const QKeyEvent& key);
 
 // A label showing plain text (never rich text), wrapped at word ends.
 class CaptionLabel : public QLabel {

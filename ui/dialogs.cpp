@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvik {
 
@@ -12,6 +13,28 @@ void Dialogs::ShowMessage(QWidget* owner, const QString& text, const QString& ti
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, owner);
     box.exec();
+}
+
+Answer Dialogs::Ask(QWidget* owner, const QString& text, const QString& title, const QList<Answer>& answers,
+                    Answer defaultAnswer) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    QList<std::pair<QAbstractButton*, Answer>> buttons;
+    for (const Answer answer : answers) {
+        QAbstractButton* button = nullptr;
+        switch (answer) {
+            case Answer::Save: button = box.addButton(QMessageBox::Save); break;
+            case Answer::Discard: button = box.addButton(QMessageBox::Discard); break;
+            case Answer::Cancel: button = box.addButton(QMessageBox::Cancel); break;
+            case Answer::Overwrite: button = box.addButton(QMessageBox::tr("Overwrite"), QMessageBox::AcceptRole); break;
+        }
+        buttons.append({button, answer});
+        if (answer == defaultAnswer) box.setDefaultButton(qobject_cast<QPushButton*>(button));
+        if (answer == Answer::Cancel) box.setEscapeButton(button);
+    }
+    box.exec();
+    for (const auto& [button, answer] : buttons)
+        if (box.clickedButton() == button) return answer;
+    return Answer::Cancel;
 }
 
 std::optional<QString> Dialogs::OpenFileName(QWidget* owner, const CommonDialog& dialog) {

@@ -2,6 +2,7 @@
 // Everything modal goes through Dialogs: message boxes, the file-open dialog
 // and the about box. The window holds one and never opens a modal window
 // itself, so tests can put a recording Dialogs in its place.
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -11,6 +12,9 @@ class QWidget;
 namespace orvik {
 
 enum class MessageIcon { Information, Critical };
+
+// The buttons of a question, and its answer.
+enum class Answer { Save, Discard, Cancel, Overwrite };
 
 // CommonDialog1: the file-open dialog's settings and the current file name,
 // which the dialog, the stroke list, Reset and Save share.
@@ -37,6 +41,10 @@ public:
 
     // A modal message box with one OK button.
     virtual void ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon);
+    // A modal question with a button for each of `answers` and the warning
+    // icon; Enter presses `defaultAnswer`, Esc and the close box answer Cancel.
+    virtual Answer Ask(QWidget* owner, const QString& text, const QString& title, const QList<Answer>& answers,
+                       Answer defaultAnswer);
     // The file-open dialog of `dialog`; the chosen file, or none when cancelled.
     virtual std::optional<QString> OpenFileName(QWidget* owner, const CommonDialog& dialog);
     // Shows `dialog` modally; returns when it is closed.

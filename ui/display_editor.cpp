@@ -63,9 +63,12 @@ void DisplayEditor::Close(bool commit) {
     if (!open_) return;
     open_ = false;
     const QString text = box_->text();
+    // Only what was typed is committed: the mouse may have set the value
+    // since the box opened.
+    const bool typed = box_->isModified();
     if (box_->hasFocus()) display_.setFocus(Qt::OtherFocusReason);
     box_->hide();
-    if (commit) emit Committed(text);
+    if (commit && typed) emit Committed(text);
 }
 
 bool DisplayEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -3,7 +3,8 @@
 // labels that the mouse editing writes; a double-click on one, or Tab into it,
 // opens a box over it with its value selected. Enter, Tab or leaving the box
 // hands the typed text on (Committed) and closes the box; Esc closes it and
-// keeps the display as it was. While it is closed nothing of it shows.
+// keeps the display as it was, as does leaving it without typing. While it is
+// closed nothing of it shows.
 #include <QObject>
 #include <QString>
 #include <functional>

@@ -17,7 +17,8 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
       // of the window above the ground, not the whole window.
       arc_(TwipsSize(9645, 1620), devicePixelRatioF()),
       CommonDialog1(tr("Open Orvik Stroke file"),
-                    tr("Orvik Stroke files (*.atr);;All Files (*.*)")) {
+                    tr("Orvik Stroke files (*.atr);;All Files (*.*)")),
+      history_([this](const EditedValues& values, int keyFrame) { ShowEditedValues(values, keyFrame); }) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(tr(NoFileCaption));
     setWindowIcon(EditorIcon());
@@ -30,6 +31,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();
+    connect(&history_, &EditHistory::Changed, this, &MainWindow::UpdateUnsavedMark);
     ShowStartFolder();
     Form_Load();
 

@@ -9,7 +9,8 @@
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
 // main_window_layout.cpp (the controls and their places),
 // main_window_start.cpp (the command line's path), main_window_keys.cpp
-// (Ctrl+S), main_window_accessibility.cpp (names for screen readers),
+// (Ctrl+S), main_window_history.cpp (undo, redo and the unsaved-edits mark),
+// main_window_accessibility.cpp (names for screen readers),
 // main_window_whole_stroke.cpp (all timings at once, typing the Height and
 // Direction displays) and main_window_clipboard.cpp (copying and pasting a
 // key frame).
@@ -27,6 +28,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/edit_history.h"
 
 class QAction;
 class QKeyEvent;
@@ -35,6 +37,9 @@ namespace orvik {
 
 class DirList;
 class DisplayEditor;
+
+// The frame drawn around a view while its editing is armed, in pixels.
+QRect ArmedViewFrame(const TwipRect& view);
 class DriveList;
 class FileList;
 
@@ -54,6 +59,8 @@ public:
     void Form_MouseMove(float x, float y);  // twips
     void Form_Click();
     void Timer1_Timer();
+    void Combo1_Click();  // stroke type
+    void Combo2_Click();  // bowler class
     void Combo3_Click();
     void Text2_LostFocus(int index);
     void Text2_KeyPress(int index, QKeyEvent* event);
@@ -67,6 +74,8 @@ public:
     void Dir1_Change();
     void Combo4_Click();
     void SaveShortcut_Activated();  // Ctrl+S
+    void UndoShortcut_Activated();  // Ctrl+Z
+    void RedoShortcut_Activated();  // Ctrl+Shift+Z, Ctrl+Y
     void ShowAllTimings_Toggled(bool on);           // Ctrl+T, the previews' menu
     void CopyKeyFrame_Triggered();                   // Ctrl+Shift+C
     void PasteKeyFrame_Triggered();                  // Ctrl+Shift+V
@@ -86,6 +95,12 @@ public:
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
     bool ShowsAllTimings() const { return allTimings_.IsOn(); }
+    const EditHistory& History() const { return history_; }
+
+    // Whether the stroke loaded has edits that Save has not written: steps
+    // since the load or the last Save, a mouse edit under way, or typing in a
+    // box not yet committed.
+    bool HasUnsavedEdits() const;
 
 private:
     // EditorControls: what the timer tick reads and writes.
@@ -102,6 +117,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -127,13 +144,39 @@ private:
     void ShowCaptionForFile();
     void RunResetSteps(StrokeFile read);
     void LoadBody(StrokeFile read, LoadEntry entry);
+    // main_window_history.cpp
+    EditedValues CurrentValues() const;
+    void ShowEditedValues(const EditedValues& values, int keyFrame);
+    // One step of the history for the user's action, where it changed anything.
+    void RecordEdit(const QString& action);
+    // A mouse edit under way becomes a step of its own, so that undo, redo and
+    // Save start from the values shown.
+    void RecordEditUnderWay();
+    void UpdateUnsavedMark();
+    // main_window_mouse.cpp
+    // Where the pointer is now, in pixels of the window, when it is over the
+    // window's own surface (not over a control or another window).
+    std::optional<QPointF> PointerOnSurface() const;
+    // The frames of the armed views and the pointer's shape.
+    void ShowEditingArmed();
+    void ShowPointerShape(std::optional<QPointF> twips);
     // main_window_paint.cpp
     void RepaintPreview(const PreviewLines& before);
+    // main_window_history.cpp
+    // Before a command drops the stroke shown: with unsaved edits, asks
+    // whether to save them first. Returns whether the command goes on: after
+    // a Save that succeeded or when the user discards the edits; not when the
+    // user cancels or the Save is refused or fails.
+    bool MayDropEdits();
+    // Typing not yet committed is committed, as leaving its box would.
+    void CommitTyping();
     // main_window_whole_stroke.cpp
     void CreateWholeStrokeCommands();
     void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
     void RedrawShownTiming();
     // main_window_save.cpp
+    // Save's steps; returns whether the file was written.
+    bool SaveStroke();
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
     QStringList UnconvertedNumberBoxes() const;
@@ -145,6 +188,7 @@ private:
     ArcLayer arc_;
     CommonDialog CommonDialog1;
     QTimer Timer1;
+    EditHistory history_;
 
     DriveList* Drive1 = nullptr;
     DirList* Dir1 = nullptr;
@@ -177,6 +221,10 @@ private:
     int loadedStrokeEntry_ = -1;
     // A press on the window's own surface, so that its release is a click.
     bool pressedOnSurface_ = false;
+    // What the window shows of the armed editing.
+    bool directionMarked_ = false;
+    bool heightMarked_ = false;
+    bool crossHairShown_ = false;
 };
 
 }  // namespace orvik

@@ -69,6 +69,11 @@ void MainWindow::Combo4_Click() {
     // A name the catalogue does not know changes nothing.
     const std::optional<std::string> fileName = FileForStrokeName(picked);
     if (!fileName) return;
+    // Unsaved edits kept: the list shows the loaded stroke again.
+    if (!MayDropEdits()) {
+        Combo4->SetListIndex(loadedStrokeEntry_);
+        return;
+    }
     // The stroke's file in the listed folder. A file that cannot be read is refused before the current file name
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);

@@ -1,7 +1,7 @@
 // Copying the shown timing's key frame and pasting one into it: Frame, Height,
 // Direction, Direction Range, Power and Power Range, never a six-hit tag. A
-// paste goes through the boxes and the displays and commits them as leaving a
-// box does, so that what the window shows is what the key frame holds.
+// paste is one step of the history, and the key frame is then shown as
+// choosing its timing shows it.
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "ui/display_editor.h"
@@ -29,16 +29,21 @@ void MainWindow::PasteKeyFrame_Triggered() {
     }
     // A value being typed into a display gives way to the pasted one.
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
-    const KeyFrame& values = *pasted.Values;
-    Text2(0).SetText(NumberText(values.Frame));
-    Text2(1).SetText(NumberText(values.Vertical));
-    Label3(1).SetCaption(NumberText(values.Vertical));
-    Text2(2).SetText(NumberText(values.Direction));
-    Label3(2).SetCaption(NumberText(values.Direction));
-    Text2(3).SetText(NumberText(values.Power));
-    Text2(5).SetText(NumberText(values.PowerRange));
-    Text2(6).SetText(NumberText(values.DirectionRange));
-    Text2_LostFocus(0);
+    const bool pastedIn = ResumeNext([&] {
+        KeyFrame& keyFrame = KeyFrameAt(stroke_, Combo3->ListIndex());
+        const KeyFrame& values = *pasted.Values;
+        keyFrame.Frame = values.Frame;
+        keyFrame.Vertical = values.Vertical;
+        keyFrame.Direction = values.Direction;
+        keyFrame.DirectionRange = values.DirectionRange;
+        keyFrame.Power = values.Power;
+        keyFrame.PowerRange = values.PowerRange;
+    });
+    if (!pastedIn) return;
+    // One step of the history; then the display step shows the key frame in
+    // its boxes and both previews.
+    RecordEdit(tr("Paste key frame"));
+    Combo3_Click();
 }
 
 }  // namespace orvik

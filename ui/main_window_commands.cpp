@@ -1,4 +1,6 @@
 // Help, About and Exit.
+#include <QCloseEvent>
+
 #include "ui/about_box.h"
 #include "ui/main_window.h"
 
@@ -15,7 +17,16 @@ void MainWindow::Command5_Click() {
     dialogs_.ShowModal(abt);
 }
 
-// Ends the program without asking: unsaved edits are lost, as with the close box.
+// Ends the program, as the close box does.
 void MainWindow::Command4_Click() { close(); }
+
+// With unsaved edits the user is asked first, and may keep the window open.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayDropEdits()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
 
 }  // namespace orvik

@@ -48,9 +48,18 @@ void MainWindow::Text2_LostFocus(int /*index*/) {
     ResumeNext([&] { keyFrame().PowerRange = DblFromText(Text2(5).Text()); });
     ResumeNext([&] { keyFrame().Vertical = DblFromText(Label3(1).Caption()); });
     ResumeNext([&] { keyFrame().Direction = DblFromText(Label3(2).Caption()); });
+
+    // The typing is committed; leaving any box is one step of the history,
+    // the edge probabilities' boxes included.
+    for (const auto& [box, control] : Text2.Elements()) control->MarkCommitted();
+    RecordEdit(tr("Typing"));
     // Both previews show the committed values at once.
     RedrawShownTiming();
 }
+
+void MainWindow::Combo1_Click() { RecordEdit(tr("Stroke type")); }
+
+void MainWindow::Combo2_Click() { RecordEdit(tr("Bowler class")); }
 
 // Every key reaches the box unchanged.
 void MainWindow::Text2_KeyPress(int /*index*/, QKeyEvent* /*event*/) {}

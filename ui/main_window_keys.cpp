@@ -11,7 +11,7 @@ void MainWindow::SaveShortcut_Activated() {
     for (const auto& [index, box] : Text2.Elements()) {
         if (box == focusWidget()) Text2_LostFocus(index);
     }
-    Command3_Click();
+    SaveStroke();
 }
 
 }  // namespace orvik

@@ -119,10 +119,12 @@ void MainWindow::CreateAttributes() {
     AddLabel(this, Label2, "Label2", {1, QT_TR_NOOP("Stroke type"), 4800, 3000, 1995, 315, true, true});
     Combo1 = AddList(this, "Combo1", TwipsRect(6900, 3000, 2475, 315));
     for (std::string_view type : StrokeTypes) Combo1->AddItem(std::string(type), 0);
+    connect(Combo1, &DropDownList::Click, this, &MainWindow::Combo1_Click);
 
     AddLabel(this, Label2, "Label2", {2, QT_TR_NOOP("Stroke Played against"), 4800, 3420, 1995, 315, false, true});
     Combo2 = AddList(this, "Combo2", TwipsRect(6900, 3420, 2475, 315));
     for (const BowlerClass& bowlers : BowlerClasses) Combo2->AddItem(std::string(bowlers.Name), bowlers.Code);
+    connect(Combo2, &DropDownList::Click, this, &MainWindow::Combo2_Click);
 
     AddLabel(this, Label2, "Label2", {4, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
     Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
@@ -156,6 +158,8 @@ void MainWindow::CreateFields() {
         const int index = place.index;
         connect(box, &TextBox::LostFocus, this, [this, index] { Text2_LostFocus(index); });
         connect(box, &TextBox::KeyPress, this, [this, index](QKeyEvent* event) { Text2_KeyPress(index, event); });
+        // Typing shows the unsaved-edits mark before it is committed.
+        connect(box, &QLineEdit::textEdited, this, &MainWindow::UpdateUnsavedMark);
         Text2.Add(index, box);
     }
     // Vertical and Direction out of sight: not tab stops, hidden.
@@ -202,6 +206,18 @@ void MainWindow::CreateCommands() {
     auto* saveKey = new QShortcut(QKeySequence::Save, this);
     saveKey->setAutoRepeat(false);
     connect(saveKey, &QShortcut::activated, this, &MainWindow::SaveShortcut_Activated);
+
+    // Undo and redo of the edits; a box being typed in undoes its typing first
+    // (TextBox).
+    auto* undoKey = new QShortcut(this);
+    undoKey->setKeys(QKeySequence::Undo);
+    connect(undoKey, &QShortcut::activated, this, &MainWindow::UndoShortcut_Activated);
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key)) redoKeys << key;
+    auto* redoKey = new QShortcut(this);
+    redoKey->setKeys(redoKeys);
+    connect(redoKey, &QShortcut::activated, this, &MainWindow::RedoShortcut_Activated);
 }
 
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.

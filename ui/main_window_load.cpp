@@ -41,12 +41,18 @@ std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
     return std::nullopt;
 }
 
+// The caption ends in Qt's place holder for the unsaved-edits mark, which
+// shows nothing while there are none; a "[*]" in the file name is doubled so
+// that it shows as it is.
 void MainWindow::ShowCaptionForFile() {
-    setWindowTitle(tr("Orvik Stroke Editor (%1)").arg(CommonDialog1.FileName()));
+    QString fileName = CommonDialog1.FileName();
+    fileName.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(tr("Orvik Stroke Editor (%1)").arg(fileName) + QStringLiteral("[*]"));
 }
 
 // Open: the dialog, then the file chosen. Cancelling changes nothing.
 void MainWindow::Command2_Click() {
+    if (!MayDropEdits()) return;
     const std::optional<QString> chosen = dialogs_.OpenFileName(this, CommonDialog1);
     if (chosen) OpenFile(*chosen);
 }
@@ -67,6 +73,7 @@ void MainWindow::OpenFile(const QString& path) {
 
 // Reset: the current file again, dropping the edits.
 void MainWindow::Command6_Click() {
+    if (!MayDropEdits()) return;
     std::optional<StrokeFile> read = ReadOrTell(CommonDialog1.FileName());
     if (read) RunResetSteps(std::move(*read));
 }
@@ -136,6 +143,11 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     if (entry == LoadEntry::Open) ResumeNext([&] { preview_.EraseProjectileCurve(arc_); });
     ResumeNext([&] { preview_.PlaceProjectileLines(ApexY(keyFrame().Vertical)); });
     ResumeNext([&] { preview_.DrawProjectileCurve(arc_); });
+
+    // A load ends any mouse edit and starts a new history from what it shows.
+    mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
+    ShowEditingArmed();
+    history_.Restart(CurrentValues());
 }
 
 }  // namespace orvik

@@ -1,6 +1,10 @@
 // Mouse editing of direction and height. Only the window's own surface
 // counts: moves and clicks over a control are that control's. Timer1 applies
-// the pointer to the armed view every 15 ms.
+// the pointer to the armed view every 15 ms, and only where the pointer is at
+// that moment: a position the window saw last, before the pointer jumped
+// away, left the window or went over a control, is never written. While a
+// view is armed it carries a frame, and the pointer is a cross-hair over it.
+#include <QCursor>
 #include <QMouseEvent>
 
 #include "ui/main_window.h"
@@ -13,7 +17,17 @@ bool OnSurface(const QWidget& window, const QPointF& position) {
     return window.rect().contains(position.toPoint()) && window.childAt(position.toPoint()) == nullptr;
 }
 
+bool InArmedView(const MouseEditing& mouse, const QPointF& twips) {
+    const int x = static_cast<int>(std::lround(twips.x())), y = static_cast<int>(std::lround(twips.y()));
+    return (mouse.DirectionEditOn != 0 && TopViewRect.Contains(x, y)) ||
+           (mouse.HeightEditOn != 0 && ProjectileViewRect.Contains(x, y));
+}
+
 }  // namespace
+
+QRect ArmedViewFrame(const TwipRect& view) {
+    return TwipsRect(view.Left, view.Top, view.Right - view.Left, view.Bottom - view.Top);
+}
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!OnSurface(*this, event->position())) {
@@ -22,6 +36,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     }
     const QPointF twips = TwipsFromPoint(event->position());
     Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+    ShowPointerShape(twips);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -41,15 +56,64 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 // one click, as with a single click (Qt would otherwise count two).
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
+void MainWindow::leaveEvent(QEvent* event) {
+    ShowPointerShape(std::nullopt);
+    QWidget::leaveEvent(event);
+}
+
 void MainWindow::Form_MouseMove(float x, float y) { mouse_.MouseMove(x, y); }
 
-void MainWindow::Form_Click() { mouse_.Click(); }
+// A click that disarms a view ends a mouse edit: what it changed since it was
+// armed is one step of the history.
+void MainWindow::Form_Click() {
+    const bool directionWasOn = mouse_.DirectionEditOn != 0, heightWasOn = mouse_.HeightEditOn != 0;
+    mouse_.Click();
+    if ((directionWasOn && mouse_.DirectionEditOn == 0) || (heightWasOn && mouse_.HeightEditOn == 0))
+        RecordEditUnderWay();
+    ShowEditingArmed();
+}
 
-// Nothing armed: the tick only tests the switches, and nothing is repainted.
+// Nothing armed, or the pointer not over the window's surface now: the tick
+// writes nothing, and nothing is repainted.
 void MainWindow::Timer1_Timer() {
+    if (mouse_.DirectionEditOn == 0 && mouse_.HeightEditOn == 0) return;
+    const std::optional<QPointF> pointer = PointerOnSurface();
+    if (!pointer) return;
+    const QPointF twips = TwipsFromPoint(*pointer);
+    Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
     const PreviewLines before = preview_.Lines;
     const TickResult result = mouse_.Tick(stroke_, preview_, *this, arc_);
-    if (result.Changed()) RepaintPreview(before);
+    if (!result.Changed()) return;
+    RepaintPreview(before);
+    UpdateUnsavedMark();
+}
+
+std::optional<QPointF> MainWindow::PointerOnSurface() const {
+    // The window's own record of the pointer first: it costs nothing.
+    if (!isVisible() || !underMouse()) return std::nullopt;
+    const QPointF position = mapFromGlobal(QCursor::pos().toPointF());
+    if (!OnSurface(*this, position)) return std::nullopt;
+    return position;
+}
+
+void MainWindow::ShowEditingArmed() {
+    const bool directionOn = mouse_.DirectionEditOn != 0, heightOn = mouse_.HeightEditOn != 0;
+    if (directionOn != directionMarked_) update(ArmedViewFrame(TopViewRect).adjusted(-2, -2, 2, 2));
+    if (heightOn != heightMarked_) update(ArmedViewFrame(ProjectileViewRect).adjusted(-2, -2, 2, 2));
+    directionMarked_ = directionOn;
+    heightMarked_ = heightOn;
+    const std::optional<QPointF> pointer = PointerOnSurface();
+    ShowPointerShape(pointer ? std::optional(TwipsFromPoint(*pointer)) : std::nullopt);
+}
+
+void MainWindow::ShowPointerShape(std::optional<QPointF> twips) {
+    const bool crossHair = twips && InArmedView(mouse_, *twips);
+    if (crossHair == crossHairShown_) return;
+    crossHairShown_ = crossHair;
+    if (crossHair)
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
 }
 
 }  // namespace orvik

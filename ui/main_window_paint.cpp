@@ -92,6 +92,12 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     PaintLine(painter, preview_.Lines.Line4, Qt::SolidLine);
     PaintLine(painter, preview_.Lines.Line1, Qt::DashDotDotLine);
     PaintLine(painter, preview_.Lines.Line2, Qt::DashDotDotLine);
+
+    // The frame of each view whose editing is armed.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+    if (directionMarked_) painter.drawRect(ArmedViewFrame(TopViewRect));
+    if (heightMarked_) painter.drawRect(ArmedViewFrame(ProjectileViewRect));
 }
 
 // Repaints the arc's changed points and the visible lines that moved, and

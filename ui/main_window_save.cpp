@@ -22,7 +22,11 @@ namespace orvik {
 
 // Forming the text of a stroke takes memory; running out of it is reported
 // like any failed save, and the editor goes on with its edits.
-void MainWindow::Command3_Click() try {
+void MainWindow::Command3_Click() { SaveStroke(); }
+
+bool MainWindow::SaveStroke() try {
+    // A mouse edit under way is saved as far as it has gone.
+    RecordEditUnderWay();
     const QString fileName = CommonDialog1.FileName();
     // The edge probabilities come from their boxes, without loss: a character
     // with no single-byte form is refused, never turned into "?".
@@ -53,21 +57,25 @@ void MainWindow::Command3_Click() try {
             refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
     if (!refusals.isEmpty()) {
         TellSaveFailed(fileName, refusals.join('\n'));
-        return;
+        return false;
     }
     const QString failure =
         WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!failure.isEmpty()) {
         TellSaveFailed(fileName, failure);
-        return;
+        return false;
     }
     stroke_.EdgeProb = saved.EdgeProb;
     stroke_.EdgeProb6 = saved.EdgeProb6;
+    history_.MarkSaved();
+    UpdateUnsavedMark();
     dialogs_.ShowMessage(this,
                          tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
                          tr("Saved!"), MessageIcon::Information);
+    return true;
 } catch (const std::bad_alloc&) {
     TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
+    return false;
 }
 
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {

@@ -69,6 +69,8 @@ void MainWindow::CreateWholeStrokeCommands() {
     });
     heightEditor_->Box().setAccessibleName(Label2(6).text().trimmed());
     directionEditor_->Box().setAccessibleName(Label2(8).text().trimmed());
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_})
+        connect(&editor->Box(), &QLineEdit::textEdited, this, &MainWindow::UpdateUnsavedMark);
     connect(heightEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(1, text); });
     connect(directionEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(2, text); });
 }

@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QRegion>
 #include <QWidget>
 
@@ -67,7 +68,15 @@ struct TickRegions {
     QRegion atA, atB;
 };
 
+// Puts the pointer itself at (x, y) twips of the window: a tick follows only
+// the pointer where it is.
+void PointAt(MainWindow& window, const float* twips) {
+    QCursor::setPos(window.mapToGlobal(QPoint(int(twips[0]) / 15, int(twips[1]) / 15)));
+}
+
 void ArmDirectionEditing(MainWindow& window) {
+    PointAt(window, PointerA);
+    QCoreApplication::processEvents();  // the window sees the pointer come in
     window.Form_MouseMove(PointerA[0], PointerA[1]);
     window.Form_Click();
 }
@@ -78,11 +87,11 @@ TickRegions MeasureTickRegions() {
     ArmDirectionEditing(window);
     TickRegions regions;
     for (int round = 0; round < 2; ++round) {  // the second round is the steady one
-        window.Form_MouseMove(PointerB[0], PointerB[1]);
+        PointAt(window, PointerB);
         window.Timer1_Timer();
         QCoreApplication::processEvents();
         regions.atB = loaded.Paints().TakeRegion();
-        window.Form_MouseMove(PointerA[0], PointerA[1]);
+        PointAt(window, PointerA);
         window.Timer1_Timer();
         QCoreApplication::processEvents();
         regions.atA = loaded.Paints().TakeRegion();
@@ -113,8 +122,7 @@ void EditingTicks(benchmark::State& state, bool paint) {
     bool atB = true;
     const int paintsBefore = loaded.Paints().Count();
     for (auto _ : state) {
-        const float* pointer = atB ? PointerB : PointerA;
-        window.Form_MouseMove(pointer[0], pointer[1]);
+        PointAt(window, atB ? PointerB : PointerA);
         window.Timer1_Timer();
         if (paint) QCoreApplication::processEvents();
         atB = !atB;

@@ -33,6 +33,9 @@ public:
     std::optional<QString> openAnswer;
 
     void ShowMessage(QWidget*, const QString&, const QString&, MessageIcon) override {}
+    Answer Ask(QWidget*, const QString&, const QString&, const QList<Answer>&, Answer) override {
+        return Answer::Discard;
+    }
     std::optional<QString> OpenFileName(QWidget*, const CommonDialog&) override { return openAnswer; }
     void ShowModal(QDialog&) override {}
 };

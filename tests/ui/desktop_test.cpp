@@ -89,18 +89,18 @@ private slots:
     // not know is opened as Open opens it, in its folder.
     void startsInAFolderOrWithAFileOpened() {
         auto& [folder, dialogs, window] = *editor_;
-        const QString caption = window.windowTitle();
+        const QString caption = Caption(window);
         window.StartIn(game_ + "/sub/..");
         orvik::DriveList drive;
         drive.ShowDriveOf(game_);
         QCOMPARE((QStringList{Find<orvik::DirList>(window, "Dir1")->Path(), Find<orvik::DriveList>(window, "Drive1")->Drive(),
-                              TextOf(window, "Label2(0)"), window.windowTitle()}),
+                              TextOf(window, "Label2(0)"), Caption(window)}),
                  (QStringList{game_, drive.Drive(), "2 Stroke file(s) found in the directory.", caption}));
         QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
 
         window.StartIn(game_ + "/mine.atr");
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1/mine.atr)").arg(game_));
+        QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1/mine.atr)").arg(game_));
         QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Cover drive(slashing shot)", "Unknown"}));
         QCOMPARE(TextsOf(window, {"Combo4", "Combo1", "Combo2", "Text2(0)", "Text2(3)"}),
                  (QStringList{"Unknown", "Defensive", "Spinners", "10", "1.5"}));
@@ -116,7 +116,7 @@ private slots:
         started.window.StartIn("a-Cc021.atr");
         QVERIFY(QDir::setCurrent(home));
         orvik::MainWindow& window = started.window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1/a-Cc021.atr)").arg(game_));
+        QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1/a-Cc021.atr)").arg(game_));
         QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), 0);
         QCOMPARE(TextsOf(window, {"Label2(0)", "Label2(11)", "Combo1", "Combo2"}),

@@ -140,7 +140,7 @@ private slots:
         for (auto [entry, length] : {std::pair{"Square Cut", qint64{0}}, {"Normal straight-drive", Long}}) {
             Pick(window, "Combo4", entry);
             QVERIFY(dialogs.messages.empty());
-            QCOMPARE(window.windowTitle(), "Orvik Stroke Editor (" + window.FileDialog().FileName() + ")");
+            QCOMPARE(Caption(window), "Orvik Stroke Editor (" + window.FileDialog().FileName() + ")");
             const orvik::StrokeFile& s = window.Stroke();
             for (auto [text, cut] : {std::pair{&s.Type, 5}, {&s.Faceing, 8}, {&s.Reward, 17}, {&s.Reward6, 30},
                                      {&s.Reward3, 42}, {&s.EdgeProb3, 62}, {&s.Variation, 67}}) {

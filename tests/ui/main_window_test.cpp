@@ -22,7 +22,7 @@ private slots:
 
     void opensInItsStartState() {
         auto& [folder, dialogs, window] = *editor_;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik stroke editor (No File Loaded)"));
+        QCOMPARE(Caption(window), QStringLiteral("Orvik stroke editor (No File Loaded)"));
         QCOMPARE(window.minimumSize(), window.maximumSize());  // fixed
         QCOMPARE(EntriesOf(window, "Combo3"), (QStringList{"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}));
         QCOMPARE(EntriesOf(window, "Combo2"), (QStringList{"All Bowlers", "Spinners", "Fast Bowler", "Fast and Swing bowlers"}));
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(Snapshot(window), start);
 
         const QString path = editor_->Open("my18.atr", SampleStroke("4 3 2 1 0"), "Moderate", 9);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
+        QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(!Find(window, "Command6")->isEnabled());
         const QStringList timings{"Very Late", "Late", "Perfectly on time", "Early", "Very Early", "Very Early (6Hit)",
@@ -132,6 +132,7 @@ private slots:
         window.Text2_LostFocus(3);
         Pick(window, "Combo1", "Aggressive");
         QCOMPARE(window.Stroke().KeyFrames[3].Power, 99.0);
+        dialogs.answers = {orvik::Answer::Discard};  // the question: unsaved_edits_test
         window.Command6_Click();
         QCOMPARE(Snapshot(window), loaded);
         QVERIFY(dialogs.messages.empty());
@@ -280,7 +281,7 @@ private slots:
 
         Pick(window, "Combo4", "Paddle sweep");
         const QString file = game + "/a-Cc029.atr";
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orvik Stroke Editor (%1)").arg(file));
+        QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(file));
         QCOMPARE(TextOf(window, "Label2(11)"), QStringLiteral("Unknown"));  // its ending is "9b.atr"
         QCOMPARE(EntriesOf(window, "Combo3").last(), QStringLiteral("Perfect (6Hit)"));
         QVERIFY(Find(window, "Command3")->isEnabled());
@@ -289,9 +290,10 @@ private slots:
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Paddle sweep)."});
 
-        // Picking the loaded stroke again drops the edits; a folder change keeps them.
+        // Picking the loaded stroke again drops the edits once discarded; a folder change keeps them.
         SetText(window, "Text2(3)", "42");
         window.Text2_LostFocus(3);
+        dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Paddle sweep");
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
         SetText(window, "Text2(3)", "42");
@@ -303,6 +305,7 @@ private slots:
         QCOMPARE(window.FileDialog().FileName(), file);
         // A pick refused there selects nothing: the loaded stroke is none of this folder's.
         QVERIFY(QFile::remove(game + "/other/a-Cc018.atr"));
+        dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Forward Defence2");
         CheckOneError(dialogs, game + "/other/a-Cc018.atr", "No such file");
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);

@@ -16,9 +16,16 @@ extern "C" [[gnu::weak]] std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
+// Puts the pointer itself at (x, y) twips of the window (to the pixel); the
+// window sees it move there.
+void PointAt(QWidget& window, int xTwips, int yTwips) {
+    QCursor::setPos(window.mapToGlobal(QPoint(xTwips / 15, yTwips / 15)));
+    QCoreApplication::processEvents();
+}
+
 // Points at (x, y) twips of the window, lets the timer tick, and clicks.
 void PointAndClick(QWidget& window, int xTwips, int yTwips) {
-    QTest::mouseMove(&window, QPoint(xTwips / 15, yTwips / 15));
+    PointAt(window, xTwips, yTwips);
     QTest::qWait(60);
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(xTwips / 15, yTwips / 15));
 }
@@ -50,12 +57,13 @@ long long MemoryInUse() {
 // Even ticks point into the top view, odd ones into the projectile view: every
 // 5th time at a mark (the batsman's point, where no angle forms, straight up,
 // down and sideways, corners), else on a sweep over the whole view, bounds
-// included. The last two points are fixed, for known end values.
+// included. The last two points are fixed, for known end values. Points are
+// taken to the pixel by the pointer.
 QPoint PointForTick(int tick) {
     static const QPoint marks[2][6] = {
         {{2280, 4200}, {2280, 2280}, {2280, 6240}, {360, 4200}, {4320, 6240}, {2279, 4199}},
         {{300, 300}, {4320, 1680}, {2280, 1680}, {2280, 1540}, {300, 990}, {4320, 300}}};
-    if (tick >= Ticks - 2) return tick % 2 ? QPoint(2000, 720) : QPoint(1280, 3200);
+    if (tick >= Ticks - 2) return tick % 2 ? QPoint(2000, 720) : QPoint(1275, 3195);
     const orvik::TwipRect& r = tick % 2 ? orvik::ProjectileViewRect : orvik::TopViewRect;
     const int n = tick / 2;
     if (n % 5 == 0) return marks[tick % 2][n / 5 % 6];
@@ -107,11 +115,14 @@ private slots:
         // the timer's ticks, and the next click disarms it.
         PointAndClick(window, 2000, 3000);
         QCOMPARE(window.Mouse().DirectionEditOn, -1);
+        QTest::qWait(60);
         // A move over a control is the control's, even with the button held
-        // since a press on the window: the ticks keep the last point over the
-        // window, 133 pixels from the left, and the release there is no click.
-        const QPoint caption = Find(window, "Label1(0)")->geometry().center();  // in the top view
-        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(133, 200));
+        // since a press on the window: the ticks write nothing while the
+        // pointer is there, and the release there is no click. The pointer
+        // last set the direction 133 pixels from the left.
+        const QPoint caption = Find(window, "Label1(0)")->geometry().center();
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(130, 190));
+        QCursor::setPos(window.mapToGlobal(caption));
         QTest::mouseMove(&window, caption);
         QTest::qWait(60);
         QTest::mouseRelease(&window, Qt::LeftButton, {}, caption);
@@ -121,7 +132,7 @@ private slots:
         QCOMPARE(window.Mouse().DirectionEditOn, 0);
         QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("33750000"));
         // A double click is one click: the height is armed, not armed and disarmed.
-        QTest::mouseMove(&window, QPoint(2000 / 15, 900 / 15));
+        PointAt(window, 2000, 900);
         // (Through the window handle, as a real double click: press, release, double click, release.)
         QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(2000 / 15, 900 / 15));
         QCOMPARE(window.Mouse().HeightEditOn, -1);
@@ -172,7 +183,7 @@ private slots:
         long long baseline = 0;
         for (int tick = 0; tick < Ticks; ++tick) {
             const QPoint p = PointForTick(tick);
-            window.Form_MouseMove(float(p.x()), float(p.y()));
+            QCursor::setPos(window.mapToGlobal(p / 15));
             window.Timer1_Timer();
             if (tick % 10 == 0) QCoreApplication::processEvents();  // repaints
             if (tick + 1 == BaselineTick) baseline = MemoryInUse();

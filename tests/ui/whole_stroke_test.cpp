@@ -151,6 +151,7 @@ private slots:
         const orvik::PointF sixHitLine = Along(orvik::TopViewEndPoint(37500000), 0.8);  // 50 degrees
         window.ShowAllTimings_Toggled(true);
         QVERIFY(TintedNear(Grab(window), plain, sixHitLine));
+        dialogs.answers = {orvik::Answer::Discard};
         editor_->Open("my22.atr", SampleStroke());
         QVERIFY(!TintedNear(Grab(window), plain, sixHitLine));
     }
@@ -199,6 +200,14 @@ private slots:
         QTest::keyClick(height, Qt::Key_Backtab);
         QCOMPARE(FocusName(), QStringLiteral("Text2(0)"));
 
+        // Each typed value is one step of the history.
+        QCOMPARE(window.History().Steps(), 2);
+        QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
+        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
+        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("7500000"));
+        QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Y, Qt::ControlModifier);
+
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs).size(), 1);
         QCOMPARE(ReadBack(path).KeyFrames[1].Vertical, 12e6);
@@ -207,6 +216,20 @@ private slots:
                  QStringLiteral("45 degrees (0 up, growing to the left)"));
         QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 0, 0),
                  QStringLiteral("Height step 12 (the side view draws whole steps)"));
+
+        // A box opened but not typed into commits nothing when left: a height
+        // the mouse set meanwhile stays.
+        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        for (bool arm : {true, false}) {
+            QCursor::setPos(window.mapToGlobal(QPoint(2000 / 15, 720 / 15)));
+            QCoreApplication::processEvents();
+            if (!arm) window.Timer1_Timer();
+            QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(2000 / 15, 720 / 15));
+        }
+        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 58095238.0);
+        Find(window, "Text2(0)")->setFocus();
+        QVERIFY(height->isHidden());
+        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 58095238.0);
     }
 
     // Text that is no number leaves the key frame as it was and stays in the
@@ -260,6 +283,7 @@ private slots:
                  QStringLiteral(" Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n"));
 
         Pick(window, "Combo3", "Early (6Hit)");
+        const int steps = window.History().Steps();
         Find(window, "Text2(3)")->setFocus();  // typing in a box: the keys still paste
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         const orvik::KeyFrame& pasted = window.Stroke().KeyFrames[5];
@@ -268,6 +292,13 @@ private slots:
         QCOMPARE(TextsOf(window, {"Text2(0)", "Label3(1)", "Label3(2)", "Text2(3)", "Text2(5)", "Text2(6)"}),
                  (QStringList{"11", "21000000", "7500000", "2.5", "0.25", "3750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(7500000).x);
+        // The paste is one step: undone, the six-hit key frame is as loaded.
+        QCOMPARE(window.History().Steps(), steps + 1);
+        window.UndoShortcut_Activated();
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), orvik::KeyFrameText(SampleStroke().KeyFrames[5]));
+        QCOMPARE(TextOf(window, "Combo3"), QStringLiteral("Early (6Hit)"));
+        window.RedoShortcut_Activated();
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), clipboard.text().toStdString());
 
         // The Late (6Hit) block, as a text editor copies it from the saved file.
         window.Command3_Click();

@@ -49,6 +49,12 @@ QString Editor::Open(const QString& name, const orvik::StrokeFile& stroke, const
     return folder.filePath(name);
 }
 
+QString Caption(QWidget& window) {
+    QString caption = window.windowTitle();
+    if (caption.endsWith(QStringLiteral("[*]"))) caption.chop(3), caption += window.isWindowModified() ? "*" : "";
+    return caption.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
 QString TextOf(QWidget& window, const char* name) {
     QWidget* control = Find(window, name);
     return control->property(qobject_cast<QComboBox*>(control) ? "currentText" : "text").toString();
@@ -78,7 +84,7 @@ void Pick(QWidget& window, const char* name, const QString& entry) {
 }
 
 QStringList Snapshot(orvik::MainWindow& window) {
-    QStringList state{window.windowTitle(), window.FileDialog().FileName()};
+    QStringList state{Caption(window), window.FileDialog().FileName()};
     const orvik::PreviewLines& lines = window.PreviewState().Lines;
     for (const orvik::Line* line : {&lines.Line1, &lines.Line2, &lines.Line3, &lines.Line4, &lines.Line5})
         state << QStringLiteral("%1 %2").arg(line->X2).arg(line->Y2);

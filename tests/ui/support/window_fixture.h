@@ -25,9 +25,16 @@ struct FakeDialogs : orvik::Dialogs {
     std::vector<RecordedMessage> messages;
     QStringList openAnswers;                // the file dialog's next answers; none or "" is "cancelled"
     std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
+    QStringList questions;                  // "<title>: <text>" of each question asked
+    QList<orvik::Answer> answers;           // the next answers; none left is Cancel
 
     void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override {
         messages.push_back({text, title, icon});
+    }
+    orvik::Answer Ask(QWidget*, const QString& text, const QString& title, const QList<orvik::Answer>&,
+                      orvik::Answer) override {
+        questions << title + ": " + text;
+        return answers.isEmpty() ? orvik::Answer::Cancel : answers.takeFirst();
     }
     std::optional<QString> OpenFileName(QWidget*, const orvik::CommonDialog&) override {
         const QString answer = openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
@@ -64,6 +71,9 @@ Control* Find(QWidget& window, const char* name) {
     return control;
 }
 
+// The caption as the title bar shows it: Qt's "[*]" place holder as "*" while
+// the window has unsaved edits, else nothing.
+QString Caption(QWidget& window);
 QString TextOf(QWidget& window, const char* name);  // of a text box, label, button or list
 QStringList TextsOf(QWidget& window, std::initializer_list<const char*> names);
 QStringList EntriesOf(QWidget& window, const char* name);

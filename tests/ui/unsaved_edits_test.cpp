@@ -1,0 +1,304 @@
+// The user's edits are never lost and never change what was not touched:
+// the unsaved-edits mark, undo and redo, the question before edits are
+// dropped, and Save's questions about the file on disk.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/window_fixture.h"
+#include "ui/dir_list.h"
+
+namespace {
+
+// Puts the pointer itself at (x, y) twips of the window.
+void PointAt(QWidget& window, int xTwips, int yTwips) {
+    QCursor::setPos(window.mapToGlobal(QPoint(xTwips / 15, yTwips / 15)));
+    QCoreApplication::processEvents();
+}
+
+// A mouse edit: a click at `from` arms the view, a tick at `to` sets its value,
+// a click there disarms it.
+void MouseEdit(orvik::MainWindow& window, QPoint from, QPoint to) {
+    PointAt(window, from.x(), from.y());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, from / 15);
+    PointAt(window, to.x(), to.y());
+    window.Timer1_Timer();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, to / 15);
+}
+
+// The user types `text` into the box after selecting what it holds, and
+// leaves it for the next box, which commits it.
+void TypeAndLeave(QWidget& window, const char* name, const QString& text) {
+    auto* box = Find<QLineEdit>(window, name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+void PressUndo(QWidget& window) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Z, Qt::ControlModifier); }
+void PressRedo(QWidget& window) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Y, Qt::ControlModifier); }
+
+}  // namespace
+
+// The ways a user drops the stroke shown, each with what shows it was done.
+struct DroppingAction {
+    const char* name;
+    std::function<void(Editor&)> run;
+    std::function<bool(Editor&)> done;
+};
+
+const QString OtherStroke = QStringLiteral("Forward Defence2");  // a-Cc018.atr
+
+bool ShowsTheOtherStroke(Editor& editor) { return editor.window.FileDialog().FileName().endsWith("a-Cc018.atr"); }
+
+void WheelOver(QWidget* widget, int notches) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), {}, QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+const DroppingAction DroppingActions[] = {
+    {"a click in the stroke list", [](Editor& e) { Pick(e.window, "Combo4", OtherStroke); }, ShowsTheOtherStroke},
+    {"a wheel notch over the closed stroke list", [](Editor& e) { WheelOver(Find(e.window, "Combo4"), 1); },
+     ShowsTheOtherStroke},
+    {"a name's first letter typed in the stroke list",
+     [](Editor& e) {
+         Find(e.window, "Combo4")->setFocus();
+         QTest::keyClick(Find(e.window, "Combo4"), Qt::Key_F);
+     },
+     ShowsTheOtherStroke},
+    {"Open",
+     [](Editor& e) {
+         e.dialogs.openAnswers = {e.folder.filePath("game/a-Cc018.atr")};
+         e.window.Command2_Click();
+     },
+     ShowsTheOtherStroke},
+    {"Reset", [](Editor& e) { e.window.Command6_Click(); },
+     [](Editor& e) { return !e.window.isWindowModified() && e.window.History().Steps() == 0; }},
+    {"Exit", [](Editor& e) { Find<QPushButton>(e.window, "Command4")->click(); },
+     [](Editor& e) { return !e.window.isVisible(); }},
+    {"the close box", [](Editor& e) { e.window.windowHandle()->close(); }, [](Editor& e) { return !e.window.isVisible(); }},
+};
+
+class UnsavedEditsTest : public QObject {
+    Q_OBJECT
+    std::optional<Editor> editor_;
+
+    // "Pull" (a-Cc031.atr) picked in a folder that also holds Forward Defence2.
+    QString PickPull() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = folder.filePath("game");
+        QDir().mkpath(game);
+        WriteStroke(game + "/a-Cc018.atr", SampleStroke("1"));
+        WriteStroke(game + "/a-Cc031.atr", SampleStroke("0 4"));
+        Find<orvik::DirList>(window, "Dir1")->SetPath(game);
+        Pick(window, "Combo4", "Pull");
+        return game + "/a-Cc031.atr";
+    }
+
+private slots:
+    void init() {
+        editor_.emplace();
+        editor_->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor_->window));
+        Find<QTimer>(editor_->window, "Timer1")->stop();  // the ticks are the test's own
+    }
+    void cleanup() { editor_.reset(); }
+
+    // Each kind of edit shows the mark; undoing it back to the loaded state,
+    // a Save and a load clear it.
+    void everyKindOfEditShowsTheMarkUntilUndoneSavedOrLoaded() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("2"));
+        const QString caption = "Orvik Stroke Editor (" + path + ")";
+        QCOMPARE(Caption(window), caption);
+        const std::function<void()> edits[] = {
+            [&] { TypeAndLeave(window, "Text2(3)", "42"); },
+            [&] { Pick(window, "Combo1", "Aggressive"); },
+            [&] { Pick(window, "Combo2", "Fast Bowler"); },
+            [&] { MouseEdit(window, {2280, 3000}, {1275, 3195}); },
+            [&] { MouseEdit(window, {2010, 900}, {2010, 720}); },
+        };
+        int kind = 0;
+        for (const auto& edit : edits) {
+            edit();
+            QVERIFY2(window.isWindowModified(), qPrintable(QString::number(kind)));
+            QCOMPARE(Caption(window), caption + "*");
+            QCOMPARE(window.History().Steps(), 1);
+            PressUndo(window);
+            QVERIFY2(!window.isWindowModified(), qPrintable(QString::number(kind)));
+            ++kind;
+        }
+        // Typing into an edge probability box shows the mark before it is committed.
+        auto* edge = Find<QLineEdit>(window, "Text2(4)");
+        edge->setFocus();
+        QTest::keyClicks(edge, "5");
+        QVERIFY(window.isWindowModified());
+        QTest::keyClick(edge, Qt::Key_Tab);
+        QCOMPARE(window.History().Steps(), 1);
+
+        // Saved: no mark; undone past the save: the mark; redone to it: none.
+        window.Command3_Click();
+        QVERIFY(!window.isWindowModified());
+        PressUndo(window);
+        QCOMPARE(TextOf(window, "Text2(4)"), QStringLiteral("0.1"));
+        QVERIFY(window.isWindowModified());
+        PressRedo(window);
+        QVERIFY(!window.isWindowModified());
+        QCOMPARE(TextOf(window, "Text2(4)"), QStringLiteral("0.15"));
+        // A load starts a new history.
+        TypeAndLeave(window, "Text2(0)", "3");
+        dialogs.answers = {orvik::Answer::Discard};
+        window.Command6_Click();
+        QVERIFY(!window.isWindowModified());
+        QCOMPARE(window.History().Steps(), 0);
+        QCOMPARE(Caption(window), caption);
+    }
+
+    // Typed, list and mouse edits over several timings, undone step by step to
+    // the loaded stroke (each undo shows the timing it changed) and redone to
+    // the edited one: Save writes the loaded bytes, then the edited ones.
+    void editsOverSeveralTimingsUndoAndRedoStepByStep() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("0 3"));
+        window.Command3_Click();  // the file as the editor writes it
+        const QByteArray loaded = FileBytes(path);
+        Pick(window, "Combo3", "Late");
+        TypeAndLeave(window, "Text2(3)", "41");
+        TypeAndLeave(window, "Text2(5)", "0.5");
+        Pick(window, "Combo3", "Early (6Hit)");
+        TypeAndLeave(window, "Text2(0)", "-7");
+        MouseEdit(window, {2280, 3000}, {1275, 3195});  // 45 degrees
+        Pick(window, "Combo1", "Moderate");
+        Pick(window, "Combo3", "Very Late");
+        MouseEdit(window, {2010, 900}, {2010, 720});
+        QCOMPARE(window.History().Steps(), 6);
+        window.Command3_Click();
+        const QByteArray edited = FileBytes(path);
+        QVERIFY(edited != loaded);
+        TakeMessages(dialogs);
+
+        // Each undo shows the key frame it changed, its boxes and its preview.
+        const QString shownAfterUndo[] = {"Very Late", "Very Late", "Early (6Hit)", "Early (6Hit)", "Late", "Late"};
+        for (const QString& timing : shownAfterUndo) {
+            PressUndo(window);
+            QCOMPARE(TextOf(window, "Combo3"), timing);
+        }
+        QCOMPARE(TextsOf(window, {"Text2(3)", "Text2(5)", "Combo1"}), (QStringList{"2.5", "0.25", "Defensive"}));
+        QCOMPARE(window.Stroke().KeyFrames[6].Direction, 7500000.0 * 6);
+        QVERIFY(window.isWindowModified());
+        window.Command3_Click();
+        QCOMPARE(QString(FileBytes(path)).split('\n'), QString(loaded).split('\n'));
+        QVERIFY(!window.isWindowModified());
+
+        for (int step = 0; step < 6; ++step) PressRedo(window);
+        QCOMPARE(TextOf(window, "Combo3"), QStringLiteral("Very Late"));
+        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("58095238"));
+        QCOMPARE(window.PreviewState().Lines.Line4.X2, 2280.0f);  // Very Late points straight up
+        window.Command3_Click();
+        QCOMPARE(FileBytes(path), edited);
+    }
+
+    // In a box being typed in, Ctrl+Z undoes the typing first, then the
+    // window's steps; once the box is committed, its typing is one step.
+    void ctrlZInABoxUndoesItsTypingFirst() {
+        auto& [folder, dialogs, window] = *editor_;
+        editor_->Open("a-Cc031.atr");
+        TypeAndLeave(window, "Text2(0)", "77");
+        // Tab goes on through the Height and Direction displays, which commit
+        // nothing when nothing was typed into them.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* power = Find<QLineEdit>(window, "Text2(3)");
+        QCOMPARE(QApplication::focusWidget(), power);
+        QTest::keyClick(power, Qt::Key_End);
+        QTest::keyClicks(power, "9");
+        QCOMPARE(power->text(), QStringLiteral("1.59"));
+        QVERIFY(window.isWindowModified());
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(power->text(), QStringLiteral("1.5"));
+        QCOMPARE(TextOf(window, "Text2(0)"), QStringLiteral("77"));
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // the typing again
+        QCOMPARE(power->text(), QStringLiteral("1.59"));
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // no typing left: the frame's step
+        QCOMPARE(TextOf(window, "Text2(0)"), QStringLiteral("10"));
+        QCOMPARE(window.Stroke().KeyFrames[0].Frame, 10);
+        QVERIFY(!window.isWindowModified());
+
+        QTest::keyClicks(power, "8");
+        QTest::keyClick(power, Qt::Key_Tab);
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.58);
+        power->setFocus();
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // the committed typing is a step
+        QCOMPARE(power->text(), QStringLiteral("1.5"));
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
+        QTest::keyClick(power, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.58);
+    }
+
+    void everyDroppingActionAsksFirst_data() {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<orvik::Answer>("answer");
+        const std::pair<const char*, orvik::Answer> answers[] = {
+            {"Save", orvik::Answer::Save}, {"Discard", orvik::Answer::Discard}, {"Cancel", orvik::Answer::Cancel}};
+        for (int action = 0; action < int(std::size(DroppingActions)); ++action)
+            for (const auto& [name, answer] : answers)
+                QTest::addRow("%s, %s", DroppingActions[action].name, name) << action << answer;
+    }
+
+    // With unsaved edits every action that drops them asks "Save changes to
+    // <file>?": Save writes them and goes on, Discard goes on, Cancel leaves
+    // the window as it was, the stroke list's selection included.
+    void everyDroppingActionAsksFirst() {
+        QFETCH(int, action);
+        QFETCH(orvik::Answer, answer);
+        auto& [folder, dialogs, window] = *editor_;
+        const DroppingAction& dropping = DroppingActions[action];
+        const QString pull = PickPull();
+        const QByteArray loaded = FileBytes(pull);
+        TypeAndLeave(window, "Text2(3)", "42");
+        const QStringList edited = Snapshot(window);
+        dialogs.answers = {answer};
+        dropping.run(*editor_);
+        QCOMPARE(dialogs.questions, QStringList{"Orvik Stroke Editor: Save changes to " + pull + "?"});
+        QCOMPARE(dropping.done(*editor_), answer != orvik::Answer::Cancel);
+        if (answer == orvik::Answer::Cancel) QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
+        const QByteArray saved = FileBytes(pull);
+        QCOMPARE(saved == loaded, answer != orvik::Answer::Save);
+        QCOMPARE(saved.contains(" Power 42 Range 0.25\r\n"), answer == orvik::Answer::Save);
+    }
+
+    // Without unsaved edits nothing asks; a Save that is refused cancels the
+    // action. A folder change keeps the edits and asks nothing.
+    void noQuestionWithoutEditsAndARefusedSaveCancels() {
+        auto& [folder, dialogs, window] = *editor_;
+        for (const DroppingAction& dropping : DroppingActions) {
+            if (!window.isVisible()) window.show();
+            PickPull();
+            dropping.run(*editor_);
+            QVERIFY2(dropping.done(*editor_), dropping.name);
+            QCOMPARE(dialogs.questions, QStringList{});
+        }
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString pull = PickPull();
+        const QByteArray loaded = FileBytes(pull);
+        TypeAndLeave(window, "Text2(3)", "42");
+        TypeAndLeave(window, "Text2(4)", "0,5");  // a comma would split the field
+        Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path());
+        QCOMPARE(dialogs.questions, QStringList{});
+        const QStringList edited = Snapshot(window);
+        dialogs.answers = {orvik::Answer::Save};
+        window.Command6_Click();
+        QCOMPARE(dialogs.questions.size(), 1);
+        QCOMPARE(TakeMessages(dialogs).size(), 1);  // the refusal
+        QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
+        QCOMPARE(FileBytes(pull), loaded);
+    }
+};
+
+QTEST_MAIN(UnsavedEditsTest)
+#include "unsaved_edits_test.moc"
