@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace orvik {
@@ -75,7 +77,54 @@ bool ParseNumberSyntax(std::string_view text, std::string& number, long& magnitu
     return true;
 }
 
+// The exact value of a number text as its sign, its significant digits and
+// the power of ten of the last of them ("-15e-1" for "-1.50"; "0" for zero),
+// so that texts of equal value give equal forms.
+std::optional<std::string> ExactForm(std::string_view text) {
+    std::string number;
+    long magnitude = 0;
+    if (!ParseNumberSyntax(text, number, magnitude)) return std::nullopt;
+    const bool negative = number.starts_with('-');
+    std::string digits;
+    long long exponent = 0;
+    bool afterPoint = false;
+    std::size_t i = negative ? 1 : 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            afterPoint = true;
+            continue;
+        }
+        digits += number[i];
+        if (afterPoint) --exponent;
+    }
+    if (i < number.size()) {
+        ++i;
+        const bool exponentNegative = number[i] == '-';
+        if (number[i] == '-' || number[i] == '+') ++i;
+        long long written = 0;
+        for (; i < number.size(); ++i) written = std::min(written * 10 + (number[i] - '0'), 1000000000000LL);
+        exponent += exponentNegative ? -written : written;
+    }
+    digits.erase(0, digits.find_first_not_of('0'));
+    if (digits.empty()) return "0";
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<long long>(digits.size() - 1 - last);
+    digits.resize(last + 1);
+    return (negative ? "-" : "") + digits + "e" + std::to_string(exponent);
+}
+
 }  // namespace
+
+bool IsNumberSyntax(std::string_view text) {
+    std::string number;
+    long magnitude = 0;
+    return ParseNumberSyntax(text, number, magnitude);
+}
+
+bool SameNumber(std::string_view a, std::string_view b) {
+    const std::optional<std::string> exactA = ExactForm(a);
+    return exactA && exactA == ExactForm(b);
+}
 
 double RoundHalfEven(double value) {
     // nearbyint rounds in the current rounding mode, which is to nearest,

@@ -40,6 +40,15 @@ std::int16_t IntFromText(std::string_view text);
 // small for one becomes 0.
 double DblFromText(std::string_view text);
 
+// Whether `text` has the syntax of IntFromText and DblFromText, whatever the
+// size of its number.
+bool IsNumberSyntax(std::string_view text);
+
+// Whether `a` and `b`, both in that syntax, name exactly the same number
+// ("1.50" and "1.5", "-0" and "0", "1e2" and "100"); false where either is
+// no number.
+bool SameNumber(std::string_view a, std::string_view b);
+
 // Integers in plain decimal with "-" when negative.
 std::string NumberText(std::int64_t value);
 

@@ -78,13 +78,9 @@ std::vector<FieldText> WrittenFields(const StrokeFile& s, std::string_view typeT
         {{FieldKind::Name}, s.Name, false},
         {{FieldKind::Variation}, s.Variation, false},
     };
-    for (int k = 0; k < KeyFrameCount; ++k) {
+    for (int k = 0; k < NormalKeyFrameCount + SixHitKeyFrameCount(s); ++k) {
         const KeyFrame& frame = FrameOf(s, k);
-        if (k >= NormalKeyFrameCount) {
-            // The writer stops at the first six-hit key frame that names no timing.
-            if (!IsValidSixHitTag(frame.KeyFrameTag)) break;
-            fields.push_back({{FieldKind::KeyFrameTag, k}, frame.KeyFrameTag, false});
-        }
+        if (k >= NormalKeyFrameCount) fields.push_back({{FieldKind::KeyFrameTag, k}, frame.KeyFrameTag, false});
         const double values[] = {frame.Vertical, frame.Direction, frame.DirectionRange, frame.Power, frame.PowerRange};
         fields.push_back({{FieldKind::Frame, k}, NumberText(frame.Frame), true});
         for (std::size_t i = 0; i < std::size(values); ++i)

@@ -40,8 +40,8 @@ std::string FieldFileKey(const StrokeFile& stroke, const FieldId& field);
 // `stroke` with `typeText` and `bowlerCode` in place of Type and BowlerTypes)
 // would not give back, each with why. Empty when reading it back gives every
 // field the writer writes unchanged: texts byte for byte, numbers as the
-// writer formats them (15 significant digits). Six-hit key frames from the
-// first invalid tag on and TrailingLines -10 to 0 are not written and not
+// writer formats them (15 significant digits). Six-hit key frames after the
+// last one with a tag and TrailingLines -10 to 0 are not written and not
 // compared.
 std::vector<FieldProblem> FieldsThatWouldNotReadBack(const StrokeFile& stroke, std::string_view typeText,
                                                      std::int32_t bowlerCode, std::string_view written);

@@ -69,12 +69,9 @@ void ReadReporter::LineDone() {
     if (layout_ == layout::SixHitMode) {
         const FieldId tag = fields_[0];
         const std::string& value = stroke_.KeyFrames.at(static_cast<std::size_t>(tag.Index)).KeyFrameTag;
-        if (!IsValidSixHitTag(value) && !sixHitTagReported_) {
+        if (!IsValidSixHitTag(value))
             Add(origin_.Line, FileKey(tag), text_,
-                "six-hit key frame tag " + Quoted(value) +
-                    " names no timing (0 to 4); a save drops this key frame and the ones after it");
-            sixHitTagReported_ = true;
-        }
+                "six-hit key frame tag " + Quoted(value) + " names no timing (0 to 4); no timing uses this key frame");
         return;
     }
     if (fitsLayout_) {

@@ -60,7 +60,6 @@ private:
 
     bool outOfStep_ = false;
     bool ended_ = false;
-    bool sixHitTagReported_ = false;
     std::int64_t lastCommaLine_ = 0;
 };
 

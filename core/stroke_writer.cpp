@@ -61,10 +61,10 @@ std::string StrokeFileText(const StrokeFile& stroke, std::string_view typeText, 
     for (int k = 0; k < NormalKeyFrameCount; ++k)
         WriteKeyFrame(out, "Mode Normal KeyFrame ", NumberText(k), stroke.KeyFrames[static_cast<std::size_t>(k)]);
 
-    // Six-hit key frames in index order, up to the first one that names no timing.
-    for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k) {
+    // Every six-hit key frame the record holds, in index order, each with its
+    // tag as it was found, one that names no timing too.
+    for (int k = NormalKeyFrameCount; k < NormalKeyFrameCount + SixHitKeyFrameCount(stroke); ++k) {
         const KeyFrame& frame = stroke.KeyFrames[static_cast<std::size_t>(k)];
-        if (!IsValidSixHitTag(frame.KeyFrameTag)) break;
         WriteKeyFrame(out, "Mode 6Hit KeyFrame ", frame.KeyFrameTag, frame);
     }
 

@@ -144,12 +144,7 @@ bool FormatCarries(const StrokeFile& s) {
                                     &s.Difficulty3, &s.Reward3, &s.EdgeProb, &s.EdgeProb6, &s.EdgeProb3, &s.Name,
                                     &s.Variation})
         if (HasFieldBreak(*text)) return false;
-    int sixHitBlocks = 0;
-    for (int k = orvik::NormalKeyFrameCount; k < orvik::KeyFrameCount; ++k) {
-        const auto& tag = s.KeyFrames[static_cast<std::size_t>(k)].KeyFrameTag;
-        if (!orvik::IsValidSixHitTag(tag)) break;
-        ++sixHitBlocks;
-    }
+    const int sixHitBlocks = orvik::SixHitKeyFrameCount(s);
     for (int j = 1; j <= orvik::TrailingLineArray::Last; ++j) {
         const std::string& line = s.TrailingLines.at(j);
         if (HasFieldBreak(line)) return false;

@@ -10,8 +10,10 @@
 namespace orvik {
 
 void Dialogs::ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::Ok, owner);
+    const QMessageBox::Icon shown = icon == MessageIcon::Critical  ? QMessageBox::Critical
+                                    : icon == MessageIcon::Warning ? QMessageBox::Warning
+                                                                   : QMessageBox::Information;
+    QMessageBox box(shown, title, text, QMessageBox::Ok, owner);
     box.exec();
 }
 

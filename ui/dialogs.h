@@ -11,7 +11,7 @@ class QWidget;
 
 namespace orvik {
 
-enum class MessageIcon { Information, Critical };
+enum class MessageIcon { Information, Warning, Critical };
 
 // The buttons of a question, and its answer.
 enum class Answer { Save, Discard, Cancel, Overwrite };

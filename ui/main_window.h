@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "core/read_back_check.h"
+#include "core/read_report.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
@@ -140,9 +141,18 @@ private:
     // main_window_accessibility.cpp
     void NameControlsForScreenReaders();
     // main_window_load.cpp
-    std::optional<StrokeFile> ReadOrTell(const QString& path);
+    // A stroke file as a load read it: the record, the file's bytes and what
+    // the reader reported on them.
+    struct FileRead {
+        StrokeFile Stroke;
+        std::string Bytes;
+        ReadReport Report;
+    };
+    std::optional<FileRead> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
-    void RunResetSteps(StrokeFile read);
+    void RunResetSteps(FileRead read);
+    // Keeps what Save asks about later, and tells the user of a misread file.
+    void KeepAsLoaded(FileRead read);
     void LoadBody(StrokeFile read, LoadEntry entry);
     // main_window_history.cpp
     EditedValues CurrentValues() const;
@@ -177,6 +187,7 @@ private:
     // main_window_save.cpp
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
+    bool MayRewriteFile(const QString& fileName);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
     QStringList UnconvertedNumberBoxes() const;
@@ -216,6 +227,11 @@ private:
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
 
+    // The file's bytes when it was loaded or last saved: Save asks before it
+    // overwrites a file that changed since.
+    std::string fileBytes_;
+    // What the reader reported on the file loaded, until a Save rewrites it.
+    ReadReport misread_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;

@@ -77,7 +77,7 @@ void MainWindow::Combo4_Click() {
     // The stroke's file in the listed folder. A file that cannot be read is refused before the current file name
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
-    std::optional<StrokeFile> read = ReadOrTell(path);
+    std::optional<FileRead> read = ReadOrTell(path);
     if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;

@@ -37,17 +37,33 @@ void MainWindow::Combo3_Click() {
 
 // Commits all six fields whichever box was left. The labels come last, so the
 // values the mouse set win over the hidden boxes Text2(1) and Text2(2).
+//
+// A box whose text was committed as another value than the text names (a
+// frame rounded to a whole number, a number too small for a double, more
+// digits than the file keeps) then shows the value as the file will hold it.
 void MainWindow::Text2_LostFocus(int /*index*/) {
     auto keyFrame = [this]() -> KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
 
-    ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(0).Text()); });
+    const bool frame = ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(0).Text()); });
     ResumeNext([&] { keyFrame().Vertical = DblFromText(Text2(1).Text()); });
     ResumeNext([&] { keyFrame().Direction = DblFromText(Text2(2).Text()); });
-    ResumeNext([&] { keyFrame().Power = DblFromText(Text2(3).Text()); });
-    ResumeNext([&] { keyFrame().DirectionRange = DblFromText(Text2(6).Text()); });
-    ResumeNext([&] { keyFrame().PowerRange = DblFromText(Text2(5).Text()); });
+    const bool power = ResumeNext([&] { keyFrame().Power = DblFromText(Text2(3).Text()); });
+    const bool directionRange = ResumeNext([&] { keyFrame().DirectionRange = DblFromText(Text2(6).Text()); });
+    const bool powerRange = ResumeNext([&] { keyFrame().PowerRange = DblFromText(Text2(5).Text()); });
     ResumeNext([&] { keyFrame().Vertical = DblFromText(Label3(1).Caption()); });
     ResumeNext([&] { keyFrame().Direction = DblFromText(Label3(2).Caption()); });
+
+    // (A value whose written form would not read back, Save refuses; the box
+    // keeps the text typed then.)
+    auto showAsWritten = [this](int box, const std::string& written) {
+        if (SameNumber(Text2(box).Text(), written)) return;
+        DblFromText(written);
+        Text2(box).SetText(written);
+    };
+    if (frame) ResumeNext([&] { showAsWritten(0, NumberText(keyFrame().Frame)); });
+    if (power) ResumeNext([&] { showAsWritten(3, NumberText(keyFrame().Power)); });
+    if (directionRange) ResumeNext([&] { showAsWritten(6, NumberText(keyFrame().DirectionRange)); });
+    if (powerRange) ResumeNext([&] { showAsWritten(5, NumberText(keyFrame().PowerRange)); });
 
     // The typing is committed; leaving any box is one step of the history,
     // the edge probabilities' boxes included.

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "core/read_report.h"
 #include "core/resume_next.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_lists.h"
@@ -19,18 +20,18 @@
 #include "preview/geometry.h"
 #include "ui/file_access.h"
 #include "ui/file_text.h"
+#include "ui/misread_lines.h"
 #include "ui/main_window.h"
 
 namespace orvik {
 
-std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
+std::optional<MainWindow::FileRead> MainWindow::ReadOrTell(const QString& path) {
     QString problem;
     try {
-        std::string bytes;
-        problem = ReadStrokeFileBytes(path, bytes);
+        FileRead read{StartStroke(), {}, {}};
+        problem = ReadStrokeFileBytes(path, read.Bytes);
         if (problem.isEmpty()) {
-            StrokeFile read = StartStroke();
-            ReadStrokeText(bytes, read);
+            ReadStrokeText(read.Bytes, read.Stroke, &read.Report);
             return read;
         }
     } catch (const std::bad_alloc&) {
@@ -39,6 +40,19 @@ std::optional<StrokeFile> MainWindow::ReadOrTell(const QString& path) {
     dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, problem), tr("Error"),
                          MessageIcon::Critical);
     return std::nullopt;
+}
+
+// A file that reads cleanly loads in silence. Of one that does not, the user
+// sees what was read, then the reader's report.
+void MainWindow::KeepAsLoaded(FileRead read) {
+    fileBytes_ = std::move(read.Bytes);
+    misread_ = std::move(read.Report);
+    if (misread_.empty()) return;
+    dialogs_.ShowMessage(this,
+                         tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
+                            "read.\n\n%2")
+                             .arg(CommonDialog1.FileName(), MisreadLines(misread_)),
+                         tr("Misread stroke file"), MessageIcon::Warning);
 }
 
 // The caption ends in Qt's place holder for the unsaved-edits mark, which
@@ -61,34 +75,36 @@ void MainWindow::Command2_Click() {
 // fail runs on its own (ResumeNext).
 void MainWindow::OpenFile(const QString& path) {
     const PreviewLines before = preview_.Lines;
-    std::optional<StrokeFile> read = ReadOrTell(path);
+    std::optional<FileRead> read = ReadOrTell(path);
     if (!read) return;
     CommonDialog1.SetFileName(path);
     // Save only; Open leaves Reset as it was.
     Command3->setEnabled(true);
     ShowCaptionForFile();
-    LoadBody(std::move(*read), LoadEntry::Open);
+    LoadBody(std::move(read->Stroke), LoadEntry::Open);
     RepaintPreview(before);
+    KeepAsLoaded(std::move(*read));
 }
 
 // Reset: the current file again, dropping the edits.
 void MainWindow::Command6_Click() {
     if (!MayDropEdits()) return;
-    std::optional<StrokeFile> read = ReadOrTell(CommonDialog1.FileName());
+    std::optional<FileRead> read = ReadOrTell(CommonDialog1.FileName());
     if (read) RunResetSteps(std::move(*read));
 }
 
 // The steps of Reset, which the stroke list runs as well, with the current
 // file already read.
-void MainWindow::RunResetSteps(StrokeFile read) {
+void MainWindow::RunResetSteps(FileRead read) {
     const PreviewLines before = preview_.Lines;
     Command3->setEnabled(true);
     Command6->setEnabled(true);
     ShowCaptionForFile();
     // The arc of the previous stroke, while record and lines still hold it.
     preview_.EraseProjectileCurve(arc_);
-    LoadBody(std::move(read), LoadEntry::Reset);
+    LoadBody(std::move(read.Stroke), LoadEntry::Reset);
     RepaintPreview(before);
+    KeepAsLoaded(std::move(read));
 }
 
 void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
@@ -111,10 +127,14 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
         loadedStrokeEntry_ = Combo4->ListIndex();
     }
 
-    // A timing entry for each valid six-hit key frame, in index order.
-    for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k) {
+    // A timing entry for each six-hit key frame the file holds, in index
+    // order, so that entry k shows key frame k: one whose tag names no timing
+    // under its tag as the file gives it.
+    for (int k = NormalKeyFrameCount; k < NormalKeyFrameCount + SixHitKeyFrameCount(stroke_); ++k) {
         ResumeNext([&] {
-            if (const auto name = SixHitTimingName(KeyFrameAt(stroke_, k).KeyFrameTag)) Combo3->AddItem(std::string(*name));
+            const std::string& tag = KeyFrameAt(stroke_, k).KeyFrameTag;
+            const auto name = SixHitTimingName(tag);
+            Combo3->AddItem(name ? std::string(*name) : "6Hit tag " + Quoted(tag));
         });
     }
 

@@ -7,7 +7,9 @@
 // ends a field, a character with no single-byte form, a number box whose text
 // is no number, a number too large for the format) or that fails (the folder
 // gone, the name a folder or a device, the disk full, memory exhausted) leaves the file exactly as it was; the user
-// is told which file, which box and why, and no confirmation is shown.
+// is told which file, which box and why, and no confirmation is shown. A file
+// that was misread on load, or that another program changed since, is
+// rewritten only when the user says so.
 #include <new>
 #include <sstream>
 
@@ -17,6 +19,7 @@
 #include "ui/file_access.h"
 #include "ui/file_text.h"
 #include "ui/main_window.h"
+#include "ui/misread_lines.h"
 
 namespace orvik {
 
@@ -51,14 +54,15 @@ bool MainWindow::SaveStroke() try {
     std::ostringstream text;
     WriteStrokeFile(text, saved, type, bowlerCode);
     const std::string bytes = text.str();
-    // Only a text that reads back as the stroke shown replaces the file.
-    if (refusals.isEmpty())
-        for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
-            refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
+    // Only a text that reads back as the stroke shown replaces the file. Every
+    // reason for refusing goes into one message.
+    for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
+        refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
     if (!refusals.isEmpty()) {
         TellSaveFailed(fileName, refusals.join('\n'));
         return false;
     }
+    if (!MayRewriteFile(fileName)) return false;
     const QString failure =
         WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!failure.isEmpty()) {
@@ -67,6 +71,8 @@ bool MainWindow::SaveStroke() try {
     }
     stroke_.EdgeProb = saved.EdgeProb;
     stroke_.EdgeProb6 = saved.EdgeProb6;
+    fileBytes_ = bytes;
+    misread_.clear();
     history_.MarkSaved();
     UpdateUnsavedMark();
     dialogs_.ShowMessage(this,
@@ -76,6 +82,27 @@ bool MainWindow::SaveStroke() try {
 } catch (const std::bad_alloc&) {
     TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
     return false;
+}
+
+// The file is rewritten without a question unless it was misread when it
+// was loaded (its first Save replaces what was misread by the values shown)
+// or another program changed it since it was loaded or saved here.
+bool MainWindow::MayRewriteFile(const QString& fileName) {
+    if (!misread_.empty() &&
+        dialogs_.Ask(this,
+                     tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
+                        "lines hold by the values shown.")
+                         .arg(fileName, MisreadLines(misread_)),
+                     tr("Save"), {Answer::Save, Answer::Cancel}, Answer::Cancel) != Answer::Save)
+        return false;
+    // (A file that cannot be read now is left to the write, which says why.)
+    std::string onDisk;
+    if (!ReadStrokeFileBytes(fileName, onDisk).isEmpty() || onDisk == fileBytes_) return true;
+    return dialogs_.Ask(this,
+                        tr("The file %1 has changed on disk since it was loaded; another program may have saved "
+                           "it.\nOverwrite it with the stroke shown?")
+                            .arg(fileName),
+                        tr("Save"), {Answer::Overwrite, Answer::Cancel}, Answer::Cancel) == Answer::Overwrite;
 }
 
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
@@ -103,8 +130,10 @@ QStringList MainWindow::UnconvertedNumberBoxes() const {
         QString reason = tr("\"%1\" is not a number").arg(text);
         if (text.contains(','))
             reason += tr(": use a point as the decimal separator");
-        else if (kind == FieldKind::Frame && ResumeNext([&] { DblFromText(FileText(text)); }))
+        else if (kind == FieldKind::Frame && IsNumberSyntax(FileText(text)))
             reason = tr("%1 is outside -32768 to 32767").arg(text.trimmed());
+        else if (IsNumberSyntax(FileText(text)))
+            reason = tr("%1 is too large for a stroke file").arg(text.trimmed());
         lines << CaptionOf({kind, Combo3->ListIndex()}) + ": " + reason;
     }
     return lines;

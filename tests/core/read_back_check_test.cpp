@@ -82,8 +82,10 @@ TEST(ReadBackCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
          [](StrokeFile& s) { s.KeyFrames[1].Power = 0.12345678901234567; }, ""},
         {"the record's own type and bowler class, which the window's replace",
          [](StrokeFile& s) { s.Type = "a, b"; s.BowlerTypes = 3; }, "", "Defensive", 15},
-        {"six-hit key frames from the first invalid tag on, which are not written, whatever they hold",
-         [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "5"; s.KeyFrames[7] = {1, 2, 3, 4, 5, 6, "1"}; }, ""},
+        {"six-hit key frames after the last one with a tag, which are not written, whatever they hold",
+         [](StrokeFile& s) { s.KeyFrames[8] = {1, 2, 3, 4, 5, 6, ""}; }, ""},
+        {"a six-hit tag that names no timing, written as it is", [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "2 "; },
+         ""},
         {"a double quote inside a text and bytes above 127", [](StrokeFile& s) { s.Name = "say \"hi\" \xe9\xff"; }, ""},
     };
     for (const Change& change : kept) ExpectNamed(change);

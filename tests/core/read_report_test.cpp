@@ -86,7 +86,7 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
                      "a line is missing or extra here, so every later field shifts"},
         {.what = "an invalid six-hit tag", .edit = [](auto& l) { l[44] = "Mode 6Hit KeyFrame X"; },
          .reported = "line 45: six-hit key frame tag \"X\" names no timing (0 to 4); "
-                     "a save drops this key frame and the ones after it"},
+                     "no timing uses this key frame"},
         {.what = "a comma in a field, then a second one on a later line, each said once",
          .edit = [](auto& l) { l[7] = "EdgeProb 0,1 EdgeProb6 0,05 EdgeProb3 0.02", l[56] = "a, b"; },
          .reported = "line 8: a comma splits this line into two fields; every later field shifts\n"

@@ -242,7 +242,8 @@ TEST(StrokeFile, WrittenFilesReadBackUnchangedOrTheCheckSaysSo) {
             *t = text();
         for (std::int16_t* n : {&s.BowlerTypes, &s.StumpPosition, &s.BatsmanPosition, &s.PitchPosition}) *n = int16();
         for (auto& f : s.KeyFrames) f = {int16(), number(), number(), number(), number(), number(), ""};
-        // `valid` valid six-hit tags, then an invalid one, then anything.
+        // `valid` valid six-hit tags, then an invalid one (now and then an empty one, which ends
+        // the six-hit key frames unless a tag follows), then anything.
         const int valid = below(6);
         for (int k = 0; k < 5; ++k)
             s.KeyFrames[5 + k].KeyFrameTag = k < valid ? std::string(1, static_cast<char>('0' + below(5)))
@@ -250,11 +251,12 @@ TEST(StrokeFile, WrittenFilesReadBackUnchangedOrTheCheckSaysSo) {
         for (int j = 1, last = below(4) == 0 ? 65 : below(12); j <= last; ++j)
             s.TrailingLines.at(j) = below(3) == 0 ? text() : "";
 
-        // The writer stops at the first invalid tag; the key frames from there read back as new.
+        // The writer writes every six-hit key frame up to the last one with a tag, valid or not;
+        // the key frames after it read back as new.
         const std::string written = Written(s, s.Type, s.BowlerTypes);
         const bool checkFindsNothing = FieldsThatWouldNotReadBack(s, s.Type, s.BowlerTypes, written).empty();
         const StrokeFile read = ReadText(written);
-        for (int k = 5 + valid; k < KeyFrameCount; ++k) s.KeyFrames[k] = {};
+        for (int k = 5 + SixHitKeyFrameCount(s); k < KeyFrameCount; ++k) s.KeyFrames[k] = {};
         if (checkFindsNothing) {
             ASSERT_EQ(Dump(read), Dump(s)) << "round " << round;
             ASSERT_EQ(Written(read, read.Type, read.BowlerTypes), written) << "round " << round;

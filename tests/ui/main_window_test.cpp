@@ -5,11 +5,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/numbers.h"
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
 #include "ui/drop_down_list.h"
 #include "ui/file_list.h"
+
+namespace {
+bool SameNumberOf(const QString& a, const QString& b) { return orvik::SameNumber(a.toStdString(), b.toStdString()); }
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -225,6 +230,81 @@ private slots:
         const QString longPath = editor_->Open("a-Cc030.atr", longValue);
         window.Command3_Click();
         QVERIFY(FileBytes(longPath).contains(" EdgeProb6 " + QByteArray(40000, '7') + " EdgeProb3 "));
+    }
+
+    void aCommittedBoxShowsWhatTheFileWillHold_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("frame 12.5") << "Text2(0)" << "12.5" << "12";
+        QTest::newRow("frame 1.4") << "Text2(0)" << "1.4" << "1";
+        QTest::newRow("frame 3.5") << "Text2(0)" << "3.5" << "4";
+        QTest::newRow("power 1e-400") << "Text2(3)" << "1e-400" << "0";
+        QTest::newRow("power 2.5e-324") << "Text2(3)" << "2.5e-324" << "4.94065645841247E-324";
+        QTest::newRow("power range with more digits than the file keeps") << "Text2(5)" << "0.12345678901234567"
+                                                                           << "0.123456789012346";
+        QTest::newRow("the same value in another form stays") << "Text2(6)" << " 1.50e1" << " 1.50e1";
+    }
+
+    // A commit that turns the text into another value shows the value as the
+    // file will hold it; reopened after Save, the box shows the same.
+    void aCommittedBoxShowsWhatTheFileWillHold() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        auto& [folder, dialogs, window] = *editor_;
+        editor_->Open("a-Cc031.atr");
+        SetText(window, qPrintable(box), typed);
+        window.Text2_LostFocus(0);
+        QCOMPARE(TextOf(window, qPrintable(box)), shown);
+        window.Command3_Click();
+        window.Command6_Click();
+        QCOMPARE(SameNumberOf(TextOf(window, qPrintable(box)), shown), true);
+    }
+
+    // One refusal names every reason: the boxes whose text is no number or too
+    // large, and the fields that would not read back.
+    void aRefusedSaveGivesEveryReasonAtOnce() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr");
+        const QByteArray loaded = FileBytes(path);
+        SetText(window, "Text2(0)", "40000");
+        SetText(window, "Text2(3)", "1e999999999");
+        SetText(window, "Text2(5)", "abc");
+        SetText(window, "Text2(4)", "0,5");
+        window.Text2_LostFocus(0);
+        window.Command3_Click();
+        QCOMPARE(TakeMessages(dialogs),
+                 QStringList{"Error (critical): The stroke could not be saved to " + path +
+                             ".\nFrame no.: 40000 is outside -32768 to 32767\nPower: 1e999999999 is too large for a "
+                             "stroke file\nPower Range: \"abc\" is not a number\nNrml. Edge Prb.: a comma ends a "
+                             "field in a stroke file: use a point as the decimal separator\nNothing was written."});
+        QCOMPARE(FileBytes(path), loaded);
+    }
+
+    // Six-hit tags with a trailing space, a letter and out of order: each
+    // key frame under an entry of its own, and every one saved back; without
+    // edits byte for byte.
+    void everySixHitKeyFrameIsListedAndSaved() {
+        auto& [folder, dialogs, window] = *editor_;
+        orvik::StrokeFile stroke = SampleStroke("4 2 X 0");
+        stroke.KeyFrames[6].KeyFrameTag = "2 ";
+        for (int j = -10; j < 0; ++j) stroke.TrailingLines.at(j) = "43";  // as a load leaves them
+        const QString path = editor_->Open("a-Cc031.atr", stroke);
+        const QByteArray loaded = FileBytes(path);
+        QCOMPARE(EntriesOf(window, "Combo3").mid(5),
+                 (QStringList{"Very Early (6Hit)", "6Hit tag \"2 \"", "6Hit tag \"X\"", "Very Late (6Hit)"}));
+        QVERIFY(TakeMessages(dialogs).value(0).startsWith("Misread stroke file: "));  // tags that name no timing
+        Pick(window, "Combo3", "6Hit tag \"X\"");
+        QCOMPARE(TextOf(window, "Text2(0)"), QStringLiteral("17"));
+        dialogs.answers = {orvik::Answer::Save};
+        window.Command3_Click();
+        QCOMPARE(FileBytes(path), loaded);
+        Pick(window, "Combo3", "Very Late (6Hit)");
+        SetText(window, "Text2(3)", "42");
+        window.Text2_LostFocus(3);
+        window.Command3_Click();
+        QCOMPARE(FileBytes(path), QByteArray(loaded).replace(" Power 9.5 Range", " Power 42 Range"));
     }
 
     void showsAndSavesTheFilesBowlerClass_data() {

@@ -298,6 +298,118 @@ private slots:
         QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
         QCOMPARE(FileBytes(pull), loaded);
     }
+
+    // A misread file is told on load (the reader's report, line by line) and
+    // asked for on its first Save; Cancel leaves it byte for byte.
+    void aMisreadFileIsToldOnLoadAndAskedForOnItsFirstSave() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr");
+        window.Command3_Click();  // the file as the editor writes it
+        const QByteArray misread = FileBytes(path).replace(" Power 3.5 Range 0.25", " Power 9,5 Range 15");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(misread) == misread.size());
+        file.close();
+        TakeMessages(dialogs);
+        window.Command6_Click();
+        const QStringList told = TakeMessages(dialogs);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].startsWith("Misread stroke file: The stroke file " + path), qPrintable(told[0]));
+        QVERIFY2(told[0].contains("\nline 31: "), qPrintable(told[0]));
+        QCOMPARE(window.Stroke().KeyFrames[3].Power, 0.0);  // shown as it was read
+
+        TypeAndLeave(window, "Text2(3)", "5");
+        window.Command3_Click();  // Cancel is the default
+        QCOMPARE(dialogs.questions.size(), 1);
+        QVERIFY2(dialogs.questions[0].startsWith("Save: The stroke file " + path + " was misread"), qPrintable(dialogs.questions[0]));
+        QVERIFY(dialogs.questions[0].contains("\nline 31: "));
+        QCOMPARE(FileBytes(path), misread);
+        QCOMPARE(TakeMessages(dialogs), QStringList{});
+        QVERIFY(window.isWindowModified());
+
+        dialogs.answers = {orvik::Answer::Save};
+        window.Command3_Click();
+        QCOMPARE(TakeMessages(dialogs).size(), 1);  // saved
+        QVERIFY(FileBytes(path).contains(" Power 5 Range 0.25\r\n"));
+        dialogs.questions.clear();
+        window.Command3_Click();  // rewritten once: no more question
+        QCOMPARE(dialogs.questions, QStringList{});
+    }
+
+    // Another program saved the file after the load: Save asks before it
+    // overwrites that (Cancel the default); after a Save here it asks no more.
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr");
+        TypeAndLeave(window, "Text2(3)", "5");
+        const QByteArray other = FileBytes(path).replace(" Power 1.5 Range", " Power 77 Range");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(other) == other.size());
+        file.close();
+        window.Command3_Click();
+        QCOMPARE(dialogs.questions, QStringList{"Save: The file " + path +
+                                                " has changed on disk since it was loaded; another program may have "
+                                                "saved it.\nOverwrite it with the stroke shown?"});
+        QCOMPARE(FileBytes(path), other);
+        QVERIFY(window.isWindowModified());
+        dialogs.answers = {orvik::Answer::Overwrite};
+        window.Command3_Click();
+        QVERIFY(FileBytes(path).contains(" Power 5 Range 0.25\r\n"));
+        dialogs.questions.clear();
+        TypeAndLeave(window, "Text2(3)", "6");
+        window.Command3_Click();
+        QCOMPARE(dialogs.questions, QStringList{});
+        QVERIFY(FileBytes(path).contains(" Power 6 Range 0.25\r\n"));
+    }
+
+    // Armed editing writes only while the pointer is over the armed view now:
+    // not after it jumped out of the window or onto a control, whatever timing
+    // is chosen meanwhile. The armed view shows a frame and a cross-hair; Reset
+    // disarms and shows the file's values.
+    void armedEditingWritesOnlyWhereThePointerIsNow() {
+        auto& [folder, dialogs, window] = *editor_;
+        editor_->Open("a-Cc031.atr");
+        const auto frameShown = [&window] {  // the top view's left edge in the highlight colour
+            const QImage image = window.grab().toImage();
+            const QRgb highlight = window.palette().color(QPalette::Highlight).rgb();
+            int pixels = 0;
+            for (int y = 155; y < 200; ++y) pixels += image.pixel(24, y) == highlight;
+            return pixels;
+        };
+        QCOMPARE(frameShown(), 0);
+        PointAt(window, 2280, 3000);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(152, 200));
+        QCOMPARE(window.Mouse().DirectionEditOn, -1);
+        QCOMPARE(window.cursor().shape(), Qt::CrossCursor);
+        QVERIFY(frameShown() > 10);
+        SaveScreenshot(window, QStringLiteral("direction_editing_armed"));
+
+        const QStringList before = Snapshot(window);
+        QCursor::setPos(window.mapToGlobal(QPoint(-40, -40)));  // out of the window, without a move over it
+        QCoreApplication::processEvents();
+        for (int tick = 0; tick < 3; ++tick) window.Timer1_Timer();
+        QCOMPARE(Snapshot(window), before);
+        Pick(window, "Combo3", "Early");
+        const QStringList early = Snapshot(window);
+        QCursor::setPos(Find(window, "Combo1")->mapToGlobal(QPoint(5, 5)));  // over a control
+        QCoreApplication::processEvents();
+        for (int tick = 0; tick < 3; ++tick) window.Timer1_Timer();
+        QCOMPARE(Snapshot(window), early);
+        QCOMPARE(window.Stroke().KeyFrames[3].Direction, 22500000.0);
+
+        PointAt(window, 1275, 3195);  // back in the view: 45 degrees, into Early
+        window.Timer1_Timer();
+        QCOMPARE(window.Stroke().KeyFrames[3].Direction, 33750000.0);
+        QCOMPARE(window.Stroke().KeyFrames[0].Direction, 0.0);
+
+        dialogs.answers = {orvik::Answer::Discard};
+        window.Command6_Click();
+        QCOMPARE(window.Mouse().DirectionEditOn, 0);
+        window.Timer1_Timer();
+        QCOMPARE(TextsOf(window, {"Combo3", "Label3(2)"}), (QStringList{"Very Late", "0"}));
+        QCOMPARE(window.Stroke().KeyFrames[3].Direction, 22500000.0);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(frameShown(), 0);
+    }
 };
 
 QTEST_MAIN(UnsavedEditsTest)
