@@ -1,7 +1,7 @@
 // Copying the shown timing's key frame and pasting one into it: Frame, Height,
 // Direction, Direction Range, Power and Power Range, never a six-hit tag. A
 // paste is one step of the history, and the key frame is then shown as
-// choosing its timing shows it.
+// choosing its timing shows it. Both need a stroke loaded.
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "ui/display_editor.h"
@@ -13,7 +13,7 @@ namespace orvik {
 // The key frame as the boxes show it: a value typed but not yet committed is
 // committed first, so that the copy holds what the user sees.
 void MainWindow::CopyKeyFrame_Triggered() {
-    if (Combo3->ListIndex() < 0) return;
+    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
     for (const auto& [index, box] : Text2.Elements())
         if (box == focusWidget()) Text2_LostFocus(index);
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
@@ -21,7 +21,7 @@ void MainWindow::CopyKeyFrame_Triggered() {
 }
 
 void MainWindow::PasteKeyFrame_Triggered() {
-    if (Combo3->ListIndex() < 0) return;
+    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
     const KeyFrameTextResult pasted = KeyFrameFromClipboard();
     if (!pasted.Values) {
         dialogs_.ShowMessage(this, PasteRefusal(pasted), tr("Paste Key Frame"), MessageIcon::Critical);
