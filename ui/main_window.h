@@ -157,7 +157,10 @@ private:
     // main_window_history.cpp
     EditedValues CurrentValues() const;
     void ShowEditedValues(const EditedValues& values, int keyFrame);
-    // One step of the history for the user's action, where it changed anything.
+    // One step of the history for the user's action, where it changed
+    // anything: called after every action that changes the key frames or a
+    // value Save takes from the window (a commit, a list choice, the end of a
+    // mouse edit, a key frame put in place at once).
     void RecordEdit(const QString& action);
     // A mouse edit under way becomes a step of its own, so that undo, redo and
     // Save start from the values shown.

@@ -2,9 +2,7 @@
 // Each action that changes what Save would write records one step
 // (EditHistory); undo and redo put the values back into the record and the
 // controls, show the key frame the step changed and redraw both previews.
-#include "core/stroke_lists.h"
 #include "ui/display_editor.h"
-#include "ui/file_text.h"
 #include "ui/main_window.h"
 
 namespace orvik {

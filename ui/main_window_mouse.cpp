@@ -78,6 +78,8 @@ void MainWindow::Form_Click() {
 void MainWindow::Timer1_Timer() {
     if (mouse_.DirectionEditOn == 0 && mouse_.HeightEditOn == 0) return;
     const std::optional<QPointF> pointer = PointerOnSurface();
+    // (A control takes the window's pointer shape; the window sees no move over it.)
+    ShowPointerShape(pointer ? std::optional(TwipsFromPoint(*pointer)) : std::nullopt);
     if (!pointer) return;
     const QPointF twips = TwipsFromPoint(*pointer);
     Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));

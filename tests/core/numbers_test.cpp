@@ -47,6 +47,19 @@ TEST(Numbers, NumbersFormatAsTheGameFiles) {
     for (const auto& [value, text] : doubles) EXPECT_EQ(NumberText(value), text);
 }
 
+// Whether two texts name exactly the same number: what a committed box compares with the written
+// value; a number of any size has the syntax, however large.
+TEST(Numbers, SameNumberComparesExactValues) {
+    const std::pair<const char*, const char*> same[] = {{"1.50", "1.5"}, {" -0 ", "0"}, {"1e2", "100"},
+        {".5", "0.5"}, {"+12", "12.000"}, {"0.001E3", "1"}, {"1e-400", "0.01e-398"}};
+    for (const auto& [a, b] : same) EXPECT_TRUE(SameNumber(a, b)) << a << " " << b;
+    const std::pair<const char*, const char*> different[] = {{"12.5", "12"}, {"1e-400", "0"},
+        {"2.5e-324", "4.94065645841247E-324"}, {"-1", "1"}, {"abc", "abc"}, {"1e999999999", "1e999999998"}};
+    for (const auto& [a, b] : different) EXPECT_FALSE(SameNumber(a, b)) << a << " " << b;
+    EXPECT_TRUE(IsNumberSyntax("1e999999999"));
+    EXPECT_FALSE(IsNumberSyntax("9,5"));
+}
+
 // The window toolkit switches to the user's locale at start-up; files must read and write the same
 // with a comma locale. Where none is installed there is nothing to check.
 TEST(Numbers, ConversionsIgnoreTheLocale) {

@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(shown, 2);
         QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
-        // Exit asks nothing, edits or not.
+        // With nothing loaded, Exit asks nothing (with a stroke: unsaved_edits_test).
         SetText(window, "Text2(3)", "5");
         Find<QPushButton>(window, "Command4")->click();
         QVERIFY(!window.isVisible());

@@ -394,6 +394,7 @@ private slots:
         QCoreApplication::processEvents();
         for (int tick = 0; tick < 3; ++tick) window.Timer1_Timer();
         QCOMPARE(Snapshot(window), early);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);  // which the control takes
         QCOMPARE(window.Stroke().KeyFrames[3].Direction, 22500000.0);
 
         PointAt(window, 1275, 3195);  // back in the view: 45 degrees, into Early
