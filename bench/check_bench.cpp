@@ -103,6 +103,21 @@ void BM_CheckFolderOfFilesASaveWouldChange(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
+// The same as one JSON document, each file and problem an object that the
+// JSON library writes: its cost beside the text output's.
+void BM_CheckFolderOfFilesASaveWouldChangeAsJson(benchmark::State& state) {
+    const fs::path& folder = Folders().Folder(static_cast<std::size_t>(state.range(0)), true);
+    DiscardingBuffer discard;
+    std::ostream out(&discard);
+    const check::CheckOptions options{.Json = true, .Paths = {folder}};
+    for (auto _ : state) benchmark::DoNotOptimize(check::RunCheck(options, out, out));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CheckFolderOfFilesASaveWouldChangeAsJson)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Fastest);
+
 // The files read whole, as the checker reads them, then the reader alone.
 void BM_ReadFolderBaseline(benchmark::State& state) {
     const fs::path& folder = Folders().Folder(static_cast<std::size_t>(state.range(0)));

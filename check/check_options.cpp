@@ -1,56 +1,72 @@
 #include "check/check_options.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+#include "check/stroke_paths.h"
+
+#ifndef ORVIK_VERSION
+#error "ORVIK_VERSION gives the project's version"
+#endif
+
 namespace orvik::check {
-
-namespace {
-
-// An argument as the text it is, for comparing with the options' names.
-bool Is(const std::filesystem::path& argument, std::string_view option) {
-    return argument.native() == std::filesystem::path(option).native();
-}
-
-bool LooksLikeAnOption(const std::filesystem::path& argument) {
-    const auto& text = argument.native();
-    return text.size() > 1 && text[0] == '-';
-}
-
-}  // namespace
 
 ParsedArguments ParseArguments(const std::vector<std::filesystem::path>& arguments) {
     ParsedArguments parsed;
-    bool optionsEnded = false;
-    for (const auto& argument : arguments) {
-        if (optionsEnded || !LooksLikeAnOption(argument)) {
-            parsed.Options.Paths.push_back(argument);
-        } else if (Is(argument, "--")) {
-            optionsEnded = true;
-        } else if (Is(argument, "--json")) {
-            parsed.Options.Json = true;
-        } else if (Is(argument, "--diff")) {
-            parsed.Options.Diff = true;
-        } else if (Is(argument, "-q") || Is(argument, "--quiet")) {
-            parsed.Options.Quiet = true;
-        } else if (Is(argument, "-h") || Is(argument, "--help")) {
-            parsed.Help = true;
-        } else {
-            const auto u8 = argument.u8string();
-            parsed.Error = "unknown option " + std::string(u8.begin(), u8.end());
-            return parsed;
-        }
+    CheckOptions& options = parsed.Options;
+    CLI::App app;
+    app.allow_windows_style_options(false);  // "/x" is a path everywhere
+    app.set_help_flag();
+    bool help = false;
+    app.add_flag("-h,--help", help);
+    app.add_flag("--version", parsed.Version);
+    app.add_flag("--json", options.Json);
+    app.add_flag("--diff", options.Diff);
+    app.add_flag("-q,--quiet", options.Quiet);
+    app.add_flag("-l,--files-with-problems", options.FilesWithProblems);
+    app.add_flag("-v,--verbose", options.Verbose);
+    std::vector<std::string> paths;
+    app.add_option("PATH", paths);
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> texts;
+    for (const auto& argument : arguments) texts.push_back(Shown(argument));
+    std::reverse(texts.begin(), texts.end());
+    try {
+        app.parse(texts);
+    } catch (const CLI::ParseError& error) {
+        parsed.Error = error.what();
+        // Help is given whatever else the arguments hold.
+        const auto optionsEnd = std::find(arguments.begin(), arguments.end(), std::filesystem::path("--"));
+        for (auto argument = arguments.begin(); argument != optionsEnd; ++argument)
+            if (*argument == "--help" || *argument == "-h") parsed.Error.clear(), help = true;
+        if (!parsed.Error.empty()) return parsed;
     }
-    if (parsed.Options.Paths.empty() && !parsed.Help) parsed.Error = "no stroke file or folder given";
+    parsed.Help = help;
+    for (const std::string& path : paths) options.Paths.push_back(PathFromShown(path));
+    if (options.Paths.empty() && !parsed.Help && !parsed.Version) parsed.Error = "no stroke file or folder given";
     return parsed;
 }
 
 std::string_view Usage() {
-    return "usage: orvik-stroke-check [--json] [--diff] [-q] PATH...\n"
+    return "usage: orvik-stroke-check [-q | -l] [-v] [--json] [--diff] [--] PATH...\n"
            "Checks stroke files (.atr) before the game reads them. A PATH is a stroke\n"
-           "file or a folder, whose .atr files are checked (not those in its folders).\n"
-           "  --json  print the result as one JSON document\n"
-           "  --diff  show how a save in the editor would change each file\n"
-           "  -q      print only the files with problems\n"
-           "Exit status: 0 every file is clean, 1 a file has a problem, 2 a usage\n"
-           "error or a path that cannot be read.\n";
+           "file or a folder, whose .atr files are checked (not those in its folders);\n"
+           "\"-\" is the file of that name. Each problem is one line,\n"
+           "PATH:LINE: CODE: message (PATH: CODE: message for the file as a whole),\n"
+           "then a line with the counts.\n"
+           "  -q, --quiet                print nothing; the exit status tells\n"
+           "  -l, --files-with-problems  print only the paths of the files with problems\n"
+           "  -v, --verbose              also name each file, clean or not, and its stroke\n"
+           "      --json                 print the result as one JSON document\n"
+           "      --diff                 show how a save in the editor would change each file\n"
+           "      --version              print the version\n"
+           "  -h, --help                 print this help\n"
+           "      --                     end the options: every argument after it is a PATH\n"
+           "Exit status: 0 every file is clean, 1 a file has a problem, 2 a usage error,\n"
+           "a path or file that cannot be read, or output that cannot be written.\n";
 }
+
+std::string VersionText() { return std::string("orvik-stroke-check ") + ORVIK_VERSION; }
 
 }  // namespace orvik::check

@@ -1,5 +1,6 @@
 #pragma once
-// The checker's command line: orvik-stroke-check [--json] [--diff] [-q] PATH...
+// The checker's command line, by the conventions of grep and ripgrep:
+// orvik-stroke-check [-q | -l] [-v] [--json] [--diff] [--] PATH...
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -8,22 +9,28 @@
 namespace orvik::check {
 
 struct CheckOptions {
-    bool Json = false;   // one JSON document instead of text
-    bool Diff = false;   // a unified diff of each file a save would change
-    bool Quiet = false;  // only the files with problems
+    bool Json = false;               // one JSON document instead of text
+    bool Diff = false;               // a unified diff of each file a save would change
+    bool Quiet = false;              // nothing printed: the exit status only
+    bool FilesWithProblems = false;  // only the paths of the files with problems, one per line
+    bool Verbose = false;            // every file with its state and catalogue note, the clean ones too
     std::vector<std::filesystem::path> Paths;
 };
 
 struct ParsedArguments {
     CheckOptions Options;
-    bool Help = false;  // --help: print the usage and stop
-    std::string Error;  // a usage error in words; empty when the arguments are good
+    bool Help = false;     // --help: print the usage and stop
+    bool Version = false;  // --version: print the name and version and stop
+    std::string Error;     // a usage error in words, naming the bad option; empty when the arguments are good
 };
 
 // `arguments` without the program's name. "--" ends the options, so that a
-// path may begin with "-".
+// path may begin with "-"; a lone "-" is a path.
 ParsedArguments ParseArguments(const std::vector<std::filesystem::path>& arguments);
 
 std::string_view Usage();
+
+// "orvik-stroke-check 1.0.1": the project's one version.
+std::string VersionText();
 
 }  // namespace orvik::check

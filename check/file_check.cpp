@@ -1,71 +1,50 @@
 #include "check/file_check.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <utility>
 
+#include "check/byte_checks.h"
 #include "check/save_diff.h"
+#include "core/file_bytes.h"
 #include "core/read_back_check.h"
+#include "core/read_report.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
+#include "core/usable_values.h"
 
 namespace orvik::check {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string WhatItIs(fs::file_type type) {
-    switch (type) {
-        case fs::file_type::directory: return "a folder";
-        case fs::file_type::block: return "a block device";
-        case fs::file_type::character: return "a character device";
-        case fs::file_type::fifo: return "a named pipe";
-        case fs::file_type::socket: return "a socket";
-        default: return "not a file";
-    }
-}
-
 // A problem of the file as a whole.
-Problem FileProblem(std::string message) { return {0, {}, {}, std::move(message)}; }
-
-std::string LimitText() { return std::to_string(MaxStrokeFileSize) + " bytes a stroke file may hold"; }
-
-// Why a path that is no regular file has no bytes to check.
-Problem WhyNotReadable(const fs::path& path, const std::error_code& sizeError) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error) {
-        if (fs::is_symlink(fs::symlink_status(path, error))) return FileProblem("a link to nothing");
-        return FileProblem("cannot be read: " + sizeError.message());
-    }
-    if (!fs::is_regular_file(status)) return FileProblem("not a regular file: " + WhatItIs(status.type()));
-    return FileProblem("cannot be read: " + sizeError.message());
+Problem FileProblem(std::string code, std::string message) {
+    Problem problem;
+    problem.Code = std::move(code);
+    problem.Message = std::move(message);
+    return problem;
 }
 
-// The file's bytes, or a problem that says why there are none to check. Its
-// size, asked for first, tells a regular file (through links) from anything
-// else, which is never opened.
-std::optional<Problem> ReadBytes(const fs::path& path, std::string& bytes) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error) return WhyNotReadable(path, error);
-    if (size > static_cast<std::uintmax_t>(MaxStrokeFileSize))
-        return FileProblem("over the size limit: " + std::to_string(size) + " bytes, more than the " + LimitText());
-
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileProblem(std::string("cannot be read: ") + (errno ? std::strerror(errno) : "cannot open"));
-    // What it holds now, up to the size it had: a file that grows meanwhile
-    // is checked as it was.
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return FileProblem("cannot be read: a read failed");
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return std::nullopt;
+// Why the bytes could not be read: a problem of the file when it is no file
+// a stroke can be read from, an error when the path cannot be read at all.
+void NotRead(const FileBytesResult& result, FileCheck& check) {
+    switch (result.Outcome) {
+        case FileBytesOutcome::Read: return;
+        case FileBytesOutcome::Folder:
+            check.Problems.push_back(FileProblem("not-a-regular-file", "not a regular file: a folder"));
+            return;
+        case FileBytesOutcome::NotRegular:
+            check.Problems.push_back(FileProblem("not-a-regular-file", "not a regular file: " + result.Kind));
+            return;
+        case FileBytesOutcome::TooLarge:
+            check.Problems.push_back(FileProblem(
+                "too-large", "over the size limit: " + std::to_string(result.Size) + " bytes, more than the " +
+                                 std::to_string(MaxStrokeFileSize) + " bytes a stroke file may hold"));
+            return;
+        case FileBytesOutcome::DanglingLink:
+            check.Unreadable = PathError{check.Name, "dangling-link", "a link to nothing"};
+            return;
+        default: check.Unreadable = PathErrorFor(check.Name, result.Error); return;
+    }
 }
 
 // The line (from 1) on which the two texts first differ, line end and all.
@@ -77,7 +56,8 @@ std::int64_t FirstDifferentLine(std::string_view a, std::string_view b) {
     return static_cast<std::int64_t>(line) + 1;
 }
 
-// Whether the two texts differ only in their line ends, of whatever kind.
+// Whether the two texts differ only in their line ends, of whatever kind, or
+// in a last line end missing.
 bool DifferOnlyInLineEnds(std::string_view a, std::string_view b) {
     const std::vector<std::string_view> before = SplitLines(a);
     const std::vector<std::string_view> after = SplitLines(b);
@@ -87,8 +67,10 @@ bool DifferOnlyInLineEnds(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The kinds of line end other than CR LF in the bytes: "LF", "CR" or "LF and CR".
-std::string OtherLineEnds(std::string_view bytes) {
+// What a save does to the line ends of `bytes`, which differ from a save's
+// only there: "its LF line ends become CR LF", "its last line gets a line
+// end", or both.
+std::string LineEndChange(std::string_view bytes) {
     bool lf = false;
     bool cr = false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -101,53 +83,106 @@ std::string OtherLineEnds(std::string_view bytes) {
             lf = true;
         }
     }
-    if (lf && cr) return "LF and CR";
-    return lf ? "LF" : "CR";
+    const bool unended = !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
+    std::string change;
+    if (lf || cr) change = std::string("its ") + (lf && cr ? "LF and CR" : lf ? "LF" : "CR") + " line ends become CR LF";
+    if (unended) change += std::string(change.empty() ? "" : " and ") + "its last line gets a line end";
+    return change;
 }
 
-}  // namespace
+// Where a save only adds line ends after the file's last byte: "its last line
+// gets a line end", "2 empty lines are added at its end", or both; empty
+// where it changes more.
+std::string EndAdded(std::string_view bytes, std::string_view written) {
+    if (!written.starts_with(bytes)) return {};
+    std::string_view added = written.substr(bytes.size());
+    std::size_t lines = 0;
+    while (added.starts_with("\r\n")) added.remove_prefix(2), ++lines;
+    if (!added.empty() || lines == 0) return {};
+    std::string change;
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        change = "its last line gets a line end";
+        if (--lines == 0) return change;
+        change += " and ";
+    }
+    return change + std::to_string(lines) + (lines == 1 ? " empty line is" : " empty lines are") + " added at its end";
+}
 
+bool IsValueCode(std::string_view code) {
+    return code == problem_code::NotANumber || code == problem_code::OutOfRange ||
+           code == problem_code::EdgeProbNotANumber || code == problem_code::EdgeProbOutOfRange ||
+           code == problem_code::UnknownType || code == problem_code::UnknownBowlerClass;
+}
+
+void AddReadReport(std::string_view bytes, FileCheck& check) {
+    ReadReport report;
+    StrokeFile again = StartStroke();
+    ReadStrokeText(bytes, again, &report);
+    for (ReadProblem& p : report) {
+        // A byte-order mark is named on its own; the first line is then
+        // otherwise as the layout says.
+        if (p.Line == 1 && p.Code == std::string_view(problem_code::UnexpectedLine) &&
+            p.Found == std::string(ByteOrderMark) + "StrokeAttr")
+            continue;
+        Problem problem;
+        problem.Code = p.Code;
+        problem.Line = p.Line;
+        if (!p.Found.empty() || IsValueCode(p.Code)) problem.Found = p.Found;
+        if (!p.Kept.empty()) problem.Kept = std::move(p.Kept);
+        problem.Field = std::move(p.Field);
+        problem.Message = std::move(p.Message);
+        if (!p.Keeps.empty()) problem.Message += "; " + p.Keeps;
+        check.Problems.push_back(std::move(problem));
+    }
+}
+
+// The checks of a file's bytes, once read.
 void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     // Read as the editor loads a file: into the record as it starts.
     StrokeFile stroke = StartStroke();
     ReadStrokeText(bytes, stroke);
     // What a save would write: the record with the file's own type and bowler
     // code. A file that it gives back byte for byte reads as the layout says,
-    // with nothing for the reader to report, and reads back as it is.
+    // with nothing for the reader to report, and reads back as it is; it is
+    // clean when its values are ones the editor can use and its bytes text.
     const std::string written = StrokeFileText(stroke, stroke.Type, stroke.BowlerTypes);
-    if (written == bytes) return;
+    std::vector<Problem> byteProblems = ByteProblems(bytes);
+    if (written == bytes && byteProblems.empty() && HasOnlyUsableValues(stroke)) return;
 
-    ReadReport report;
-    StrokeFile again = StartStroke();
-    ReadStrokeText(bytes, again, &report);
-    for (ReadProblem& p : report) {
-        std::string message = std::move(p.Message);
-        if (!p.Keeps.empty()) message += "; " + p.Keeps;
-        check.Problems.push_back({p.Line, std::move(p.Field), std::move(p.Found), std::move(message)});
-    }
+    for (Problem& problem : byteProblems) check.Problems.push_back(std::move(problem));
+    AddReadReport(bytes, check);
+    if (written == bytes) return;
 
     const std::vector<FieldProblem> refused =
         FieldsThatWouldNotReadBack(stroke, stroke.Type, stroke.BowlerTypes, written);
     for (const FieldProblem& field : refused) {
         const std::string key = FieldFileKey(stroke, field.Field);
-        check.Problems.push_back({0, key, {}, "a save would refuse it: " + key + ": " + field.Reason});
+        Problem problem = FileProblem("save-refused", "a save would refuse it: " + key + ": " + field.Reason);
+        problem.Field = key;
+        check.Problems.push_back(std::move(problem));
     }
     if (!refused.empty()) return;
 
-    const std::int64_t line = FirstDifferentLine(bytes, written);
-    std::string message = "a save would change this file";
-    if (DifferOnlyInLineEnds(bytes, written)) message += ": its " + OtherLineEnds(bytes) + " line ends become CR LF";
-    check.Problems.push_back({line, {}, {}, message});
+    Problem changes = FileProblem("save-changes", "a save would change this file");
+    changes.Line = FirstDifferentLine(bytes, written);
+    if (const std::string added = EndAdded(bytes, written); !added.empty())
+        changes.Message += ": " + added;
+    else if (DifferOnlyInLineEnds(bytes, written))
+        changes.Message += ": " + LineEndChange(bytes);
+    check.Problems.push_back(std::move(changes));
     if (withDiff) check.Diff = UnifiedDiff(bytes, written, check.Name, check.Name + " as a save would write it");
 }
+
+}  // namespace
 
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
     FileCheck check;
     check.Name = file.Name;
     check.StrokeName = StrokeNameForFile(FileNameOf(file.Name));
     std::string bytes;
-    if (std::optional<Problem> unreadable = ReadBytes(file.Path, bytes)) {
-        check.Problems.push_back(std::move(*unreadable));
+    const FileBytesResult read = ReadFileBytes(file.Path, bytes);
+    if (read.Outcome != FileBytesOutcome::Read) {
+        NotRead(read, check);
         return check;
     }
     CheckStrokeBytes(bytes, withDiff, check);

@@ -1,7 +1,8 @@
 #pragma once
 // The checks of one stroke file: whether it can be read safely, what the
-// reader reports, whether it is one of the game's files, whether a save would
-// refuse it, and whether a save would change it.
+// reader reports, whether it holds values the editor or the game cannot use,
+// bytes that are not text, whether it is one of the game's files, whether a
+// save would refuse it, and whether a save would change it.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,24 +14,24 @@
 namespace orvik::check {
 
 struct Problem {
-    std::int64_t Line = 0;  // the line of the file, from 1; 0 for the file as a whole
-    std::string Field;      // the field it concerns, as the file names it; may be empty
-    std::string Found;      // what the file holds there; may be empty
-    std::string Message;    // in words, without the line
+    std::string Code;                 // one of ProblemCodes
+    std::int64_t Line = 0;            // the line of the file, from 1; 0 for the file as a whole
+    std::string Field;                // the field it concerns, as the file names it; may be empty
+    std::optional<std::string> Found; // what the file holds there, where it holds something for the field
+    std::optional<std::string> Kept;  // what the field keeps instead, where it keeps something
+    std::string Message;              // in words, without the line
 };
 
 struct FileCheck {
-    std::string Name;                       // the path as shown
+    std::string Name;                       // the path as given or found, raw
     std::optional<std::string> StrokeName;  // the game's name for the stroke; none when the file is not one of its files
     std::vector<Problem> Problems;
     std::string Diff;                       // with a diff asked for: the file against what a save would write
+    std::optional<PathError> Unreadable;    // the file could not be read: no problems then
 };
 
 // Opens only regular files (through links), of at most the largest stroke
-// file's size: a device, a pipe or a socket is never opened.
+// file's size, never waiting: a device, a pipe or a socket is never read.
 FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff);
-
-// The checks of a file's bytes, once read.
-void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check);
 
 }  // namespace orvik::check

@@ -1,93 +1,74 @@
 #include "check/json_report.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+#include "check/escape.h"
+#include "check/problem_codes.h"
 
 namespace orvik::check {
 
 namespace {
 
-// The length of the UTF-8 character at the start of `text`, or 0 when the
-// bytes there are not one.
-std::size_t Utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned minimum = 0;
-    if (lead >= 0xc2 && lead <= 0xdf) length = 2, minimum = 0x80;
-    else if (lead >= 0xe0 && lead <= 0xef) length = 3, minimum = 0x800;
-    else if (lead >= 0xf0 && lead <= 0xf4) length = 4, minimum = 0x10000;
-    else return 0;
-    if (text.size() < length) return 0;
-    unsigned code = lead & (0x7fu >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xc0) != 0x80) return 0;
-        code = (code << 6) | (byte(i) & 0x3fu);
+using Json = nlohmann::ordered_json;  // members in the order written
+
+// The text under `key`; text that is not UTF-8 escaped, with its bytes
+// under `key` + "_bytes".
+void PutText(Json& object, const std::string& key, std::string_view text) {
+    if (IsValidUtf8(text)) {
+        object[key] = text;
+        return;
     }
-    if (code < minimum || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
-    return length;
+    object[key] = Escaped(text);
+    Json bytes = Json::array();
+    for (const char c : text) bytes.push_back(static_cast<unsigned char>(c));
+    object[key + "_bytes"] = std::move(bytes);
 }
 
-void AppendEscape(std::string& out, unsigned code) {
-    char escape[8];
-    std::snprintf(escape, sizeof escape, "\\u%04x", code);
-    out += escape;
+Json ProblemJson(const Problem& problem) {
+    Json object = Json::object();
+    object["code"] = problem.Code;
+    object["severity"] = ProblemCodeOf(problem.Code).Severity;
+    object["line"] = problem.Line > 0 ? Json(problem.Line) : Json(nullptr);
+    PutText(object, "message", problem.Message);
+    if (!problem.Field.empty()) PutText(object, "field", problem.Field);
+    if (problem.Found) PutText(object, "found", *problem.Found);
+    if (problem.Kept) PutText(object, "kept", *problem.Kept);
+    return object;
 }
+
+// ASCII only, so that no character reaches a terminal raw.
+std::string Dumped(const Json& value) { return value.dump(-1, ' ', true); }
 
 }  // namespace
-
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80) {
-            if (const std::size_t length = Utf8Length(text.substr(i))) {
-                out.append(text.substr(i, length));
-                i += length;
-            } else {
-                AppendEscape(out, byte);
-                ++i;
-            }
-            continue;
-        }
-        if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (byte < 0x20 || byte == 0x7f) AppendEscape(out, byte);
-        else out += c;
-        ++i;
-    }
-    return out + "\"";
-}
 
 JsonReport::JsonReport(std::ostream& out, bool withDiff) : out_(out), withDiff_(withDiff) { out_ << "{\"files\": ["; }
 
 void JsonReport::AddFile(const FileCheck& check) {
-    out_ << (firstFile_ ? "\n  " : ",\n  ");
+    Json file = Json::object();
+    PutText(file, "name", check.Name);
+    file["stroke"] = check.StrokeName ? Json(*check.StrokeName) : Json(nullptr);
+    file["ok"] = check.Problems.empty();
+    Json problems = Json::array();
+    for (const Problem& problem : check.Problems) problems.push_back(ProblemJson(problem));
+    file["problems"] = std::move(problems);
+    if (withDiff_) PutText(file, "diff", check.Diff);
+    out_ << (firstFile_ ? "\n  " : ",\n  ") << Dumped(file);
     firstFile_ = false;
-    out_ << "{\"name\": " << JsonString(check.Name)
-         << ", \"stroke\": " << (check.StrokeName ? JsonString(*check.StrokeName) : "null")
-         << ", \"ok\": " << (check.Problems.empty() ? "true" : "false") << ", \"problems\": [";
-    bool first = true;
-    for (const Problem& problem : check.Problems) {
-        out_ << (first ? "\n    " : ",\n    ");
-        first = false;
-        out_ << "{\"line\": " << (problem.Line > 0 ? std::to_string(problem.Line) : "null")
-             << ", \"field\": " << JsonString(problem.Field) << ", \"found\": " << JsonString(problem.Found)
-             << ", \"message\": " << JsonString(problem.Message) << "}";
-    }
-    out_ << "]";
-    if (withDiff_) out_ << ", \"diff\": " << JsonString(check.Diff);
-    out_ << "}";
 }
 
-void JsonReport::Finish(const Totals& totals, const std::vector<std::string>& errors) {
-    out_ << "],\n \"errors\": [";
-    for (std::size_t i = 0; i < errors.size(); ++i) out_ << (i > 0 ? ", " : "") << JsonString(errors[i]);
-    out_ << "],\n \"file_count\": " << totals.Files << ", \"clean_count\": " << totals.Clean
-         << ", \"problem_count\": " << totals.Problems << "}\n";
+void JsonReport::Finish(const Totals& totals, const std::vector<PathError>& errors) {
+    Json errorList = Json::array();
+    for (const PathError& error : errors) {
+        Json object = Json::object();
+        PutText(object, "path", error.Name);
+        object["code"] = error.Code;
+        PutText(object, "message", error.Message);
+        errorList.push_back(std::move(object));
+    }
+    out_ << "],\n \"errors\": " << Dumped(errorList) << ",\n \"file_count\": " << totals.Files
+         << ", \"clean_count\": " << totals.Clean << ", \"problem_count\": " << totals.Problems << "}\n";
 }
 
 }  // namespace orvik::check

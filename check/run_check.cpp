@@ -1,7 +1,9 @@
 #include "check/run_check.h"
 
 #include <optional>
+#include <set>
 
+#include "check/escape.h"
 #include "check/file_check.h"
 #include "check/json_report.h"
 #include "check/stroke_paths.h"
@@ -10,29 +12,40 @@
 namespace orvik::check {
 
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors) {
-    const PathListing listing = ListStrokeFiles(options.Paths);
-    for (const std::string& error : listing.Errors) errors << "orvik-stroke-check: " << error << "\n";
+    PathListing listing = ListStrokeFiles(options.Paths);
+    std::vector<PathError> unreadable = std::move(listing.Errors);
+    for (const PathError& error : unreadable) WritePathErrorText(errors, error);
 
     std::optional<JsonReport> json;
-    if (options.Json) json.emplace(out, options.Diff);
+    if (options.Json && !options.Quiet) json.emplace(out, options.Diff);
+    const bool listOnly = options.FilesWithProblems && !options.Quiet;
+    const bool text = !options.Json && !options.Quiet && !options.FilesWithProblems;
     Totals totals;
+    std::set<std::string> listed;  // each path once, however often it is named
     for (const StrokePath& file : listing.Files) {
-        const FileCheck check = CheckStrokeFile(file, options.Diff);
+        const FileCheck check = CheckStrokeFile(file, options.Diff && !options.Quiet);
+        if (check.Unreadable) {
+            WritePathErrorText(errors, *check.Unreadable);
+            unreadable.push_back(*check.Unreadable);
+            continue;
+        }
         ++totals.Files;
         if (check.Problems.empty()) ++totals.Clean;
         totals.Problems += check.Problems.size();
-        if (options.Quiet && check.Problems.empty()) continue;
-        if (json)
-            json->AddFile(check);
-        else
-            WriteFileText(out, check, options.Quiet);
+        if (json) {
+            if (!options.FilesWithProblems || !check.Problems.empty()) json->AddFile(check);
+        } else if (listOnly) {
+            if (!check.Problems.empty() && listed.insert(check.Name).second) out << Escaped(check.Name) << "\n";
+        } else if (text) {
+            WriteFileText(out, check, options.Verbose);
+        }
     }
     if (json)
-        json->Finish(totals, listing.Errors);
-    else
+        json->Finish(totals, unreadable);
+    else if (text)
         WriteTotalsText(out, totals);
 
-    if (!listing.Errors.empty()) return 2;
+    if (!unreadable.empty()) return 2;
     return totals.Clean == totals.Files ? 0 : 1;
 }
 

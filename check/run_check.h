@@ -7,9 +7,10 @@
 namespace orvik::check {
 
 // Checks every file the options name, one at a time, and prints each as it
-// is checked, then the totals. Paths that cannot be read at all go to
-// `errors` (and into the JSON document). Returns the exit status: 0 when
-// every file is clean, 1 when one has a problem, 2 when a path cannot be read.
+// is checked, then the totals. Paths and files that cannot be read go to
+// `errors` as they are met (and into the JSON document). Returns the exit
+// status: 2 when a path or file could not be read, else 1 when a file has a
+// problem, else 0.
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& errors);
 
 }  // namespace orvik::check

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "check/escape.h"
+
 namespace orvik::check {
 
 namespace {
@@ -59,11 +61,11 @@ std::vector<Step> Steps(const std::vector<std::string_view>& a, const std::vecto
     return steps;
 }
 
-// A line as the diff shows it: its line end as written text.
+// A line as the diff shows it: escaped, its line end as written text.
 void AppendShown(std::string& out, char mark, std::string_view line) {
     out += mark;
     const std::string_view text = WithoutLineEnd(line);
-    out.append(text);
+    out += Escaped(text);
     for (const char c : line.substr(text.size())) out += c == '\r' ? "\\r" : "\\n";
     out += '\n';
 }
@@ -110,7 +112,7 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, std::st
         linesB[i + 1] = linesB[i] + (steps[i].Kind != Edit::Removed ? 1 : 0);
     }
 
-    std::string out = "--- " + std::string(beforeName) + "\n+++ " + std::string(afterName) + "\n";
+    std::string out = "--- " + Escaped(beforeName) + "\n+++ " + Escaped(afterName) + "\n";
     std::size_t next = 0;
     while (next < steps.size()) {
         // A hunk: from a change, with its context, up to where more than two

@@ -1,7 +1,8 @@
 #pragma once
 // A unified diff of a file against what a save would write, line ends shown
 // as they are: each line ends in "\r\n", "\n" or "\r" as written text, or in
-// nothing when the file ends without a line end.
+// nothing when the file ends without a line end. The lines and the names in
+// the header are escaped as everything the checker prints.
 #include <string>
 #include <string_view>
 #include <vector>

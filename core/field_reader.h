@@ -44,7 +44,7 @@ public:
     // it, or nullptr when the file ends before it.
     const std::string* Peek(std::size_t ahead);
 
-    // Where the field last returned by Read or TryRead came from; where the
+    // Where the field last returned by TryRead came from; where the
     // next one would begin once the file has none left.
     const FieldOrigin& LastOrigin() const { return lastOrigin_; }
 

@@ -1,5 +1,12 @@
 #include "core/read_reporter.h"
 
+#include <array>
+#include <utility>
+
+#include "core/numbers.h"
+#include "core/stroke_lists.h"
+#include "core/usable_values.h"
+
 namespace orvik {
 
 namespace {
@@ -13,11 +20,26 @@ std::string Expected(std::string_view layoutLine) {
     return layoutLine.empty() ? std::string("an empty line") : "\"" + std::string(layoutLine) + "\"";
 }
 
+template <std::size_t N>
+std::string Listed(const std::array<std::string_view, N>& names) {
+    std::string listed;
+    for (std::string_view name : names) listed += (listed.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+    return listed;
+}
+
+std::string BowlerCodes() {
+    std::string listed;
+    for (const BowlerClass& bowlers : BowlerClasses)
+        listed += (listed.empty() ? "" : ", ") + std::to_string(bowlers.Code) + " " + std::string(bowlers.Name);
+    return listed;
+}
+
 }  // namespace
 
-void ReadReporter::Add(std::int64_t line, std::string field, std::string found, std::string message,
-                       std::string keeps) {
-    report_.push_back({line, std::move(field), std::move(found), std::move(message), std::move(keeps)});
+void ReadReporter::Add(const char* code, std::int64_t line, std::string field, std::string found,
+                       std::string message, std::string keeps, std::string kept) {
+    report_.push_back(
+        {code, line, std::move(field), std::move(found), std::move(message), std::move(keeps), std::move(kept)});
 }
 
 std::string ReadReporter::FileKey(const FieldId& field) const { return FieldFileKey(stroke_, field); }
@@ -35,7 +57,8 @@ void ReadReporter::LineRead(std::string_view layoutLine, std::initializer_list<F
         if (fieldCount_ < std::size(fields_)) fields_[fieldCount_++] = field;
     if (!read_) {
         if (InStep())
-            Add(origin_.Line, fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), "",
+            Add(origin_.Line == 1 ? problem_code::EmptyFile : problem_code::EndsEarly, origin_.Line,
+                fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), "",
                 origin_.Line == 1 ? "the file is empty" : "the file ends early: expected " + Expected(layoutLine));
         ended_ = true;
         return;
@@ -58,8 +81,9 @@ void ReadReporter::NumberNotConverted(const FieldId& field, std::string_view key
         what += " is out of range (-32768 to 32767)";
     else
         what += " is out of range";
-    numberProblems_.push_back({origin_.Line, FileKey(field), std::string(text), what,
-                               FileKey(field) + " keeps " + ValueShown(stroke_, field)});
+    numberProblems_.push_back({outOfRange ? problem_code::OutOfRange : problem_code::NotANumber, origin_.Line,
+                               FileKey(field), std::string(text), what,
+                               FileKey(field) + " keeps " + ValueShown(stroke_, field), ValueShown(stroke_, field)});
 }
 
 void ReadReporter::LineDone() {
@@ -70,23 +94,59 @@ void ReadReporter::LineDone() {
         const FieldId tag = fields_[0];
         const std::string& value = stroke_.KeyFrames.at(static_cast<std::size_t>(tag.Index)).KeyFrameTag;
         if (!IsValidSixHitTag(value))
-            Add(origin_.Line, FileKey(tag), text_,
+            Add(problem_code::BadSixHitTag, origin_.Line, FileKey(tag), text_,
                 "six-hit key frame tag " + Quoted(value) + " names no timing (0 to 4); no timing uses this key frame");
         return;
     }
     if (fitsLayout_) {
+        const bool numbersTaken = numberProblems_.empty();
         for (ReadProblem& problem : numberProblems_) report_.push_back(std::move(problem));
+        if (layout_ == layout::Type) CheckType();
+        if (layout_ == layout::EdgeProb) CheckEdgeProbabilities();
+        if (layout_ == layout::BowlerTypes && numbersTaken) CheckBowlerClass();
         return;
     }
     std::string message = "expected " + Expected(layout_) + ", found " + Quoted(text_);
-    if (FitsAnotherLayoutLine(text_, layout_)) {
+    const bool outOfStep = FitsAnotherLayoutLine(text_, layout_);
+    if (outOfStep) {
         message += "; a line is missing or extra here, so every later field shifts";
         outOfStep_ = true;
     }
     std::string keeps;
     for (std::size_t i = 0; i < fieldCount_; ++i)
         keeps += (i > 0 ? ", " : "") + FileKey(fields_[i]) + " keeps " + ValueShown(stroke_, fields_[i]);
-    Add(origin_.Line, fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), text_, message, keeps);
+    Add(outOfStep ? problem_code::LineOutOfStep : problem_code::UnexpectedLine, origin_.Line,
+        fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), text_, message, keeps,
+        fieldCount_ > 0 ? ValueShown(stroke_, fields_[0]) : std::string());
+}
+
+void ReadReporter::CheckType() {
+    if (IsEditorStrokeType(stroke_.Type)) return;
+    Add(problem_code::UnknownType, origin_.Line, "Type", stroke_.Type,
+        "Type " + Quoted(stroke_.Type) + " is none of the editor's types (" + Listed(StrokeTypes) +
+            "), compared exactly: the editor shows no type for it");
+}
+
+void ReadReporter::CheckEdgeProbabilities() {
+    const std::pair<const char*, const std::string*> values[] = {
+        {"EdgeProb", &stroke_.EdgeProb}, {"EdgeProb6", &stroke_.EdgeProb6}, {"EdgeProb3", &stroke_.EdgeProb3}};
+    for (const auto& [key, value] : values) {
+        const EdgeProbabilityFault fault = EdgeProbabilityFaultOf(*value);
+        if (fault == EdgeProbabilityFault::NotANumber)
+            Add(problem_code::EdgeProbNotANumber, origin_.Line, key, *value,
+                std::string(key) + " " + Quoted(*value) + " is not a number; an edge probability is one from 0 to 1");
+        else if (fault == EdgeProbabilityFault::OutsideZeroToOne)
+            Add(problem_code::EdgeProbOutOfRange, origin_.Line, key, *value,
+                std::string(key) + " " + Quoted(*value) + " lies outside 0 to 1, where an edge probability lies");
+    }
+}
+
+void ReadReporter::CheckBowlerClass() {
+    if (IsBowlerClassCode(stroke_.BowlerTypes)) return;
+    const std::string code = NumberText(stroke_.BowlerTypes);
+    Add(problem_code::UnknownBowlerClass, origin_.Line, "BowlerTypes", code,
+        "BowlerTypes " + code + " is none of the editor's bowler classes (" + BowlerCodes() +
+            "): the editor shows no bowler class for it");
 }
 
 void ReadReporter::TrailingLineRead(int index, const std::string& field, const FieldOrigin& origin) {
@@ -94,26 +154,27 @@ void ReadReporter::TrailingLineRead(int index, const std::string& field, const F
 }
 
 void ReadReporter::FieldAfterTrailingLines(const std::string& field, const FieldOrigin& origin) {
-    if (InStep()) Add(origin.Line, "", field, "text after trailing line 65 is not kept");
+    if (InStep()) Add(problem_code::TextAfterEnd, origin.Line, "", field, "text after trailing line 65 is not kept");
 }
 
 void ReadReporter::CheckFieldRules(const FieldOrigin& origin, const std::string& field, const FieldId& fieldId) {
     if (!origin.Quoted && !origin.EndsAtComma) return;
     const std::string key = fieldId.Kind == FieldKind::WholeFile ? std::string() : FileKey(fieldId);
     if (origin.Unclosed) {
-        Add(origin.Line, key, field,
+        Add(problem_code::UnclosedQuote, origin.Line, key, field,
             "a double quote opens a field that runs to the end of the file; every later field is lost");
         outOfStep_ = true;
     } else if (origin.LastLine > origin.Line) {
-        Add(origin.Line, key, field,
+        Add(problem_code::QuoteJoinsLines, origin.Line, key, field,
             "a double quote joins lines " + std::to_string(origin.Line) + " to " + std::to_string(origin.LastLine) +
                 " into one field; every later field shifts");
         outOfStep_ = true;
     } else if (origin.TextAfterQuote) {
-        Add(origin.Line, key, field, "text after the closing double quote is dropped");
+        Add(problem_code::TextAfterQuote, origin.Line, key, field, "text after the closing double quote is dropped");
     }
     if (origin.EndsAtComma && origin.Line != lastCommaLine_) {
-        Add(origin.Line, key, field, "a comma splits this line into two fields; every later field shifts");
+        Add(problem_code::CommaSplit, origin.Line, key, field,
+            "a comma splits this line into two fields; every later field shifts");
         lastCommaLine_ = origin.Line;
         outOfStep_ = true;
     }

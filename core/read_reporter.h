@@ -39,7 +39,13 @@ public:
     bool InStep() const { return !outOfStep_ && !ended_; }
 
 private:
-    void Add(std::int64_t line, std::string field, std::string found, std::string message, std::string keeps = {});
+    void Add(const char* code, std::int64_t line, std::string field, std::string found, std::string message,
+             std::string keeps = {}, std::string kept = {});
+    // Values that read as the layout says but that the editor or the game
+    // cannot use, on the line read last.
+    void CheckType();
+    void CheckEdgeProbabilities();
+    void CheckBowlerClass();
     std::string FileKey(const FieldId& field) const;
     // A comma or a double quote that cuts a line otherwise than the layout does.
     void CheckFieldRules(const FieldOrigin& origin, const std::string& field, const FieldId& fieldId);

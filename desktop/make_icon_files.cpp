@@ -5,13 +5,14 @@
 //
 // gives <folder>/scalable/apps/<name>.svg and <folder>/<size>x<size>/apps/<name>.png
 // for each size.
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <cstdio>
 
-#include "svg_picture.h"
 #include "ui/icon.h"
 
 namespace {
@@ -33,11 +34,16 @@ bool WritePng(const QString& path, int size) {
 }
 
 bool WriteSvg(const QString& path) {
-    orvik::SvgPicture picture(32);
+    QBuffer document;
+    QSvgGenerator picture;
+    picture.setOutputDevice(&document);
+    picture.setSize(QSize(32, 32));
+    picture.setViewBox(QRect(0, 0, 32, 32));
+    picture.setTitle(QStringLiteral("Orvik Stroke Editor"));
     QPainter painter(&picture);
     orvik::PaintEditorPicture(painter, 32);
     painter.end();
-    return Write(path, picture.Document().toUtf8());
+    return Write(path, document.data());
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include <string_view>
 
 #include "core/read_back_check.h"
+#include "core/read_report.h"
 #include "core/stroke_file.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
@@ -184,14 +185,25 @@ StrokeFile ReadFresh(const std::string& text) {
     return stroke;
 }
 
+// A value the editor cannot use (a type none of its list holds, an edge
+// probability outside 0 to 1) is reported whatever the layout.
+bool IsUnusableValue(const orvik::ReadProblem& problem) {
+    namespace code = orvik::problem_code;
+    const std::string_view c = problem.Code;
+    return c == code::UnknownType || c == code::UnknownBowlerClass || c == code::EdgeProbNotANumber ||
+           c == code::EdgeProbOutOfRange;
+}
+
 // Reads the bytes as the editor loads a file, with a report: where writing the
-// record gives the bytes back, the report must be empty.
+// record gives the bytes back, the report holds nothing but unusable values.
 void CheckNothingReportedWhereASaveChangesNothing(std::string_view bytes) {
     StrokeFile loaded = orvik::StartStroke();
     std::istringstream in{std::string(bytes)};
     orvik::ReadReport report;
     orvik::ReadStrokeFile(in, loaded, &report);
-    if (!report.empty() && Write(loaded) == bytes) Fail("a file a save gives back unchanged has a reported problem");
+    for (const orvik::ReadProblem& problem : report)
+        if (!IsUnusableValue(problem) && Write(loaded) == bytes)
+            Fail("a file a save gives back unchanged has a reported problem");
 }
 
 }  // namespace

@@ -6,12 +6,16 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev locales
   # scripts/check_install.sh: validators, the file type database and a query
-  # tool for it, an SVG renderer, and what cpack's Debian package needs
-  desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev
+  # tool for it, an SVG renderer, what cpack's Debian package needs, Debian's
+  # package checker and the manual page reader it checks the pages with
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev lintian man-db
   g++-mingw-w64-x86-64 googletest wine wine64
+  # orvik-stroke-check: JSON output and command line, header-only, so the
+  # Windows build takes the same headers
+  nlohmann-json3-dev libcli11-dev
 )
 
 missing=()

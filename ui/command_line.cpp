@@ -61,7 +61,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.exitCode = 0;
         result.message = usage;
     } else if (!paths.isEmpty()) {
-        result.path = paths.first();
+        // An empty argument ("$UNSET_VARIABLE") names no file, and "-" asks for
+        // standard input, which holds no stroke file to save back to.
+        const QString& path = paths.first();
+        QString wrong;
+        if (path.isEmpty())
+            wrong = Tr("The path is empty: no file named.");
+        else if (path == QLatin1String("-"))
+            wrong = Tr("\"-\" names no file: strokes are not read from standard input (for a file named -, give ./-).");
+        if (wrong.isEmpty()) {
+            result.path = path;
+        } else {
+            result.exitCode = 2;
+            result.message = QStringLiteral("%1: %2\n\n%3").arg(program, wrong, usage);
+        }
     }
     return result;
 }

@@ -7,7 +7,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/resolved_path.h"
+
 namespace orvik {
+
+void CommonDialog::SetFileName(const QString& fileName) {
+    fileName_ = QDir::toNativeSeparators(ResolvedPath(fileName));
+}
 
 void Dialogs::ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon) {
     const QMessageBox::Icon shown = icon == MessageIcon::Critical  ? QMessageBox::Critical

@@ -17,7 +17,10 @@ enum class MessageIcon { Information, Warning, Critical };
 enum class Answer { Save, Discard, Cancel, Overwrite };
 
 // CommonDialog1: the file-open dialog's settings and the current file name,
-// which the dialog, the stroke list, Reset and Save share.
+// which the dialog, the stroke list, Reset and Save share. The name is held as
+// the file system resolves it (ResolvedPath), so that the caption, Reset and
+// Save name the file that was read, whatever links and ".." the path went
+// through.
 class CommonDialog {
 public:
     CommonDialog(QString title, QString filter) : title_(std::move(title)), filter_(std::move(filter)) {}
@@ -27,7 +30,7 @@ public:
     const QString& Filter() const { return filter_; }
 
     const QString& FileName() const { return fileName_; }
-    void SetFileName(const QString& fileName) { fileName_ = fileName; }
+    void SetFileName(const QString& fileName);
 
 private:
     QString title_;

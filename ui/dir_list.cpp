@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "ui/file_list.h"
+#include "ui/icon.h"
 #include "ui/path_case.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {
@@ -36,11 +37,10 @@ private:
     int step_;
 };
 
-// Absolute and clean ("/a/./b/../c/" becomes "/a/c"); empty for an empty path.
-QString Normalised(const QString& path) {
-    if (path.isEmpty()) return {};
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
+// The folder as the file system resolves it: absolute, links, "." and ".."
+// followed ("LINK/.." is the folder above LINK's target); empty for an empty
+// path.
+QString Normalised(const QString& path) { return ResolvedPath(path); }
 
 bool IsReadableFolder(const QString& path) {
     const QFileInfo info(path);
@@ -110,9 +110,9 @@ bool DirList::Open(const QString& path, bool announce) {
 void DirList::Fill(const QString& folder) {
     clear();
     const QStringList chain = FolderChain(folder);
-    // The style's icons are decoded once, not on every folder change.
-    if (openIcon_.isNull()) openIcon_ = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
-    if (closedIcon_.isNull()) closedIcon_ = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this);
+    // The icons are painted once, not on every folder change.
+    if (openIcon_.isNull()) openIcon_ = FolderIcon(true);
+    if (closedIcon_.isNull()) closedIcon_ = FolderIcon(false);
     const QIcon& openIcon = openIcon_;
     const QIcon& closedIcon = closedIcon_;
     auto add = [this](const QString& entryPath, const QString& text, const QIcon& icon, int depth) {
@@ -133,8 +133,10 @@ void DirList::Fill(const QString& folder) {
     const int depth = int(chain.size());
     for (const QString& name : subfolders) add(ChildPath(folder, name), name, closedIcon, depth);
 
+    // Making it current scrolls to it: at once where the list is shown, when
+    // it is shown otherwise, so that the entries are laid out once, not
+    // first for a list that is not on screen yet.
     setCurrentItem(current);
-    scrollToItem(current);
 }
 
 void DirList::OpenItem(QListWidgetItem* item) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/path_case.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {
@@ -41,7 +42,7 @@ bool IsSystemMount(const QString& root) {
 // The root folder of the volume that holds `folder`. A folder that does not
 // exist (any more) belongs to the volume of its nearest existing parent.
 QString VolumeRoot(const QString& folder) {
-    QString existing = QDir::cleanPath(QFileInfo(folder.isEmpty() ? QDir::currentPath() : folder).absoluteFilePath());
+    QString existing = ResolvedPath(folder.isEmpty() ? QDir::currentPath() : folder);
     for (int depth = 0; depth < 4096 && !QFileInfo::exists(existing); ++depth) {
         const QString parent = QFileInfo(existing).absolutePath();
         if (parent == existing) break;

@@ -4,17 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <csignal>
-#include <cstring>
+#include <filesystem>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "core/file_bytes.h"
 #include "core/stroke_file.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {
@@ -28,15 +28,27 @@ QString TooLarge(qint64 size) {
 }
 
 #ifdef Q_OS_UNIX
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// Closes the descriptor however the read ends.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
+// The new content of `path`, not yet in place in the descriptor `fd`, takes
+// the old file's owner, group and mode, so that a file shared by a group stays
+// writable by the same people after any of them saves it. The owner is kept
+// where the saving user may give the file away (root); the group where the
+// user belongs to it. Where the group cannot be kept, its permission bits go
+// with it: the saving user's own group gets no access the file did not give
+// it; where the owner cannot, the set-user-id bit goes. The mode is set last,
+// as a change of owner clears the set-id bits.
+void KeepOwnerGroupAndMode(int fd, const QString& path) {
+    struct stat old {};
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return;
+    mode_t mode = old.st_mode & 07777;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        if (now.st_uid != old.st_uid) mode &= ~static_cast<mode_t>(S_ISUID);
+        if (now.st_gid != old.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+            mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
     }
-};
+    (void)::fchmod(fd, mode);
+}
 #endif
 
 }  // namespace
@@ -44,45 +56,24 @@ struct Descriptor {
 QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
     bytes.clear();
     if (path.isEmpty()) return Tr("No file is chosen.");
-#ifdef Q_OS_UNIX
-    // The kind of file is asked before it is opened: opening a pipe waits for
-    // a writer, and a device may do anything on being opened.
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) return SystemReason(errno);
-    if (S_ISDIR(info.st_mode)) return Tr("It is a folder, not a file.");
-    if (!S_ISREG(info.st_mode)) return NotRegular();
-    if (info.st_size > MaxStrokeFileSize) return TooLarge(info.st_size);
-    // Not waiting even if the name was given to a pipe in between.
-    const Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (file.fd < 0) return SystemReason(errno);
-    if (::fstat(file.fd, &info) != 0) return SystemReason(errno);
-    if (!S_ISREG(info.st_mode)) return NotRegular();
-    // One byte more than the limit tells a file that grew since it was asked.
-    bytes.resize(static_cast<std::size_t>(MaxStrokeFileSize) + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t now = ::read(file.fd, bytes.data() + got, bytes.size() - got);
-        if (now < 0 && errno == EINTR) continue;
-        if (now < 0) return SystemReason(errno);
-        if (now == 0) break;
-        got += static_cast<std::size_t>(now);
-    }
-    if (got > static_cast<std::size_t>(MaxStrokeFileSize)) return TooLarge(static_cast<qint64>(got));
-    bytes.resize(got);
-    return {};
+    // The checker reads through the same function: a pipe, device or socket
+    // is never waited on, even if the name is given to one in between.
+#ifdef Q_OS_WIN
+    const std::filesystem::path file(path.toStdWString());
 #else
-    const QFileInfo info(path);
-    if (info.isDir()) return Tr("It is a folder, not a file.");
-    if (info.exists() && !info.isFile()) return NotRegular();
-    if (info.size() > MaxStrokeFileSize) return TooLarge(info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-    const QByteArray read = file.read(MaxStrokeFileSize + 1);
-    if (read.size() > MaxStrokeFileSize) return TooLarge(read.size());
-    bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
-    return {};
+    const std::filesystem::path file(QFile::encodeName(path).toStdString());
 #endif
+    const FileBytesResult read = ReadFileBytes(file, bytes);
+    switch (read.Outcome) {
+        case FileBytesOutcome::Read: return {};
+        case FileBytesOutcome::Folder: return Tr("It is a folder, not a file.");
+        case FileBytesOutcome::NotRegular: return NotRegular();
+        case FileBytesOutcome::TooLarge: return TooLarge(read.Size);
+        case FileBytesOutcome::Missing:
+            if (MayHoldUndecodableName(path)) return UndecodableNameReason();
+            [[fallthrough]];
+        default: return QString::fromLocal8Bit(read.Error.message());
+    }
 }
 
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
@@ -104,6 +95,9 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
     // old one and report success (disk full, file size limit).
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+#ifdef Q_OS_UNIX
+    KeepOwnerGroupAndMode(file.handle(), path);
+#endif
     // A short write is tried again for the rest, whose failure then carries
     // the system's reason ("No space left on device", "File too large").
     for (qint64 written = 0; written < bytes.size();) {
@@ -121,6 +115,7 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
 
 QString FolderProblem(const QString& path) {
     const QFileInfo info(path);
+    if (!info.exists() && MayHoldUndecodableName(path)) return UndecodableNameReason();
     if (!info.exists()) return Tr("The folder does not exist (any more).");
     if (!info.isDir()) return Tr("It is not a folder.");
     if (!info.isReadable() || !info.isExecutable()) return Tr("Permission denied.");

@@ -19,7 +19,8 @@ QString ReadStrokeFileBytes(const QString& path, std::string& bytes);
 // until the new one is completely on disk. Returns the reason when it fails
 // (the folder is gone, the path is a folder or a device, the disk is full, the
 // file size limit is reached); empty on success, and the file unchanged on
-// failure.
+// failure. A link is followed: what it leads to is replaced. The new file
+// keeps the old one's mode and group, and its owner where the user may set it.
 QString WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 // Why the folder `path` cannot be listed.

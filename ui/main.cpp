@@ -1,22 +1,35 @@
 // The Orvik stroke editor: one window, main, until it is closed; or, for
-// --version, --help and a command line in error, a text and no window.
+// --version, --help, a command line in error and a start without a display,
+// a text and no window.
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 #include "ui/command_line.h"
 #include "ui/dialogs.h"
+#include "ui/display_check.h"
 #include "ui/main_window.h"
 #include "ui/program_identity.h"
 
 int main(int argc, char** argv) {
     orvik::SetProgramIdentity();
-    const orvik::CommandLine command = orvik::ParseCommandLine(orvik::ArgumentsOf(argc, argv));
+    const QStringList arguments = orvik::ArgumentsOf(argc, argv);
+    const orvik::CommandLine command = orvik::ParseCommandLine(arguments);
     if (command.exitCode) {
         std::fputs(command.message.toLocal8Bit().constData(), *command.exitCode == 0 ? stdout : stderr);
         return *command.exitCode;
     }
+    if (const QString missing = orvik::MissingDisplayMessage(arguments); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
 
+    const QString program = QFileInfo(arguments.value(0)).fileName();
+    std::optional<orvik::PlatformStartGuard> guard(std::in_place,
+                                                   program.isEmpty() ? QStringLiteral("orvik-stroke-editor") : program);
     QApplication app(argc, argv);
+    guard.reset();
     orvik::Dialogs dialogs;
     orvik::MainWindow window(dialogs);
     window.show();

@@ -13,13 +13,15 @@
 #include "ui/file_access.h"
 #include "ui/file_text.h"
 #include "ui/main_window.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 
 void MainWindow::StartIn(const QString& path) {
-    const QFileInfo info(path);
-    // Absolute, as the open dialog gives a file; links are kept as named.
-    const QString absolute = QDir::cleanPath(info.absoluteFilePath());
+    // Absolute, as the open dialog gives a file, and resolved by the file
+    // system: "LINK/../a.atr" is the a.atr beside LINK's target.
+    const QString absolute = ResolvedPath(path);
+    const QFileInfo info(absolute);
     if (info.isDir()) {
         if (!ShowFolderAtStart(absolute))
             dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(absolute, FolderProblem(absolute)),

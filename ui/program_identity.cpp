@@ -4,9 +4,14 @@
 
 namespace orvik {
 
-// Both come from the top CMakeLists.txt, as do the installed files' names
-// and the package's version.
+namespace {
+
+// The name of the desktop entry, the icon and the AppStream metadata. It and
+// ORVIK_VERSION come from the top CMakeLists.txt, as do the installed files'
+// names and the package's version.
 QString ProgramId() { return QStringLiteral(ORVIK_PROGRAM_ID); }
+
+}  // namespace
 
 void SetProgramIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Orvik Stroke Editor"));

@@ -6,9 +6,6 @@
 
 namespace orvik {
 
-// The name of the desktop entry, the icon and the AppStream metadata.
-QString ProgramId();
-
 // Sets the application's name, version and desktop entry name. Needs no
 // application object yet.
 void SetProgramIdentity();

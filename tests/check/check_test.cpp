@@ -1,30 +1,43 @@
 // The checker from its options to its output and exit status, on files
-// written into a scratch folder: one fault each, a mixed folder, the diff.
+// written into a scratch folder: one file per problem code, with the exact
+// text line, the JSON members and the exit status each gives.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
+#include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "check/problem_codes.h"
 #include "check/run_check.h"
 #include "check/save_diff.h"
 #include "core/stroke_file.h"
 #include "core/stroke_writer.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #endif
 
 namespace orvik::check {
 namespace {
 
 namespace fs = std::filesystem;
+using Json = nlohmann::json;
 
 // A clean file as a save writes it: two six-hit key frames (lines 45 and 51)
-// and one trailing line (57); line 19 is the Power line of normal key frame 0.
+// and one trailing line (57) and four empty ones; line 19 is the Power line
+// of normal key frame 0.
 std::vector<std::string> CleanLines() {
     StrokeFile s = StartStroke();
     s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.EdgeProb = "0.1";
@@ -44,6 +57,13 @@ std::string Joined(const std::vector<std::string>& lines, const char* lineEnd = 
     std::string text;
     for (const auto& line : lines) text += line + lineEnd;
     return text;
+}
+
+// The clean file with `edit` done to its lines (line n at [n - 1]).
+std::string Edited(const std::function<void(std::vector<std::string>&)>& edit) {
+    std::vector<std::string> lines = CleanLines();
+    edit(lines);
+    return Joined(lines);
 }
 
 // A scratch folder of its own for each test, removed after it.
@@ -68,11 +88,15 @@ protected:
         std::string Errors;
         int Status;
     };
-    Run Check(std::vector<fs::path> paths, bool diff = false, bool quiet = false) {
+    Run CheckWith(CheckOptions options) {
         std::ostringstream out;
         std::ostringstream errors;
-        const int status = RunCheck({.Json = false, .Diff = diff, .Quiet = quiet, .Paths = std::move(paths)}, out, errors);
+        const int status = RunCheck(options, out, errors);
         return {Unfoldered(out.str()), Unfoldered(errors.str()), status};
+    }
+    Run Check(std::vector<fs::path> paths) { return CheckWith({.Paths = std::move(paths)}); }
+    Json CheckJson(std::vector<fs::path> paths) {
+        return Json::parse(CheckWith({.Json = true, .Paths = std::move(paths)}).Out);
     }
     std::string Unfoldered(std::string text) const {
         const std::string prefix = (folder_ / "").string();
@@ -83,133 +107,317 @@ protected:
     fs::path folder_;
 };
 
-struct Fault {
+// One file with one kind of problem: what the checker prints for it alone,
+// the JSON members of its first problem (or of its error) but the message,
+// which the text holds, and the exit status.
+struct CodeCase {
+    const char* code;
     const char* file;
     std::function<std::string()> bytes;
-    const char* output;  // what the checker prints for the file alone
+    const char* text;
+    const char* json;
+    int status;
 };
 
-TEST_F(CheckTest, NamesEachFaultWithItsLineAndWhatIsWrong) {
-    const auto edited = [](std::function<void(std::vector<std::string>&)> edit) {
-        return [edit] {
-            std::vector<std::string> lines = CleanLines();
-            edit(lines);
-            return Joined(lines);
-        };
+std::string Bytes(std::string text) { return text; }
+
+TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
+    const std::vector<std::string> clean = CleanLines();
+    const std::string fifty(50, 'f');
+    const CodeCase cases[] = {
+        {"empty-file", "empty.atr", [] { return Bytes(""); },
+         "empty.atr:1: empty-file: the file is empty\nempty.atr:1: save-changes: a save would change this file\n",
+         R"({"code": "empty-file", "severity": "error", "line": 1})", 1},
+        {"ends-early", "short.atr", [&] { return Joined({clean.begin(), clean.begin() + 30}); },
+         "short.atr:31: ends-early: the file ends early: expected \"Power <number> Range <number>\"\n"
+         "short.atr:31: save-changes: a save would change this file\n",
+         R"({"code": "ends-early", "severity": "error", "line": 31, "field": "Power of normal key frame 2"})", 1},
+        {"not-a-number", "number.atr", [] { return Edited([](auto& l) { l[18] = " Power abc Range 10"; }); },
+         "number.atr:19: not-a-number: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0\n"
+         "number.atr:19: save-changes: a save would change this file\n",
+         R"({"code": "not-a-number", "severity": "error", "line": 19, "field": "Power of normal key frame 0",
+             "found": "abc", "kept": "0"})", 1},
+        {"out-of-range", "range.atr", [] { return Edited([](auto& l) { l[15] = " Frame 40000"; }); },
+         "range.atr:16: out-of-range: Frame \"40000\" is out of range (-32768 to 32767); "
+         "Frame of normal key frame 0 keeps 0\nrange.atr:16: save-changes: a save would change this file\n",
+         R"({"code": "out-of-range", "severity": "error", "line": 16, "field": "Frame of normal key frame 0",
+             "found": "40000", "kept": "0"})", 1},
+        // A save keeps such a tag as found: the report comes with a change a save would make.
+        {"bad-six-hit-tag", "tag.atr",
+         [] { return Edited([](auto& l) { l[44] = "Mode 6Hit KeyFrame 7", l[48] = " Power 80.5 Range 1e1"; }); },
+         "tag.atr:45: bad-six-hit-tag: six-hit key frame tag \"7\" names no timing (0 to 4); "
+         "no timing uses this key frame\ntag.atr:49: save-changes: a save would change this file\n",
+         R"({"code": "bad-six-hit-tag", "severity": "error", "line": 45, "field": "six-hit key frame 7",
+             "found": "Mode 6Hit KeyFrame 7"})", 1},
+        {"unexpected-line", "word.atr", [] { return Edited([](auto& l) { l[14] = "Mode Normal KeyFrame 1x"; }); },
+         "word.atr:15: unexpected-line: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 1x\"\n"
+         "word.atr:15: save-changes: a save would change this file\n",
+         R"({"code": "unexpected-line", "severity": "error", "line": 15, "found": "Mode Normal KeyFrame 1x"})", 1},
+        {"line-out-of-step", "block.atr",
+         [] { return Edited([](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); }); },
+         "block.atr:27: line-out-of-step: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
+         "a line is missing or extra here, so every later field shifts\n"
+         "block.atr:27: save-changes: a save would change this file\n",
+         R"({"code": "line-out-of-step", "severity": "error", "line": 27, "found": "Mode Normal KeyFrame 3"})", 1},
+        {"unclosed-quote", "open.atr", [] { return Edited([](auto& l) { l[56] = "\"note"; }); },
+         "open.atr:57: unclosed-quote: a double quote opens a field that runs to the end of the file; "
+         "every later field is lost\nopen.atr: save-refused: a save would refuse it: trailing line 1: a line break "
+         "ends a line in a stroke file\n",
+         R"({"code": "unclosed-quote", "severity": "error", "line": 57, "field": "trailing line 1",
+             "found": "note\r\n\r\n\r\n\r\n\r\n"})", 1},
+        {"quote-joins-lines", "join.atr", [] { return Edited([](auto& l) { l[56] = "\"no"; l[57] = "te\""; }); },
+         "join.atr:57: quote-joins-lines: a double quote joins lines 57 to 58 into one field; every later field "
+         "shifts\njoin.atr: save-refused: a save would refuse it: trailing line 1: a line break ends a line in a "
+         "stroke file\n",
+         R"({"code": "quote-joins-lines", "severity": "error", "line": 57, "field": "trailing line 1",
+             "found": "no\r\nte"})", 1},
+        {"text-after-quote", "after.atr", [] { return Edited([](auto& l) { l[56] = "\"note\" x"; }); },
+         "after.atr:57: text-after-quote: text after the closing double quote is dropped\n"
+         "after.atr:57: save-changes: a save would change this file\n",
+         R"({"code": "text-after-quote", "severity": "error", "line": 57, "field": "trailing line 1",
+             "found": "note"})", 1},
+        {"comma-split", "comma.atr", [] { return Edited([](auto& l) { l[12] = "Name a, b Variation 0"; }); },
+         "comma.atr:13: comma-split: a comma splits this line into two fields; every later field shifts\n"
+         "comma.atr:13: save-changes: a save would change this file\n",
+         R"({"code": "comma-split", "severity": "error", "line": 13, "field": "Name", "found": "Name a"})", 1},
+        {"text-after-end", "long.atr",
+         [] {
+             return Edited([](auto& l) {
+                 for (int j = 2; j <= 66; ++j) l.insert(l.end() - 4, "t" + std::to_string(j));
+             });
+         },
+         "long.atr:122: text-after-end: text after trailing line 65 is not kept\n"
+         "long.atr:122: save-changes: a save would change this file\n",
+         R"({"code": "text-after-end", "severity": "error", "line": 122, "found": "t66"})", 1},
+        {"edge-prob-not-a-number", "edge.atr",
+         [] { return Edited([](auto& l) { l[7] = "EdgeProb abc EdgeProb6 0.05 EdgeProb3 0.02"; }); },
+         "edge.atr:8: edge-prob-not-a-number: EdgeProb \"abc\" is not a number; an edge probability is one from 0 "
+         "to 1\n",
+         R"({"code": "edge-prob-not-a-number", "severity": "error", "line": 8, "field": "EdgeProb", "found": "abc"})",
+         1},
+        {"edge-prob-out-of-range", "seven.atr",
+         [] { return Edited([](auto& l) { l[7] = "EdgeProb 0.1 EdgeProb6 7 EdgeProb3 -0.5"; }); },
+         "seven.atr:8: edge-prob-out-of-range: EdgeProb6 \"7\" lies outside 0 to 1, where an edge probability lies\n"
+         "seven.atr:8: edge-prob-out-of-range: EdgeProb3 \"-0.5\" lies outside 0 to 1, where an edge probability "
+         "lies\n",
+         R"({"code": "edge-prob-out-of-range", "severity": "error", "line": 8, "field": "EdgeProb6", "found": "7"})",
+         1},
+        {"unknown-type", "type.atr", [] { return Edited([](auto& l) { l[2] = "Type aggressive"; }); },
+         "type.atr:3: unknown-type: Type \"aggressive\" is none of the editor's types (\"Aggressive\", "
+         "\"Defensive\", \"Moderate\"), compared exactly: the editor shows no type for it\n",
+         R"({"code": "unknown-type", "severity": "error", "line": 3, "field": "Type", "found": "aggressive"})", 1},
+        {"unknown-bowler-class", "bowler.atr", [] { return Edited([](auto& l) { l[8] = "BowlerTypes 99"; }); },
+         "bowler.atr:9: unknown-bowler-class: BowlerTypes 99 is none of the editor's bowler classes (15 All "
+         "Bowlers, 6 Spinners, 1 Fast Bowler, 9 Fast and Swing bowlers): the editor shows no bowler class for it\n",
+         R"({"code": "unknown-bowler-class", "severity": "error", "line": 9, "field": "BowlerTypes", "found": "99"})",
+         1},
+        {"byte-order-mark", "bom.atr", [&] { return "\xEF\xBB\xBF" + Joined(clean); },
+         "bom.atr:1: byte-order-mark: the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save drops\n"
+         "bom.atr:1: save-changes: a save would change this file\n",
+         R"({"code": "byte-order-mark", "severity": "warning", "line": 1, "found": "\ufeff"})", 1},
+        {"control-byte", "control.atr",
+         [] { return Edited([](auto& l) { l[12] = "Name a\x01 Variation 0", l[56] = "n\to\x7fte"; }); },
+         "control.atr:13: control-byte: a byte that is neither printable nor a line end: \\x01 (and such bytes on 1 "
+         "more line)\n",
+         R"({"code": "control-byte", "severity": "error", "line": 13, "found": "\\x01"})", 1},
+        {"save-refused", "refused.atr", [] { return Edited([](auto& l) { l[56] = "\"a, b\""; }); },
+         "refused.atr: save-refused: a save would refuse it: trailing line 1: a comma ends a field in a stroke file\n",
+         R"({"code": "save-refused", "severity": "error", "line": null, "field": "trailing line 1"})", 1},
+        {"save-changes", "cr.atr", [&] { return Joined(clean, "\r"); },
+         "cr.atr:1: save-changes: a save would change this file: its CR line ends become CR LF\n",
+         R"({"code": "save-changes", "severity": "warning", "line": 1})", 1},
+        {"too-large", "big.atr", [] { return std::string(MaxStrokeFileSize + 1, '\n'); },
+         "big.atr: too-large: over the size limit: 1048577 bytes, more than the 1048576 bytes a stroke file may hold\n",
+         R"({"code": "too-large", "severity": "error", "line": null})", 1},
+        {"not-found", "gone.atr", nullptr, "orvik-stroke-check: gone.atr: not-found: no such file or folder\n",
+         R"({"path": "gone.atr", "code": "not-found", "message": "no such file or folder"})", 2},
     };
-    const Fault faults[] = {
-        {.file = "a-Cc031.atr", .bytes = edited([](auto&) {}),
-         .output = "a-Cc031.atr: ok, the game's \"Pull\"\n1 file, 1 clean, 0 problems\n"},
-        {.file = "number.atr", .bytes = edited([](auto& l) { l[18] = " Power abc Range 10"; }),
-         .output = "number.atr: 2 problems, not one of the game's stroke files\n"
-                   "  number.atr: line 19: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0\n"
-                   "  number.atr: line 19: a save would change this file\n1 file, 0 clean, 2 problems\n"},
-        {.file = "block.atr", .bytes = edited([](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); }),
-         .output = "block.atr: 2 problems, not one of the game's stroke files\n"
-                   "  block.atr: line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
-                   "a line is missing or extra here, so every later field shifts\n"
-                   "  block.atr: line 27: a save would change this file\n1 file, 0 clean, 2 problems\n"},
-        {.file = "tag.atr", .bytes = edited([](auto& l) { l[44] = "Mode 6Hit KeyFrame 7"; }),
-         // A save writes a six-hit key frame whose tag names no timing back as it was found.
-         .output = "tag.atr: ok, not one of the game's stroke files\n1 file, 1 clean, 0 problems\n"},
-        {.file = "comma.atr", .bytes = edited([](auto& l) { l[12] = "Name a, b Variation 0"; }),
-         .output = "comma.atr: 2 problems, not one of the game's stroke files\n"
-                   "  comma.atr: line 13: a comma splits this line into two fields; every later field shifts\n"
-                   "  comma.atr: line 13: a save would change this file\n1 file, 0 clean, 2 problems\n"},
-        {.file = "long.atr", .bytes = edited([](auto& l) {
-             for (int j = 2; j <= 66; ++j) l.insert(l.end() - 3, "t" + std::to_string(j));
-         }),
-         .output = "long.atr: 2 problems, not one of the game's stroke files\n"
-                   "  long.atr: line 122: text after trailing line 65 is not kept\n"
-                   "  long.atr: line 122: a save would change this file\n1 file, 0 clean, 2 problems\n"},
-        {.file = "cr.atr", .bytes = [] { return Joined(CleanLines(), "\r"); },
-         .output = "cr.atr: 1 problem, not one of the game's stroke files\n"
-                   "  cr.atr: line 1: a save would change this file: its CR line ends become CR LF\n"
-                   "1 file, 0 clean, 1 problem\n"},
-        // A quoted field brings a comma into the record, which a save could not give back.
-        {.file = "quoted.atr", .bytes = edited([](auto& l) { l[56] = "\"a, b\""; }),
-         .output = "quoted.atr: 1 problem, not one of the game's stroke files\n"
-                   "  quoted.atr: a save would refuse it: trailing line 1: a comma ends a field in a stroke file\n"
-                   "1 file, 0 clean, 1 problem\n"},
-        {.file = "big.atr", .bytes = [] { return std::string(MaxStrokeFileSize + 1, '\n'); },
-         .output = "big.atr: 1 problem, not one of the game's stroke files\n"
-                   "  big.atr: over the size limit: 1048577 bytes, more than the 1048576 bytes a stroke file may hold\n"
-                   "1 file, 0 clean, 1 problem\n"},
-    };
-    for (const Fault& fault : faults) {
-        const Run run = Check({Write(fault.file, fault.bytes())});
-        EXPECT_EQ(run.Out, fault.output) << fault.file;
-        EXPECT_EQ(run.Status, run.Out.find(": ok,") != std::string::npos ? 0 : 1) << fault.file;
+    std::set<std::string> tried;
+    for (const CodeCase& c : cases) {
+        tried.insert(c.code);
+        const fs::path path = c.bytes ? Write(c.file, c.bytes()) : folder_ / c.file;
+        const Run run = Check({path});
+        const Json doc = CheckJson({path});
+        EXPECT_EQ(run.Status, c.status) << c.code;
+        if (c.status == 2) {
+            EXPECT_EQ(run.Errors, c.text) << c.code;
+            Json error = doc["errors"].at(0);
+            error["path"] = Unfoldered(error["path"]);
+            EXPECT_EQ(error.dump(), Json::parse(c.json).dump()) << c.code;
+            continue;
+        }
+        EXPECT_EQ(run.Out.substr(0, run.Out.rfind('\n', run.Out.size() - 2) + 1), c.text) << c.code;
+        Json first = doc["files"].at(0)["problems"].at(0);
+        EXPECT_EQ(run.Out.find(first["message"].get<std::string>()) != std::string::npos, true) << c.code;
+        first.erase("message");
+        EXPECT_EQ(first.dump(), Json::parse(c.json).dump()) << c.code;
     }
 
-    // The folder of them all: the right counts, the clean file left out with -q.
-    const Run all = Check({folder_}, false, true);
-    EXPECT_EQ(all.Out.substr(all.Out.rfind('\n', all.Out.size() - 2) + 1), "9 files, 2 clean, 11 problems\n");
-    EXPECT_EQ(all.Out.find("a-Cc031.atr"), std::string::npos);
-    EXPECT_EQ(all.Status, 1);
+    // A folder as an entry of a folder; links that go nowhere.
+    fs::create_directories(folder_ / "inner" / "folder.atr");
+    const Run folder = Check({folder_ / "inner"});
+    EXPECT_EQ(folder.Out, (fs::path("inner") / "folder.atr").string() +
+                              ": not-a-regular-file: not a regular file: a folder\n1 file, 0 clean, 1 problem\n");
+    EXPECT_EQ(folder.Status, 1);
+    tried.insert("not-a-regular-file");
+#ifndef _WIN32
+    fs::create_symlink(folder_ / "nothing", folder_ / "dangling.atr");
+    fs::create_symlink(folder_ / "loop.atr", folder_ / "loop.atr");
+    const Run links = Check({folder_ / "dangling.atr", folder_ / "loop.atr"});
+    EXPECT_EQ(links.Errors, "orvik-stroke-check: dangling.atr: dangling-link: a link to nothing\n"
+                            "orvik-stroke-check: loop.atr: link-loop: a loop of links, or too many links in a row\n");
+    EXPECT_EQ(links.Out, "0 files, 0 clean, 0 problems\n");
+    EXPECT_EQ(links.Status, 2);
+#endif
+    // Links are tried where the system has them to make.
+    tried.insert({"dangling-link", "link-loop"});
+    // Permission denied is tried by the command-line test, as another user
+    // than root; "unreadable" needs a failing disk.
+    tried.insert({"permission-denied", "unreadable"});
+    for (const ProblemCode& code : ProblemCodes) EXPECT_EQ(tried.count(std::string(code.Code)), 1u) << code.Code;
 }
 
-TEST_F(CheckTest, EverySampleStrokeIsCleanAndAPathThatIsNotThereIsAUsageError) {
+TEST_F(CheckTest, TheReadmeListsEveryProblemCodeWithItsMeaning) {
+    std::ifstream in(ORVIK_README);
+    const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const ProblemCode& code : ProblemCodes) {
+        const std::string row = "| `" + std::string(code.Code) + "` | " + std::to_string(code.ExitStatus) + " | " +
+                                std::string(code.Severity) + " | " + std::string(code.Meaning) + " |";
+        EXPECT_NE(readme.find(row), std::string::npos) << row;
+    }
+}
+
+TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
     const Run samples = Check({fs::path(ORVIK_SAMPLES_DIR) / "strokes"});
-    EXPECT_EQ(samples.Out.substr(samples.Out.rfind('\n', samples.Out.size() - 2) + 1),
-              "28 files, 28 clean, 0 problems\n");
+    EXPECT_EQ(samples.Out, "28 files, 28 clean, 0 problems\n");
     EXPECT_EQ(samples.Status, 0);
 
-    // Only .atr files of the folder, in any case, not those of its folders.
+    // Only .atr files of the folder, in any case, not those of its folders;
+    // verbose, each with its state and whether it is one of the game's.
     Write("A.ATR", Joined(CleanLines()));
+    Write("a-Cc031.atr", Edited([](auto& l) { l[18] = " Power abc Range 10"; }));
     Write("notes.txt", "x");
     fs::create_directories(folder_ / "inner");
     std::ofstream(folder_ / "inner" / "b.atr") << "x";
-    const Run missing = Check({folder_ / "nothing.atr", folder_});
-    EXPECT_EQ(missing.Out, "A.ATR: ok, not one of the game's stroke files\n1 file, 1 clean, 0 problems\n");
-    EXPECT_EQ(missing.Errors, "orvik-stroke-check: nothing.atr: no such file or folder\n");
+    const Run verbose = CheckWith({.Verbose = true, .Paths = {folder_}});
+    EXPECT_EQ(verbose.Out,
+              "A.ATR: ok, not one of the game's stroke files\n"
+              "a-Cc031.atr: 2 problems, the game's \"Pull\"\n"
+              "a-Cc031.atr:19: not-a-number: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0\n"
+              "a-Cc031.atr:19: save-changes: a save would change this file\n"
+              "2 files, 1 clean, 2 problems\n");
+    EXPECT_EQ(verbose.Status, 1);
+
+    // Quiet prints nothing; the listing names each file with a problem once.
+    const Run quiet = CheckWith({.Quiet = true, .Paths = {folder_}});
+    EXPECT_EQ(quiet.Out, "");
+    EXPECT_EQ(quiet.Status, 1);
+    const Run listed = CheckWith({.FilesWithProblems = true, .Paths = {folder_, folder_ / "a-Cc031.atr"}});
+    EXPECT_EQ(listed.Out, "a-Cc031.atr\n");
+    EXPECT_EQ(listed.Status, 1);
+    const Json listedJson = Json::parse(CheckWith({.Json = true, .FilesWithProblems = true, .Paths = {folder_}}).Out);
+    EXPECT_EQ(listedJson["files"].size(), 1u);
+    EXPECT_EQ(listedJson["file_count"], 2);
+
+    // A path that names nothing is an error even when the files are clean.
+    const Run missing = Check({folder_ / "nothing.atr", folder_ / "A.ATR"});
+    EXPECT_EQ(missing.Out, "1 file, 1 clean, 0 problems\n");
+    EXPECT_EQ(missing.Errors, "orvik-stroke-check: nothing.atr: not-found: no such file or folder\n");
     EXPECT_EQ(missing.Status, 2);
 }
 
-TEST_F(CheckTest, TheDiffShowsWhatASaveWouldChangeWithItsLineEnds) {
-    const Run written = Check({Write("a.atr", Joined(CleanLines()))}, true);
-    EXPECT_EQ(written.Out, "a.atr: ok, not one of the game's stroke files\n1 file, 1 clean, 0 problems\n");
-
-    // Every line of a file with LF line ends changes.
+TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
     const std::vector<std::string> lines = CleanLines();
-    const std::string count = std::to_string(lines.size());
-    std::string diff = "--- lf.atr\n+++ lf.atr as a save would write it\n@@ -1," + count + " +1," + count + " @@\n";
-    for (const std::string& line : lines) diff += "-" + line + "\\n\n";
-    for (const std::string& line : lines) diff += "+" + line + "\\r\\n\n";
-    const Run lf = Check({Write("lf.atr", Joined(lines, "\n"))}, true);
-    EXPECT_EQ(lf.Out, "lf.atr: 1 problem, not one of the game's stroke files\n"
-                      "  lf.atr: line 1: a save would change this file: its LF line ends become CR LF\n" +
-                          diff + "1 file, 0 clean, 1 problem\n");
+    std::vector<std::string> full = lines;  // 65 trailing lines: a save adds no empty line after them
+    full.resize(full.size() - 4);
+    for (int j = 2; j <= 65; ++j) full.push_back("t" + std::to_string(j));
+    const std::string fullText = Joined(full);
+    const struct {
+        const char* file;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"lf.atr", Joined(lines, "\n"), "1: save-changes: a save would change this file: its LF line ends become CR LF"},
+        {"cr.atr", Joined(lines, "\r"), "1: save-changes: a save would change this file: its CR line ends become CR LF"},
+        {"mixed.atr", Joined({lines.begin(), lines.begin() + 2}, "\n") + Joined({lines.begin() + 2, lines.end()}, "\r"),
+         "1: save-changes: a save would change this file: its LF and CR line ends become CR LF"},
+        {"unended.atr", fullText.substr(0, fullText.size() - 2),
+         "121: save-changes: a save would change this file: its last line gets a line end"},
+        {"unended-lf.atr", Joined(full, "\n").substr(0, Joined(full, "\n").size() - 1),
+         "1: save-changes: a save would change this file: its LF line ends become CR LF and its last line gets a "
+         "line end"},
+        {"short-end.atr", Joined({lines.begin(), lines.end() - 1}),
+         "61: save-changes: a save would change this file: 1 empty line is added at its end"},
+    };
+    for (const auto& c : cases) {
+        const Run run = Check({Write(c.file, c.bytes)});
+        EXPECT_EQ(run.Out, std::string(c.file) + ":" + c.reason + "\n1 file, 0 clean, 1 problem\n") << c.file;
+    }
+}
 
-    // Two changes far apart: two hunks, each with three lines of context.
-    std::vector<std::string> edited = lines;
-    edited[18] = " Power 80.50 Range 10", edited[42] = " Power 80.5 Range 1e1";
-    const Run apart = Check({Write("apart.atr", Joined(edited))}, true);
-    EXPECT_EQ(apart.Out.substr(apart.Out.find("---")),
-              "--- apart.atr\n+++ apart.atr as a save would write it\n"
-              "@@ -16,7 +16,7 @@\n  Frame 10\\r\\n\n  Vertical 20000000\\r\\n\n  Direction 0 Range 3750000\\r\\n\n"
-              "- Power 80.50 Range 10\\r\\n\n+ Power 80.5 Range 10\\r\\n\n \\r\\n\n Mode Normal KeyFrame 1\\r\\n\n"
-              "  Frame 11\\r\\n\n"
-              "@@ -40,7 +40,7 @@\n  Frame 14\\r\\n\n  Vertical 20000000\\r\\n\n  Direction 30000000 Range 3750000\\r\\n\n"
-              "- Power 80.5 Range 1e1\\r\\n\n+ Power 80.5 Range 10\\r\\n\n \\r\\n\n Mode 6Hit KeyFrame 2\\r\\n\n"
-              "  Frame 15\\r\\n\n1 file, 0 clean, 1 problem\n");
+TEST_F(CheckTest, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
+    std::string limit = Joined(CleanLines());
+    limit.resize(MaxStrokeFileSize, '\n');
+    const Run exact = Check({Write("exact.atr", limit)});
+    EXPECT_EQ(exact.Out, "exact.atr:122: text-after-end: text after trailing line 65 is not kept\n"
+                         "exact.atr:62: save-changes: a save would change this file\n1 file, 0 clean, 2 problems\n");
+    const Run over = Check({Write("over.atr", limit + "\n")});
+    EXPECT_EQ(over.Out.substr(0, over.Out.find(':', 9)), "over.atr: too-large");
 }
 
 #ifndef _WIN32
 TEST_F(CheckTest, DevicesPipesAndLinksToThemAreNamedAndNeverOpened) {
     fs::create_symlink("/dev/zero", folder_ / "zero.atr");
-    fs::create_symlink(folder_ / "nothing", folder_ / "dangling.atr");
     ASSERT_EQ(mkfifo((folder_ / "pipe.atr").c_str(), 0600), 0);
     fs::create_symlink(folder_ / "pipe.atr", folder_ / "to-pipe.atr");
-    const Run run = Check({folder_}, false, true);
+    const Run run = Check({folder_});
     EXPECT_EQ(run.Out,
-              "dangling.atr: 1 problem, not one of the game's stroke files\n  dangling.atr: a link to nothing\n"
-              "pipe.atr: 1 problem, not one of the game's stroke files\n  pipe.atr: not a regular file: a named pipe\n"
-              "to-pipe.atr: 1 problem, not one of the game's stroke files\n"
-              "  to-pipe.atr: not a regular file: a named pipe\n"
-              "zero.atr: 1 problem, not one of the game's stroke files\n"
-              "  zero.atr: not a regular file: a character device\n4 files, 0 clean, 4 problems\n");
+              "pipe.atr: not-a-regular-file: not a regular file: a named pipe\n"
+              "to-pipe.atr: not-a-regular-file: not a regular file: a named pipe\n"
+              "zero.atr: not-a-regular-file: not a regular file: a character device\n"
+              "3 files, 0 clean, 3 problems\n");
     EXPECT_EQ(run.Status, 1);
+}
+
+// A file that another program turns into a named pipe and back while the
+// checker reads it: each check ends, with the file or with the pipe refused,
+// never waiting for a writer to the pipe.
+TEST_F(CheckTest, AFileSwappedForANamedPipeNeverHoldsTheCheckerUp) {
+    const fs::path name = folder_ / "swap.atr";
+    const fs::path file = Write("file.keep", Joined(CleanLines()));
+    const fs::path pipe = folder_ / "pipe.keep";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(link(file.c_str(), name.c_str()), 0);
+    // Each swap is a new link to one of the two, renamed over the name.
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        const fs::path next = folder_ / "next";
+        while (!done)
+            for (const fs::path& kind : {pipe, file})
+                if (link(kind.c_str(), next.c_str()) == 0) std::rename(next.c_str(), name.c_str());
+    });
+    std::set<std::string> outcomes;
+    auto checks = std::async(std::launch::async, [&] {
+        for (int i = 0; i < 3000; ++i) {
+            const Run run = Check({name});
+            outcomes.insert(run.Out.substr(0, run.Out.find('\n')));
+        }
+    });
+    if (checks.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) {
+        ADD_FAILURE() << "a check waits on the pipe";
+        // A writer lets the waiting check go on, so that the test can end.
+        while (checks.wait_for(std::chrono::milliseconds(10)) == std::future_status::timeout) {
+            const int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) close(writer);
+        }
+    }
+    checks.get();
+    done = true;
+    swapper.join();
+    for (const std::string& outcome : outcomes)
+        EXPECT_TRUE(outcome == "1 file, 1 clean, 0 problems" ||
+                    outcome == "swap.atr: not-a-regular-file: not a regular file: a named pipe")
+            << outcome;
 }
 #endif
 

@@ -24,6 +24,9 @@ StrokeFile Clean() {
     return s;
 }
 
+// The length of trailing line 3 that makes the clean stroke's file exactly as large as a stroke file may be.
+constexpr std::size_t FillsTheLimit = MaxStrokeFileSize - 1055;
+
 std::string Named(const StrokeFile& s, const std::vector<FieldProblem>& problems) {
     std::string names;
     for (const auto& p : problems) names += (names.empty() ? "" : "; ") + FieldFileKey(s, p.Field) + ": " + p.Reason;
@@ -49,12 +52,16 @@ TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
     const Change faults[] = {
         {"comma in an edge probability", [](StrokeFile& s) { s.EdgeProb = "0,5"; },
          "EdgeProb: a comma ends a field in a stroke file: use a point as the decimal separator"},
+        {"comma in the six-hit edge probability", [](StrokeFile& s) { s.EdgeProb6 = "0,5"; },
+         "EdgeProb6: a comma ends a field in a stroke file: use a point as the decimal separator"},
         {"comma in a trailing line", [](StrokeFile& s) { s.TrailingLines.at(2) = "x, y"; },
          "trailing line 2: a comma ends a field in a stroke file"},
         {"comma in the window's stroke type", [](StrokeFile&) {}, "Type: a comma ends a field in a stroke file",
          "De,fensive"},
         {"pasted line break", [](StrokeFile& s) { s.Name = "a\r\nb"; }, "Name: a line break ends a line in a stroke file"},
         {"lone line feed", [](StrokeFile& s) { s.EdgeProb6 = "0.5\n"; }, "EdgeProb6: a line break ends a line in a stroke file"},
+        {"lone carriage return", [](StrokeFile& s) { s.Variation = "0\r1"; },
+         "Variation: a line break ends a line in a stroke file"},
         {"largest double", [](StrokeFile& s) { s.KeyFrames[2].Power = DBL_MAX; },
          "Power of normal key frame 2: the number is too large to be read back"},
         {"not a number", [](StrokeFile& s) { s.KeyFrames[6].Vertical = std::nan(""); },
@@ -69,8 +76,15 @@ TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
         {"a trailing line that reads as a six-hit block", [](StrokeFile& s) {
              s.TrailingLines.at(1) = "Mode 6Hit KeyFrame 1";
          }, "trailing line 1: a stroke file would give it back as \"\""},
-        {"over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(MaxStrokeFileSize, 'x'); },
-         "the stroke file: it would take 1049631 bytes, more than the 1048576 a stroke file may hold"},
+        {"a value as long as a message shows it whole",
+         [](StrokeFile& s) { s.Reward = "x Reward " + std::string(40, 'y'); },
+         "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
+         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
+        {"a value one longer", [](StrokeFile& s) { s.Reward = "x Reward " + std::string(41, 'y'); },
+         "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
+         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
+        {"one byte over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
+         "the stroke file: it would take 1048577 bytes, more than the 1048576 a stroke file may hold"},
     };
     for (const Change& fault : faults) ExpectNamed(fault);
 }
@@ -87,6 +101,8 @@ TEST(ReadBackCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
         {"a six-hit tag that names no timing, written as it is", [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "2 "; },
          ""},
         {"a double quote inside a text and bytes above 127", [](StrokeFile& s) { s.Name = "say \"hi\" \xe9\xff"; }, ""},
+        {"exactly as large as a stroke file may be",
+         [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit, 'x'); }, ""},
     };
     for (const Change& change : kept) ExpectNamed(change);
 }

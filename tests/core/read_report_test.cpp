@@ -61,7 +61,7 @@ std::string Reported(const std::string& text) {
 struct Fault {
     const char* what;
     std::function<void(std::vector<std::string>&)> edit;  // of the clean file's lines, line n at [n - 1]
-    const char* reported;
+    std::string reported;
 };
 
 TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
@@ -69,18 +69,30 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
         {.what = "clean", .edit = [](auto&) {}, .reported = ""},
         {.what = "a number that is no number", .edit = [](auto& l) { l[18] = " Power abc Range 10"; },
          .reported = "line 19: Power \"abc\" is not a number [Power of normal key frame 0 keeps 0]"},
+        {.what = "a text as long as a message shows it whole",
+         .edit = [](auto& l) { l[18] = " Power " + std::string(60, 'a') + " Range 10"; },
+         .reported = "line 19: Power \"" + std::string(60, 'a') + "\" is not a number [Power of normal key frame 0 keeps 0]"},
+        {.what = "a range that is no number", .edit = [](auto& l) { l[17] = " Direction 0 Range abc"; },
+         .reported = "line 18: Direction Range \"abc\" is not a number [Direction Range of normal key frame 0 keeps 0]"},
         {.what = "whole numbers out of range", .edit = [](auto& l) { l[15] = " Frame 40000"; },
          .reported = "line 16: Frame \"40000\" is out of range (-32768 to 32767) [Frame of normal key frame 0 keeps 0]"},
+        {.what = "a pitch position out of range", .edit = [](auto& l) { l[11] = "PitchPosition -40000"; },
+         .reported = "line 12: PitchPosition \"-40000\" is out of range (-32768 to 32767) [PitchPosition keeps 0]"},
         {.what = "a number too large for a double", .edit = [](auto& l) { l[46] = " Vertical 1e400"; },
          .reported = "line 47: Vertical \"1e400\" is out of range [Vertical of six-hit key frame 2 keeps 0]"},
         {.what = "a key word different from the layout",
-         .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 1x"; },
-         .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 1x\""},
+         .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 11"; },
+         .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 11\""},
+        {.what = "a normal key frame that cannot be", .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 5"; },
+         .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 5\""},
         {.what = "a key word missing", .edit = [](auto& l) { l[4] = "Difficulty 3 2"; },
          .reported = "line 5: expected \"Difficulty <text> Reward <text>\", found \"Difficulty 3 2\" "
                      "[Difficulty keeps \"\", Reward keeps \"\"]"},
-        {.what = "the first line", .edit = [](auto& l) { l[0] = "StrokeAtr"; },
-         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\""},
+        {.what = "the six-hit key word missing", .edit = [](auto& l) { l[5] = "Difficulty6 4 5"; },
+         .reported = "line 6: expected \"Difficulty6 <text> Reward6 <text>\", found \"Difficulty6 4 5\" "
+                     "[Difficulty6 keeps \"\", Reward6 keeps \"\"]"},
+        {.what = "the first line, with a DEL byte", .edit = [](auto& l) { l[0] = "StrokeAtr\x7f"; },
+         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7f\""},
         {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
          .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
                      "a line is missing or extra here, so every later field shifts"},

@@ -165,11 +165,14 @@ TEST(StrokeFile, MissingEmptyAndShortFilesKeepWhatTheReadersStepsCannotSet) {
     EXPECT_EQ(Dump(ReadText(Crlf("StrokeAttr\n\nType Moderate\nFaceing 0\n"), EarlierStroke())), Dump(e));
 }
 
-TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadWithoutHarm) {
+// Bytes in memory are read where they lie, to their last byte, as a stream of the same bytes reads.
+TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadTheSameFromMemory) {
     for (std::size_t length = 0; length <= WellFormed.size(); ++length) {
         std::string text = WellFormed.substr(0, length);
         for (std::size_t i = length % 7; i < text.size(); i += 23) text[i] = "RVE\" ,\r\n.-E\0\xff"[(i + length) % 13];
-        EXPECT_EQ(ReadText(text).TrailingLines.at(-1), "43");
+        StrokeFile inMemory = EarlierStroke();
+        ReadStrokeText(text, inMemory);
+        ASSERT_EQ(Dump(inMemory), Dump(ReadText(text, EarlierStroke()))) << "length " << length;
     }
 }
 
@@ -208,6 +211,12 @@ TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
     std::string text = WellFormed.substr(0, WellFormed.find("43\r\nnote"));
     for (int j = 1; j <= 70; ++j) text += "t" + std::to_string(j) + "\r\n";
     EXPECT_EQ(ReadText(text).TrailingLines.at(65), "t65");
+
+    // A field keeps as many bytes as the largest stroke file holds; the rest of it is passed over.
+    const std::size_t limit = MaxStrokeFileSize;
+    const StrokeFile longField = ReadText(Edited(WellFormed, {{"43\r\nnote", std::string(limit + 1, 'x') + "\r\nnote"}}));
+    EXPECT_EQ(longField.TrailingLines.at(1).size(), limit);
+    EXPECT_EQ(longField.TrailingLines.at(2), "note");
 }
 
 // The strongest check: whatever the record, either its file reads back to the same record and

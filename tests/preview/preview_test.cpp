@@ -256,6 +256,8 @@ TEST_F(MouseEditingTest, TheTopViewSetsTheDirection) {
         {.what = "right", .x = 4200, .y = 4200, .direction = 202500000, .length = 1920},
         {.what = "45 degrees left", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
         {.what = "at rest: written again", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
+        {.what = "the angle times 180 in single precision: 36.25 degrees, not 36.24", .x = 1868, .y = 3638,
+         .direction = 27187500, .length = -697},
         {.what = "the batsman's point: no angle, no flight", .x = 2280, .y = 4200, .direction = 0, .length = 0},
         {.what = "a range that is no number keeps the old one", .x = 3280, .y = 3200, .direction = 236250000,
          .length = 1414, .range = "abc"},

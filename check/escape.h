@@ -1,0 +1,30 @@
+#pragma once
+// Text as the checker prints it. File names and contents come from anywhere;
+// printed raw, a control character or an escape sequence in them would act
+// on the terminal (clear it, set its title, move the cursor), a line break
+// would start a line that looks like the checker's own, and bytes that are
+// not UTF-8 would show as something else or as nothing.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvik::check {
+
+// The text with every byte that is not part of a printable UTF-8 character
+// written as an escape: CR, LF and tab as "\r", "\n" and "\t"; other control
+// characters (C0, DEL and the C1 characters U+0080 to U+009F), bytes that are
+// not UTF-8, the byte-order mark U+FEFF, the line and paragraph separators
+// and the characters that reorder text (U+200E, U+200F, U+202A to U+202E,
+// U+2066 to U+2069) as "\xHH" for each of their bytes. Backslashes stay as
+// they are, so that Windows paths read as usual.
+std::string Escaped(std::string_view text);
+
+// Whether the text is UTF-8 throughout.
+bool IsValidUtf8(std::string_view text);
+
+// The length of the UTF-8 character at the start of `text`, or 0 when the
+// bytes there are not one (a stray or cut sequence, an overlong form, a
+// surrogate or a value past U+10FFFF). ASCII gives 1.
+std::size_t Utf8Length(std::string_view text);
+
+}  // namespace orvik::check

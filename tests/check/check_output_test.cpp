@@ -1,0 +1,207 @@
+// What the checker prints, piece by piece: its options, the escaping of
+// everything it prints, the unified diff, and the JSON document for names
+// and contents that hold what a terminal or a JSON reader could trip on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "check/check_options.h"
+#include "check/escape.h"
+#include "check/run_check.h"
+#include "check/save_diff.h"
+
+namespace orvik::check {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+std::string Shown(const ParsedArguments& parsed) {
+    if (!parsed.Error.empty()) return "error: " + parsed.Error;
+    const CheckOptions& o = parsed.Options;
+    std::string shown = std::string(parsed.Help ? "help " : "") + (parsed.Version ? "version " : "") +
+                        (o.Json ? "json " : "") + (o.Diff ? "diff " : "") + (o.Quiet ? "quiet " : "") +
+                        (o.FilesWithProblems ? "list " : "") + (o.Verbose ? "verbose " : "") + "[";
+    for (const fs::path& path : o.Paths) shown += (shown.back() == '[' ? "" : " ") + path.string();
+    return shown + "]";
+}
+
+TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
+    const struct {
+        std::vector<fs::path> arguments;
+        const char* parsed;
+    } cases[] = {
+        {{"a.atr"}, "[a.atr]"},
+        {{"-q", "a"}, "quiet [a]"},
+        {{"--quiet", "a"}, "quiet [a]"},
+        {{"-l", "a"}, "list [a]"},
+        {{"--files-with-problems", "a"}, "list [a]"},
+        {{"-v", "a"}, "verbose [a]"},
+        {{"--verbose", "a"}, "verbose [a]"},
+        {{"a", "--json", "b", "--diff"}, "json diff [a b]"},
+        {{"-qlv", "a"}, "quiet list verbose [a]"},
+        {{"--version"}, "version []"},
+        {{"-h"}, "help []"},
+        {{"--help", "a", "b"}, "help [a b]"},
+        {{"a", "--help", "--bogus"}, "help [a]"},
+        {{"-"}, "[-]"},
+        {{"--", "-q", "--json", "-"}, "[-q --json -]"},
+        {{"-q", "--", "--", "a"}, "quiet [-- a]"},
+        {{}, "error: no stroke file or folder given"},
+        {{"-q"}, "error: no stroke file or folder given"},
+        {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
+        {{"-x", "a"}, "error: The following argument was not expected: -x"},
+        {{"/q", "a"}, "[/q a]"},
+    };
+    for (const auto& c : cases) {
+        std::string arguments;
+        for (const fs::path& a : c.arguments) arguments += a.string() + " ";
+        EXPECT_EQ(Shown(ParseArguments(c.arguments)), c.parsed) << arguments;
+    }
+}
+
+TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark) {
+    const struct {
+        std::string text;
+        const char* shown;
+    } cases[] = {
+        {"plain äé € 𝄞 C:\\strokes\\a.atr", "plain äé € 𝄞 C:\\strokes\\a.atr"},
+        {"a\r\nb\tc", "a\\r\\nb\\tc"},
+        {"\x1b]0;title\x07", "\\x1B]0;title\\x07"},
+        {"\x1b[2J\x7f", "\\x1B[2J\\x7F"},
+        {std::string("nul\0end", 7), "nul\\x00end"},
+        {"csi\xc2\x9b" "31m \xc2\x80 \xc2\x9f \xc2\xa0", "csi\\xC2\\x9B31m \\xC2\\x80 \\xC2\\x9F \xc2\xa0"},
+        {"\xef\xbb\xbfStrokeAttr", "\\xEF\\xBB\\xBFStrokeAttr"},
+        {"x\xe9.atr", "x\\xE9.atr"},
+        {"cut \xe2\x82", "cut \\xE2\\x82"},
+        {"overlong \xc0\xaf surrogate \xed\xa0\x80 past \xf4\x90\x80\x80",
+         "overlong \\xC0\\xAF surrogate \\xED\\xA0\\x80 past \\xF4\\x90\\x80\\x80"},
+        {"bidi \xe2\x80\xae rev \xe2\x81\xa6 sep \xe2\x80\xa8", "bidi \\xE2\\x80\\xAE rev \\xE2\\x81\\xA6 sep \\xE2\\x80\\xA8"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Escaped(c.text), c.shown) << c.shown;
+}
+
+TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
+    EXPECT_EQ(UnifiedDiff("", "a\r\nb\r\n", "x", "y"), "--- x\n+++ y\n@@ -0,0 +1,2 @@\n+a\\r\\n\n+b\\r\\n\n");
+    EXPECT_EQ(UnifiedDiff("a\r\nb\r\n", "", "x", "y"), "--- x\n+++ y\n@@ -1,2 +0,0 @@\n-a\\r\\n\n-b\\r\\n\n");
+    EXPECT_EQ(UnifiedDiff("a\r\nb", "a\r\nb\r\n", "x", "y"), "--- x\n+++ y\n@@ -1,2 +1,2 @@\n a\\r\\n\n-b\n+b\\r\\n\n");
+    EXPECT_EQ(UnifiedDiff("a\rb\r", "a\r\nb\r\n", "x", "y"),
+              "--- x\n+++ y\n@@ -1,2 +1,2 @@\n-a\\r\n-b\\r\n+a\\r\\n\n+b\\r\\n\n");
+    EXPECT_EQ(UnifiedDiff("same\n", "same\n", "x", "y"), "");
+
+    // Two changes with more than twice the context between them: two hunks.
+    std::string before;
+    for (int i = 1; i <= 20; ++i) before += std::to_string(i) + "\n";
+    std::string after = before;
+    after.replace(after.find("2\n"), 2, "two\n");
+    after.replace(after.find("18\n"), 3, "eighteen\n");
+    EXPECT_EQ(UnifiedDiff(before, after, "x", "y"),
+              "--- x\n+++ y\n"
+              "@@ -1,5 +1,5 @@\n 1\\n\n-2\\n\n+two\\n\n 3\\n\n 4\\n\n 5\\n\n"
+              "@@ -15,6 +15,6 @@\n 15\\n\n 16\\n\n 17\\n\n-18\\n\n+eighteen\\n\n 19\\n\n 20\\n\n");
+
+    // Names and lines escaped: a line break in a name cannot forge a header.
+    EXPECT_EQ(UnifiedDiff("\x1b[2J\xe9\n", "\x1b[2J\xe9\r\n", "n\n+++ m", "n\n+++ m as saved"),
+              "--- n\\n+++ m\n+++ n\\n+++ m as saved\n@@ -1,1 +1,1 @@\n-\\x1B[2J\\xE9\\n\n+\\x1B[2J\\xE9\\r\\n\n");
+}
+
+#ifndef _WIN32
+// Names and contents made to trip a terminal or a JSON reader: a terminal
+// title and clear-screen sequence, BEL, U+009B, a line break, a quote and a
+// backslash, bytes that are not UTF-8, a byte-order mark.
+class CheckOutputFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / "orvik-check-output";
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Run(CheckOptions options, std::string* errors = nullptr) {
+        std::ostringstream out;
+        std::ostringstream err;
+        RunCheck(options, out, err);
+        if (errors) *errors = err.str();
+        return out.str();
+    }
+
+    fs::path folder_;
+};
+
+// Nothing but printable ASCII, valid UTF-8 characters past U+009F and line
+// breaks: no byte that a terminal would act on.
+bool NothingRaw(const std::string& output) {
+    std::size_t i = 0;
+    while (i < output.size()) {
+        const std::size_t length = Utf8Length(std::string_view(output).substr(i));
+        if (length == 0) return false;
+        const auto byte = static_cast<unsigned char>(output[i]);
+        if (length == 1 && ((byte < 0x20 && byte != '\n') || byte == 0x7f)) return false;
+        if (length == 2 && byte == 0xc2 && static_cast<unsigned char>(output[i + 1]) < 0xa0) return false;
+        if (output.compare(i, 3, "\xef\xbb\xbf") == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+TEST_F(CheckOutputFiles, NothingRawReachesTheOutputAndNamesStayDistinct) {
+    const std::string content = "StrokeAttr\n\nType \x1b]0;owned\x07\x1b[2J\xc2\x9b" "31m\xe9\\\"\n";
+    const std::vector<std::string> names = {"t\x1b]0;title\x07.atr", "c\x1b[2J\xc2\x9b.atr", "n\n+++ x.atr",
+                                            "q\"\\.atr", "x\xe9.atr", "x\xc3\xa9.atr", "\xef\xbb\xbf" "b.atr"};
+    for (const std::string& name : names) std::ofstream(folder_ / name, std::ios::binary) << content;
+    fs::create_symlink(folder_ / "none", folder_ / "d\x1b[2J\n.atr");
+
+    std::string errors;
+    const std::string text = Run({.Verbose = true, .Paths = {folder_}}, &errors);
+    const std::string diff = Run({.Diff = true, .Paths = {folder_}});
+    const std::string list = Run({.FilesWithProblems = true, .Paths = {folder_}});
+    EXPECT_TRUE(NothingRaw(text)) << text;
+    EXPECT_TRUE(NothingRaw(diff)) << diff;
+    EXPECT_TRUE(NothingRaw(list)) << list;
+    EXPECT_TRUE(NothingRaw(errors)) << errors;
+    EXPECT_EQ(errors, "orvik-stroke-check: " + Escaped((folder_ / "d\x1b[2J\n.atr").string()) +
+                          ": dangling-link: a link to nothing\n");
+    // One line per named file: a line break in a name cannot add one.
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 7);
+
+    for (const bool withDiff : {false, true})
+        for (const bool listOnly : {false, true}) {
+            const std::string json = Run({.Json = true, .Diff = withDiff, .FilesWithProblems = listOnly,
+                                          .Paths = {folder_}});
+            EXPECT_TRUE(NothingRaw(json)) << json;
+            const Json doc = Json::parse(json);
+            ASSERT_EQ(doc["files"].size(), 7u);
+            std::set<std::string> shownNames;
+            for (const Json& file : doc["files"]) {
+                const std::string name = file["name"];
+                shownNames.insert(name + (file.contains("name_bytes") ? " (bytes)" : ""));
+                // Only a name that is not UTF-8 carries its bytes, and they are the name's own.
+                if (file.contains("name_bytes")) {
+                    std::string bytes;
+                    for (const Json& byte : file["name_bytes"]) bytes += static_cast<char>(byte.get<int>());
+                    EXPECT_EQ(Escaped(bytes), name);
+                }
+                EXPECT_EQ(file.contains("diff"), withDiff);
+                const Json& type = file["problems"].at(1);
+                EXPECT_EQ(type["code"], "unknown-type");
+                EXPECT_TRUE(type.contains("found_bytes"));
+            }
+            EXPECT_EQ(shownNames.size(), 7u);
+            EXPECT_EQ(shownNames.count((folder_ / "x\xc3\xa9.atr").string()), 1u);
+            EXPECT_EQ(shownNames.count(Escaped((folder_ / "x\xe9.atr").string()) + " (bytes)"), 1u);
+            EXPECT_EQ(shownNames.count((folder_ / "q\"\\.atr").string()), 1u);
+            EXPECT_EQ(doc["errors"].at(0)["code"], "dangling-link");
+        }
+}
+#endif
+
+}  // namespace
+}  // namespace orvik::check
