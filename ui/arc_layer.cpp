@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "preview/geometry.h"
 #include "ui/colours.h"
 #include "ui/twips.h"
 
@@ -89,6 +90,20 @@ void ArcLayer::Paint(QPainter& painter, const QRect& exposed) const {
     if (area.isEmpty()) return;
     const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio, area.height() * ratio);
     painter.drawImage(QRectF(area), image_, source);
+}
+
+void ArcLayer::PaintArcDotsOnTop(QPainter& painter, float line3X1, float line3Y2, float line5X2) const {
+    const qreal ratio = image_.devicePixelRatio();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    ForEachProjectileCurvePoint(line3X1, line3Y2, line5X2, [&](PointF p) {
+        // The device pixel Plot sets for a pen of one pixel.
+        const double px = std::floor(static_cast<double>(p.x) / TwipsPerPixel * ratio);
+        const double py = std::floor(static_cast<double>(p.y) / TwipsPerPixel * ratio);
+        if (!std::isfinite(px) || !std::isfinite(py)) return;
+        painter.fillRect(QRectF(px / ratio, py / ratio, 1 / ratio, 1 / ratio), foreColour_);
+    });
+    painter.restore();
 }
 
 QColor ArcLayer::ColourAt(float x, float y) const {

@@ -35,6 +35,10 @@ public:
     QRect TakeChangedRect();
     void Paint(QPainter& painter, const QRect& exposed) const;
 
+    // Paints the thin dots of the arc for these lines again, as the draw pass
+    // plotted them, over whatever was painted on top of the layer since.
+    void PaintArcDotsOnTop(QPainter& painter, float line3X1, float line3Y2, float line5X2) const;
+
     // The colour at (x, y) twips, for tests and screenshots.
     QColor ColourAt(float x, float y) const;
 

@@ -9,8 +9,11 @@
 // (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
 // main_window_layout.cpp (the controls and their places),
 // main_window_start.cpp (the command line's path), main_window_keys.cpp
-// (Ctrl+S), main_window_history.cpp (undo, redo and the unsaved-edits mark)
-// and main_window_accessibility.cpp (names for screen readers).
+// (Ctrl+S), main_window_history.cpp (undo, redo and the unsaved-edits mark),
+// main_window_accessibility.cpp (names for screen readers),
+// main_window_whole_stroke.cpp (all timings at once, typing the Height and
+// Direction displays) and main_window_clipboard.cpp (copying and pasting a
+// key frame).
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -21,17 +24,20 @@
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
+#include "ui/all_timings_overlay.h"
 #include "ui/arc_layer.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
 #include "ui/edit_history.h"
 
+class QAction;
 class QKeyEvent;
 
 namespace orvik {
 
 class DirList;
+class DisplayEditor;
 
 // The frame drawn around a view while its editing is armed, in pixels.
 QRect ArmedViewFrame(const TwipRect& view);
@@ -71,6 +77,10 @@ public:
     void SaveShortcut_Activated();  // Ctrl+S
     void UndoShortcut_Activated();  // Ctrl+Z
     void RedoShortcut_Activated();  // Ctrl+Shift+Z, Ctrl+Y
+    void ShowAllTimings_Toggled(bool on);           // Ctrl+T, the previews' menu
+    void CopyKeyFrame_Triggered();                   // Ctrl+Shift+C
+    void PasteKeyFrame_Triggered();                  // Ctrl+Shift+V
+    void Label3_Typed(int index, const QString& text);  // Height (1), Direction (2)
 
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
@@ -85,6 +95,7 @@ public:
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
+    bool ShowsAllTimings() const { return allTimings_.IsOn(); }
     const EditHistory& History() const { return history_; }
 
     // Whether the stroke loaded has edits that Save has not written: steps
@@ -109,6 +120,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class LoadEntry { Open, Reset };
@@ -171,6 +183,10 @@ private:
     bool MayDropEdits();
     // Typing not yet committed is committed, as leaving its box would.
     void CommitTyping();
+    // main_window_whole_stroke.cpp
+    void CreateWholeStrokeCommands();
+    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
+    void RedrawShownTiming();
     // main_window_save.cpp
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
@@ -204,6 +220,15 @@ private:
     CommandButton* Command5 = nullptr;
     CommandButton* Command6 = nullptr;
     CommandButton* Command7 = nullptr;
+
+    // Show all timings, copying and pasting a key frame, and the boxes for
+    // typing the Height and Direction displays.
+    AllTimingsOverlay allTimings_;
+    QAction* showAllTimings_ = nullptr;
+    QAction* copyKeyFrame_ = nullptr;
+    QAction* pasteKeyFrame_ = nullptr;
+    DisplayEditor* heightEditor_ = nullptr;
+    DisplayEditor* directionEditor_ = nullptr;
 
     // The file's bytes when it was loaded or last saved: Save asks before it
     // overwrites a file that changed since.

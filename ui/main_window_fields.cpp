@@ -69,6 +69,8 @@ void MainWindow::Text2_LostFocus(int /*index*/) {
     // the edge probabilities' boxes included.
     for (const auto& [box, control] : Text2.Elements()) control->MarkCommitted();
     RecordEdit(tr("Typing"));
+    // Both previews show the committed values at once.
+    RedrawShownTiming();
 }
 
 void MainWindow::Combo1_Click() { RecordEdit(tr("Stroke type")); }

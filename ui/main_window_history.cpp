@@ -2,6 +2,7 @@
 // Each action that changes what Save would write records one step
 // (EditHistory); undo and redo put the values back into the record and the
 // controls, show the key frame the step changed and redraw both previews.
+#include "ui/display_editor.h"
 #include "ui/main_window.h"
 
 namespace orvik {
@@ -11,6 +12,8 @@ EditedValues MainWindow::CurrentValues() const {
 }
 
 void MainWindow::ShowEditedValues(const EditedValues& values, int keyFrame) {
+    // A display opened for typing shows the values put back, not what it held.
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     stroke_.KeyFrames = values.KeyFrames;
     Combo1->SetListIndex(values.TypeEntry);
     Combo2->SetListIndex(values.BowlerEntry);
@@ -51,6 +54,8 @@ bool MainWindow::HasUnsavedEdits() const {
     if (!history_.AtSavedState() || !(CurrentValues() == history_.Recorded())) return true;
     for (const auto& [index, box] : Text2.Elements())
         if (box->HasTyping()) return true;
+    for (const DisplayEditor* editor : {heightEditor_, directionEditor_})
+        if (editor->IsOpen() && editor->Box().HasTyping()) return true;
     return false;
 }
 
@@ -66,6 +71,7 @@ bool MainWindow::MayDropEdits() {
 }
 
 void MainWindow::CommitTyping() {
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
     for (const auto& [index, box] : Text2.Elements()) {
         if (!box->HasTyping()) continue;
         Text2_LostFocus(index);  // commits every box

@@ -7,6 +7,7 @@
 #include "core/stroke_lists.h"
 #include "ui/colours.h"
 #include "ui/dir_list.h"
+#include "ui/display_editor.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/fonts.h"
@@ -77,6 +78,7 @@ void MainWindow::CreateControls() {
     CreateAttributes();
     CreateFields();
     CreateCommands();
+    CreateWholeStrokeCommands();
     SetTabOrder();
     NameControlsForScreenReaders();
     Combo1->setFocus();
@@ -220,8 +222,11 @@ void MainWindow::CreateCommands() {
 
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.
 void MainWindow::SetTabOrder() {
-    QWidget* const order[] = {Combo1,   Combo2,   Combo3,   &Text2(0), &Text2(3), &Text2(4), &Text2(5), &Text2(6), Command3,
-                              Command4, Command5, &Text2(7), Dir1,      Drive1,    Combo4,    Command6,  Command7};
+    // The Height and Direction displays hand the focus on to their boxes.
+    QWidget* const order[] = {Combo1,    Combo2,   Combo3,    &Text2(0), &Label3(1), &heightEditor_->Box(),
+                              &Label3(2), &directionEditor_->Box(), &Text2(3), &Text2(4), &Text2(5), &Text2(6),
+                              Command3,  Command4, Command5,  &Text2(7), Dir1,       Drive1,
+                              Combo4,    Command6, Command7};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 

@@ -80,6 +80,14 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const ShapePlace& shape : Shapes) PaintShape(painter, shape);
 
+    // The other timings go over the shapes and under the shown one: its arc's
+    // dots are painted again over them, and its lines come last.
+    if (allTimings_.IsOn() && Command3->isEnabled()) {
+        allTimings_.Paint(painter, event->rect(), stroke_, Combo3->ListCount(), Combo3->ListIndex(), devicePixelRatioF());
+        const PreviewLines& lines = preview_.Lines;
+        arc_.PaintArcDotsOnTop(painter, lines.Line3.X1, lines.Line3.Y2, lines.Line5.X2);
+    }
+
     // Line3 and Line5 hold the projectile's geometry and are never shown.
     PaintLine(painter, preview_.Lines.Line4, Qt::SolidLine);
     PaintLine(painter, preview_.Lines.Line1, Qt::DashDotDotLine);
@@ -92,9 +100,11 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     if (heightMarked_) painter.drawRect(ArmedViewFrame(ProjectileViewRect));
 }
 
-// Repaints the arc's changed points and the visible lines that moved.
+// Repaints the arc's changed points and the visible lines that moved, and
+// the whole of both previews when other timings are shown and they changed.
 void MainWindow::RepaintPreview(const PreviewLines& before) {
     QRegion region(arc_.TakeChangedRect());
+    if (allTimings_.IsStale(stroke_, Combo3->ListCount(), Combo3->ListIndex())) region += AllTimingsOverlayRect();
     const PreviewLines& now = preview_.Lines;
     const std::pair<const Line*, const Line*> visible[] = {
         {&before.Line1, &now.Line1}, {&before.Line2, &now.Line2}, {&before.Line4, &now.Line4}};

@@ -113,10 +113,13 @@ void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) 
 QStringList MainWindow::UnconvertedNumberBoxes() const {
     QStringList lines;
     if (Combo3->ListIndex() < 0) return lines;
-    const std::pair<int, FieldKind> boxes[] = {
-        {0, FieldKind::Frame}, {3, FieldKind::Power}, {5, FieldKind::PowerRange}, {6, FieldKind::DirectionRange}};
-    for (const auto& [box, kind] : boxes) {
-        const QString text = Text2(box).text();
+    // The Height and Direction displays as well: a typed value that is no
+    // number stays in its display.
+    const std::pair<QString, FieldKind> boxes[] = {
+        {Text2(0).text(), FieldKind::Frame},           {Label3(1).text(), FieldKind::Vertical},
+        {Label3(2).text(), FieldKind::Direction},      {Text2(3).text(), FieldKind::Power},
+        {Text2(5).text(), FieldKind::PowerRange},      {Text2(6).text(), FieldKind::DirectionRange}};
+    for (const auto& [text, kind] : boxes) {
         const bool converts = ResumeNext([&] {
             if (kind == FieldKind::Frame)
                 IntFromText(FileText(text));

@@ -12,6 +12,7 @@
 
 #include "preview/geometry.h"
 #include "preview/mouse_editing.h"
+#include "preview/timing_sketch.h"
 
 namespace orvik {
 
@@ -308,6 +309,52 @@ TEST_F(MouseEditingTest, TheProjectileViewSetsTheHeight) {
         EXPECT_EQ(Flight(preview), FlightOf(1414, row.y));
         EXPECT_EQ(arc.empty(), row.y == 1680);
     }
+}
+
+// Each other timing is sketched where the preview puts it when that timing is
+// shown: its three top-view lines, the highest point and every point of its arc.
+TEST(TimingSketch, OtherTimingsLieWhereShowingThemPlacesTheLines) {
+    StrokeFile stroke;
+    const double directions[] = {0, 67500000, 135000000, 1875000, 236250000, 33750000, -7500000};
+    for (int k = 0; k < 7; ++k)
+        stroke.KeyFrames[std::size_t(k)] = {0, (12 + 3 * k) * 1e6, directions[k], 750000.0 * k, 0, 0, ""};
+    stroke.KeyFrames[5].KeyFrameTag = "3";
+    stroke.KeyFrames[6].KeyFrameTag = "x";
+    stroke.KeyFrames[4].Vertical = 137000000;  // the apex below the ground: no arc
+
+    const std::vector<TimingSketch> sketches = OtherTimingSketches(stroke, 7, 2);
+    std::vector<std::string> names;
+    for (const TimingSketch& sketch : sketches) names.push_back(sketch.Name);
+    EXPECT_EQ(names, (std::vector<std::string>{"VL", "L", "E", "VE", "E6", "6?"}));
+    for (const TimingSketch& sketch : sketches) {
+        SCOPED_TRACE(sketch.Name);
+        Preview preview;
+        RecordingSurface surface;
+        preview.PreviewKeyFrame(stroke, sketch.KeyFrameIndex, surface);
+        surface.Clear();
+        preview.DrawProjectileCurve(surface);
+        const PreviewLines& l = preview.Lines;
+        EXPECT_EQ(sketch.Direction, (PointF{l.Line4.X2, l.Line4.Y2}));
+        EXPECT_EQ(sketch.RangeEdge1, (PointF{l.Line1.X2, l.Line1.Y2}));
+        EXPECT_EQ(sketch.RangeEdge2, (PointF{l.Line2.X2, l.Line2.Y2}));
+        EXPECT_EQ(sketch.Apex, (PointF{l.Line3.X2, l.Line3.Y2}));
+        EXPECT_EQ(sketch.Arc, surface.drawn);
+        EXPECT_EQ(sketch.Arc.empty(), sketch.KeyFrameIndex == 4);
+    }
+    EXPECT_EQ(OtherTimingSketches(stroke, 5, -1).size(), 5u);  // no timing shown: all of them
+    EXPECT_EQ(OtherTimingSketches(stroke, 99, 0).size(), 9u);
+}
+
+// A range edge whose sum no double holds has no line; the rest stands.
+TEST(TimingSketch, ValuesNoLineCanShowLeaveOutOnlyWhatTheyTouch) {
+    StrokeFile stroke;
+    stroke.KeyFrames[1] = {0, 1e300, 1.7e308, 1.7e308, 0, 0, ""};
+    const TimingSketch sketch = SketchOfKeyFrame(stroke, 1);
+    EXPECT_TRUE(sketch.Direction);
+    EXPECT_FALSE(sketch.RangeEdge1);
+    EXPECT_TRUE(sketch.RangeEdge2);
+    EXPECT_FALSE(sketch.Apex);
+    EXPECT_TRUE(sketch.Arc.empty());
 }
 
 }  // namespace

@@ -43,27 +43,29 @@ private slots:
     }
 
     // Combo1 has the focus; Tab goes round the visible, enabled controls, so
-    // that Save and Reset join the order once a load enables them.
+    // that Save and Reset join the order once a load enables them. The Height
+    // and Direction displays open their boxes for typing on the way.
     void tabGoesRoundTheVisibleEnabledControls() {
         auto& [folder, dialogs, window] = *editor_;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const auto tabOrder = [] {
             QStringList order{QApplication::focusWidget()->objectName()};
-            while (order.size() < 20 && (order.size() == 1 || order.last() != order.first())) {
+            while (order.size() < 24 && (order.size() == 1 || order.last() != order.first())) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 order << QApplication::focusWidget()->objectName();
             }
             return order;
         };
-        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)",
-                                          "Text2(6)", "Command4", "Command5", "Text2(7)", "Dir1", "Drive1", "Combo4",
-                                          "Command7", "Combo1"}));
+        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "HeightBox", "DirectionBox",
+                                          "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Command4", "Command5",
+                                          "Text2(7)", "Dir1", "Drive1", "Combo4", "Command7", "Combo1"}));
         editor_->Open("a-Cc031.atr");
         window.Command6_Click();
-        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)",
-                                          "Text2(6)", "Command3", "Command4", "Command5", "Text2(7)", "Dir1", "Drive1",
-                                          "Combo4", "Command6", "Command7", "Combo1"}));
+        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "HeightBox", "DirectionBox",
+                                          "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Command3", "Command4",
+                                          "Command5", "Text2(7)", "Dir1", "Drive1", "Combo4", "Command6", "Command7",
+                                          "Combo1"}));
     }
 
     void helpAboutAndExit() {

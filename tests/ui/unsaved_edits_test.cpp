@@ -206,6 +206,10 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         editor_->Open("a-Cc031.atr");
         TypeAndLeave(window, "Text2(0)", "77");
+        // Tab goes on through the Height and Direction displays, which commit
+        // nothing when nothing was typed into them.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         auto* power = Find<QLineEdit>(window, "Text2(3)");
         QCOMPARE(QApplication::focusWidget(), power);
         QTest::keyClick(power, Qt::Key_End);
