@@ -8,6 +8,7 @@
 #include "core/read_back_check.h"
 #include "core/read_report.h"
 #include "core/stroke_catalogue.h"
+#include "core/stroke_file.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
 #include "core/usable_values.h"
@@ -36,9 +37,8 @@ void NotRead(const FileBytesResult& result, FileCheck& check) {
             check.Problems.push_back(FileProblem("not-a-regular-file", "not a regular file: " + result.Kind));
             return;
         case FileBytesOutcome::TooLarge:
-            check.Problems.push_back(FileProblem(
-                "too-large", "over the size limit: " + std::to_string(result.Size) + " bytes, more than the " +
-                                 std::to_string(MaxStrokeFileSize) + " bytes a stroke file may hold"));
+            check.Problems.push_back(
+                FileProblem("too-large", "over the size limit: " + OverSizeLimitText(result.Size)));
             return;
         case FileBytesOutcome::DanglingLink:
             check.Unreadable = PathError{check.Name, "dangling-link", "a link to nothing"};

@@ -113,7 +113,13 @@ std::optional<std::string> ExactForm(std::string_view text) {
     return (negative ? "-" : "") + digits + "e" + std::to_string(exponent);
 }
 
+const char* ConversionFailureWord(ConversionFailure kind) {
+    return kind == ConversionFailure::Overflow ? "overflow" : "type mismatch";
+}
+
 }  // namespace
+
+ConversionError::ConversionError(ConversionFailure kind) : StatementFailure(ConversionFailureWord(kind)), kind_(kind) {}
 
 bool IsNumberSyntax(std::string_view text) {
     std::string number;
@@ -145,24 +151,24 @@ double RoundHalfEven(double value, int decimals) {
 
 std::int16_t ToInt16(double value) {
     const double rounded = RoundHalfEven(value);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw ConversionError("overflow");
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw ConversionError(ConversionFailure::Overflow);
     return static_cast<std::int16_t>(rounded);
 }
 
 double DblFromText(std::string_view text) {
     std::string number;
     long magnitude = 0;
-    if (!ParseNumberSyntax(text, number, magnitude)) throw ConversionError("type mismatch");
+    if (!ParseNumberSyntax(text, number, magnitude)) throw ConversionError(ConversionFailure::NotANumber);
     double value = 0;
     const char* first = number.data();
     const char* last = number.data() + number.size();
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (magnitude > 0) throw ConversionError("overflow");
+        if (magnitude > 0) throw ConversionError(ConversionFailure::Overflow);
         return number[0] == '-' ? -0.0 : 0.0;
     }
-    if (ec != std::errc() || ptr != last) throw ConversionError("type mismatch");
-    if (!std::isfinite(value)) throw ConversionError("overflow");
+    if (ec != std::errc() || ptr != last) throw ConversionError(ConversionFailure::NotANumber);
+    if (!std::isfinite(value)) throw ConversionError(ConversionFailure::Overflow);
     return value;
 }
 

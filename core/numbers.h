@@ -12,10 +12,22 @@
 
 namespace orvik {
 
-// Thrown by the conversions below; callers let ResumeNext swallow it.
+// Why a conversion failed.
+enum class ConversionFailure {
+    NotANumber,  // text that has no number's syntax: "type mismatch"
+    Overflow,    // a value the type converted to cannot hold (or a NaN): "overflow"
+};
+
+// Thrown by the conversions below; callers let ResumeNext swallow it, and
+// those that tell the failures apart ask Kind(). what() is the runtime's own
+// word for the failure, for a message that shows it.
 class ConversionError : public StatementFailure {
 public:
-    using StatementFailure::StatementFailure;
+    explicit ConversionError(ConversionFailure kind);
+    ConversionFailure Kind() const noexcept { return kind_; }
+
+private:
+    ConversionFailure kind_;
 };
 
 // Rounds to the nearest whole number, an exact half to the even neighbour.
@@ -26,18 +38,18 @@ double RoundHalfEven(double value);
 double RoundHalfEven(double value, int decimals);
 
 // Rounds half to even and converts to a 16-bit integer; throws ConversionError
-// outside -32768 to 32767 (or for a NaN).
+// (Overflow) outside -32768 to 32767, or for a NaN.
 std::int16_t ToInt16(double value);
 
 // int(s): surrounding spaces, an optional sign, digits with an optional
 // fraction and exponent ("12", " -3 ", "12.5", "1e3", ".5"), rounded half to
-// even. Throws ConversionError on empty or non-numeric text and outside
-// -32768 to 32767.
+// even. Throws ConversionError: NotANumber on empty or non-numeric text,
+// Overflow outside -32768 to 32767.
 std::int16_t IntFromText(std::string_view text);
 
-// dbl(s): the same syntax as a double. Throws ConversionError where IntFromText
-// fails for syntax, and on a value too large for a double ("1e400"); a value too
-// small for one becomes 0.
+// dbl(s): the same syntax as a double. Throws ConversionError: NotANumber where
+// IntFromText fails for syntax, Overflow on a value too large for a double
+// ("1e400"); a value too small for one becomes 0.
 double DblFromText(std::string_view text);
 
 // Whether `text` has the syntax of IntFromText and DblFromText, whatever the

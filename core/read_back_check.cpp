@@ -103,11 +103,11 @@ std::string ReasonInTheValue(const FieldText& field) {
         try {
             DblFromText(text);
             return {};
-        } catch (const ConversionError&) {
+        } catch (const ConversionError& error) {
             // The writer's own form of a finite double fails to read back only
-            // when rounding to 15 digits carried it past the largest double.
-            if (text == "NaN" || text.find("Infinity") != std::string::npos)
-                return "it is not a number a stroke file can hold";
+            // when rounding to 15 digits carried it past the largest double;
+            // its "NaN" and "Infinity" are no number at all.
+            if (error.Kind() == ConversionFailure::NotANumber) return "it is not a number a stroke file can hold";
             return "the number is too large to be read back";
         }
     }
@@ -164,8 +164,8 @@ std::vector<FieldProblem> FieldsThatWouldNotReadBack(const StrokeFile& stroke, s
     std::vector<FieldProblem> problems;
     if (static_cast<std::int64_t>(written.size()) > MaxStrokeFileSize)
         problems.push_back({{FieldKind::WholeFile},
-                            "it would take " + std::to_string(written.size()) + " bytes, more than the " +
-                                std::to_string(MaxStrokeFileSize) + " a stroke file may hold"});
+                            "it would take " + OverSizeLimitText(static_cast<std::int64_t>(written.size()),
+                                                                 LimitUnit::Understood)});
 
     StrokeFile back = StartStroke();
     ReadStrokeText(written, back);

@@ -14,6 +14,11 @@ const std::string& TrailingLineArray::at(int index) const {
     return lines_[static_cast<std::size_t>(index - First)];
 }
 
+std::string OverSizeLimitText(std::int64_t size, LimitUnit unit) {
+    return std::to_string(size) + " bytes, more than the " + std::to_string(MaxStrokeFileSize) +
+           (unit == LimitUnit::Repeated ? " bytes" : "") + " a stroke file may hold";
+}
+
 StrokeFile StartStroke() {
     StrokeFile stroke;
     for (int j = TrailingLineArray::First; j <= 0; ++j) stroke.TrailingLines.at(j) = "43";

@@ -136,8 +136,7 @@ private:
             try {
                 set(text);
             } catch (const ConversionError& error) {
-                // The conversions' own word for a number out of range.
-                outOfRange = std::string_view(error.what()) == "overflow";
+                outOfRange = error.Kind() == ConversionFailure::Overflow;
                 notConverted = true;
                 throw;
             }

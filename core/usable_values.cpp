@@ -24,9 +24,9 @@ EdgeProbabilityFault EdgeProbabilityFaultOf(std::string_view text) {
     try {
         probability = DblFromText(text);
     } catch (const ConversionError& error) {
-        // The conversion's own word for a number too large for a double.
-        return std::string_view(error.what()) == "overflow" ? EdgeProbabilityFault::OutsideZeroToOne
-                                                            : EdgeProbabilityFault::NotANumber;
+        // A number too large for a double lies outside 0 to 1 all the same.
+        return error.Kind() == ConversionFailure::Overflow ? EdgeProbabilityFault::OutsideZeroToOne
+                                                           : EdgeProbabilityFault::NotANumber;
     }
     return probability >= 0 && probability <= 1 ? EdgeProbabilityFault::None : EdgeProbabilityFault::OutsideZeroToOne;
 }

@@ -12,7 +12,7 @@ namespace orvik {
 inline bool FitsSingle(double value) { return std::fabs(value) <= FLT_MAX; }
 
 inline float ToSingle(double value) {
-    if (!FitsSingle(value)) throw ConversionError("overflow");
+    if (!FitsSingle(value)) throw ConversionError(ConversionFailure::Overflow);
     return static_cast<float>(value);
 }
 

@@ -24,7 +24,7 @@ QString Tr(const char* text) { return QCoreApplication::translate("orvik::FileAc
 QString NotRegular() { return Tr("It is not a plain file but a device, a pipe or a socket."); }
 
 QString TooLarge(qint64 size) {
-    return Tr("It is %1 bytes long; a stroke file is at most %2 bytes.").arg(size).arg(MaxStrokeFileSize);
+    return Tr("It is %1.").arg(QString::fromStdString(OverSizeLimitText(size)));
 }
 
 #ifdef Q_OS_UNIX

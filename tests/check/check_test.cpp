@@ -284,6 +284,9 @@ TEST_F(CheckTest, TheReadmeListsEveryProblemCodeWithItsMeaning) {
                                 std::string(code.Severity) + " | " + std::string(code.Meaning) + " |";
         EXPECT_NE(readme.find(row), std::string::npos) << row;
     }
+    // The meaning of too-large names the limit the checker applies.
+    const std::string limit = "(" + std::to_string(MaxStrokeFileSize) + ")";
+    EXPECT_NE(ProblemCodeOf("too-large").Meaning.find(limit), std::string::npos);
 }
 
 TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {

@@ -152,7 +152,8 @@ private slots:
         // One byte more is no stroke file: refused, its size named.
         QVERIFY(huge.open(QIODevice::Append) && huge.write("x") == 1);
         huge.close();
-        refused("a-Cc024.atr", "1048577 bytes", [&] { window.Command6_Click(); });
+        refused("a-Cc024.atr", "It is 1048577 bytes, more than the 1048576 bytes a stroke file may hold.",
+                [&] { window.Command6_Click(); });
 
         // Random bytes, the reader's own characters ("," '"' CR LF space NUL) far
         // more often than chance: a save either writes a file that reads and
