@@ -164,8 +164,7 @@ std::vector<FieldProblem> FieldsThatWouldNotReadBack(const StrokeFile& stroke, s
     std::vector<FieldProblem> problems;
     if (static_cast<std::int64_t>(written.size()) > MaxStrokeFileSize)
         problems.push_back({{FieldKind::WholeFile},
-                            "it would take " + OverSizeLimitText(static_cast<std::int64_t>(written.size()),
-                                                                 LimitUnit::Understood)});
+                            "it would take " + OverSizeLimitText(static_cast<std::int64_t>(written.size()))});
 
     StrokeFile back = StartStroke();
     ReadStrokeText(written, back);

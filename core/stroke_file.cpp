@@ -14,9 +14,9 @@ const std::string& TrailingLineArray::at(int index) const {
     return lines_[static_cast<std::size_t>(index - First)];
 }
 
-std::string OverSizeLimitText(std::int64_t size, LimitUnit unit) {
+std::string OverSizeLimitText(std::int64_t size) {
     return std::to_string(size) + " bytes, more than the " + std::to_string(MaxStrokeFileSize) +
-           (unit == LimitUnit::Repeated ? " bytes" : "") + " a stroke file may hold";
+           " bytes a stroke file may hold";
 }
 
 StrokeFile StartStroke() {

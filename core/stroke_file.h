@@ -66,15 +66,9 @@ inline const KeyFrame& KeyFrameAt(const StrokeFile& stroke, int k) {
 // editor refuses to load it and never writes one.
 inline constexpr std::int64_t MaxStrokeFileSize = 1 << 20;
 
-// Whether a message that states the size limit says its unit again after the
-// size it compares with it.
-enum class LimitUnit { Repeated, Understood };
-
 // The size limit as every message states it, for a file of `size` bytes:
-// "1048577 bytes, more than the 1048576 bytes a stroke file may hold", or with
-// LimitUnit::Understood "1048577 bytes, more than the 1048576 a stroke file
-// may hold".
-std::string OverSizeLimitText(std::int64_t size, LimitUnit unit = LimitUnit::Repeated);
+// "1048577 bytes, more than the 1048576 bytes a stroke file may hold".
+std::string OverSizeLimitText(std::int64_t size);
 
 // The record as the editor creates it: texts empty, numbers 0, TrailingLines
 // -10 to 0 "43". Every load starts from it, so that a field the file does not

@@ -84,7 +84,7 @@ TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
          "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
          "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
         {"one byte over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
-         "the stroke file: it would take 1048577 bytes, more than the 1048576 a stroke file may hold"},
+         "the stroke file: it would take 1048577 bytes, more than the 1048576 bytes a stroke file may hold"},
     };
     for (const Change& fault : faults) ExpectNamed(fault);
 }
