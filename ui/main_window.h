@@ -165,6 +165,7 @@ private:
     // A mouse edit under way becomes a step of its own, so that undo, redo and
     // Save start from the values shown.
     void RecordEditUnderWay();
+    void EndMouseEditUnderWay();
     void UpdateUnsavedMark();
     // main_window_mouse.cpp
     // Where the pointer is now, in pixels of the window, when it is over the

@@ -31,21 +31,23 @@ void MainWindow::RecordEdit(const QString& action) {
 
 void MainWindow::RecordEditUnderWay() { RecordEdit(tr("Mouse edit")); }
 
-// A mouse edit under way ends before its step is undone: undoing it while the
-// pointer still sets the value would undo nothing that lasts.
-void MainWindow::UndoShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+// A mouse edit under way ends before a step is undone or redone: undoing it
+// while the pointer still sets the value would undo nothing that lasts.
+void MainWindow::EndMouseEditUnderWay() {
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
     RecordEditUnderWay();
     ShowEditingArmed();
+}
+
+void MainWindow::UndoShortcut_Activated() {
+    if (!Command3->isEnabled()) return;
+    EndMouseEditUnderWay();
     if (history_.CanUndo()) history_.Undo();
 }
 
 void MainWindow::RedoShortcut_Activated() {
     if (!Command3->isEnabled()) return;
-    mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
-    RecordEditUnderWay();
-    ShowEditingArmed();
+    EndMouseEditUnderWay();
     if (history_.CanRedo()) history_.Redo();
 }
 
