@@ -7,7 +7,6 @@
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
-#include "preview/geometry.h"
 #include "ui/main_window.h"
 
 namespace orvik {
@@ -74,20 +73,13 @@ void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
     }
 }
 
+// The display step is the preview of the key frame, with its displays filled
+// while the lines still hold the key frame shown so far, after the old arc is
+// erased.
 void MainWindow::Combo3_Click() {
     const PreviewLines before = preview_.Lines;
-    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
-    double apex = 0;
-
-    // The arc of the key frame shown so far goes while the lines still hold it.
-    ResumeNext([&] { preview_.EraseProjectileCurve(arc_); });
-    ShowKeyFrameFields(KeyFrameFieldsFor::TimingChosen);
-    // The top view's lines, then the flight up to the apex of its height.
-    ResumeNext([&] { preview_.PlaceTopView(keyFrame()); });
-    ResumeNext([&] { apex = ApexY(keyFrame().Vertical); });
-    ResumeNext([&] { preview_.PlaceProjectileLines(apex); });
-    ResumeNext([&] { preview_.DrawProjectileCurve(arc_); });
-
+    preview_.PreviewKeyFrame(stroke_, Combo3->ListIndex(), arc_,
+                             [this] { ShowKeyFrameFields(KeyFrameFieldsFor::TimingChosen); });
     RepaintPreview(before);
 }
 
