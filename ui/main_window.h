@@ -74,8 +74,8 @@ public:
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
     void OpenFile(const QString& path);
-    // Start-up from the command line: the window shows
-    // the folder `path`, or the folder of the stroke file `path` and loads it.
+    // Start-up from the command line: the window shows the folder `path`, or
+    // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
 
     // The state beside the controls.
@@ -142,6 +142,7 @@ private:
         std::string Bytes;
         ReadReport Report;
     };
+    // The file read whole into a record at its start values, or why it cannot be.
     static Result<FileRead, QString> ReadStrokeFile(const QString& path);
     // The file read, or nothing once the user is told why it cannot be.
     std::optional<FileRead> ReadOrTell(const QString& path);
