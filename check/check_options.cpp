@@ -11,7 +11,7 @@
 
 namespace orvik::check {
 
-ParsedArguments ParseArguments(const std::vector<std::filesystem::path>& arguments) {
+Result<ParsedArguments> ParseArguments(const std::vector<std::filesystem::path>& arguments) {
     ParsedArguments parsed;
     CheckOptions& options = parsed.Options;
     CLI::App app;
@@ -35,16 +35,17 @@ ParsedArguments ParseArguments(const std::vector<std::filesystem::path>& argumen
     try {
         app.parse(texts);
     } catch (const CLI::ParseError& error) {
-        parsed.Error = error.what();
-        // Help is given whatever else the arguments hold.
+        // Help is given whatever else the arguments hold; so is the version,
+        // where no help is asked for.
         const auto optionsEnd = std::find(arguments.begin(), arguments.end(), std::filesystem::path("--"));
         for (auto argument = arguments.begin(); argument != optionsEnd; ++argument)
-            if (*argument == "--help" || *argument == "-h") parsed.Error.clear(), help = true;
-        if (!parsed.Error.empty()) return parsed;
+            if (*argument == "--help" || *argument == "-h") help = true;
+        if (!help && parsed.Version) return parsed;
+        if (!help) return Fail(std::string(error.what()));
     }
     parsed.Help = help;
     for (const std::string& path : paths) options.Paths.push_back(PathFromShown(path));
-    if (options.Paths.empty() && !parsed.Help && !parsed.Version) parsed.Error = "no stroke file or folder given";
+    if (options.Paths.empty() && !parsed.Help && !parsed.Version) return Fail("no stroke file or folder given");
     return parsed;
 }
 

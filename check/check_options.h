@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace orvik::check {
 
 struct CheckOptions {
@@ -21,12 +23,12 @@ struct ParsedArguments {
     CheckOptions Options;
     bool Help = false;     // --help: print the usage and stop
     bool Version = false;  // --version: print the name and version and stop
-    std::string Error;     // a usage error in words, naming the bad option; empty when the arguments are good
 };
 
-// `arguments` without the program's name. "--" ends the options, so that a
-// path may begin with "-"; a lone "-" is a path.
-ParsedArguments ParseArguments(const std::vector<std::filesystem::path>& arguments);
+// `arguments` without the program's name, or a usage error in words, naming
+// the bad option. "--" ends the options, so that a path may begin with "-"; a
+// lone "-" is a path.
+Result<ParsedArguments> ParseArguments(const std::vector<std::filesystem::path>& arguments);
 
 std::string_view Usage();
 

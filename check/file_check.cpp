@@ -27,9 +27,8 @@ Problem FileProblem(std::string code, std::string message) {
 
 // Why the bytes could not be read: a problem of the file when it is no file
 // a stroke can be read from, an error when the path cannot be read at all.
-void NotRead(const FileBytesResult& result, FileCheck& check) {
+void NotRead(const FileBytesFailure& result, FileCheck& check) {
     switch (result.Outcome) {
-        case FileBytesOutcome::Read: return;
         case FileBytesOutcome::Folder:
             check.Problems.push_back(FileProblem("not-a-regular-file", "not a regular file: a folder"));
             return;
@@ -179,13 +178,12 @@ FileCheck CheckStrokeFile(const StrokePath& file, bool withDiff) {
     FileCheck check;
     check.Name = file.Name;
     check.StrokeName = StrokeNameForFile(FileNameOf(file.Name));
-    std::string bytes;
-    const FileBytesResult read = ReadFileBytes(file.Path, bytes);
-    if (read.Outcome != FileBytesOutcome::Read) {
-        NotRead(read, check);
+    const Result<std::string, FileBytesFailure> bytes = ReadFileBytes(file.Path);
+    if (!bytes) {
+        NotRead(bytes.Why(), check);
         return check;
     }
-    CheckStrokeBytes(bytes, withDiff, check);
+    CheckStrokeBytes(*bytes, withDiff, check);
     return check;
 }
 

@@ -14,18 +14,18 @@ int main(int argc, char** argv) {
     UseUtf8Console();
     int status = 2;
     try {
-        const ParsedArguments parsed = ParseArguments(CommandLineArguments(argc, argv));
-        if (parsed.Help) {
+        const orvik::Result<ParsedArguments> parsed = ParseArguments(CommandLineArguments(argc, argv));
+        if (!parsed) {
+            std::cerr << "orvik-stroke-check: " << Escaped(parsed.Why()) << "\n" << Usage();
+            return 2;
+        } else if (parsed->Help) {
             std::cout << Usage();
             status = 0;
-        } else if (parsed.Version) {
+        } else if (parsed->Version) {
             std::cout << VersionText() << "\n";
             status = 0;
-        } else if (!parsed.Error.empty()) {
-            std::cerr << "orvik-stroke-check: " << Escaped(parsed.Error) << "\n" << Usage();
-            return 2;
         } else {
-            status = RunCheck(parsed.Options, std::cout, std::cerr);
+            status = RunCheck(parsed->Options, std::cout, std::cerr);
         }
     } catch (const std::exception& failure) {
         std::cerr << "orvik-stroke-check: " << Escaped(failure.what()) << "\n";

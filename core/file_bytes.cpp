@@ -21,24 +21,32 @@ namespace {
 
 constexpr std::size_t ReadLimit = static_cast<std::size_t>(MaxStrokeFileSize);
 
-FileBytesResult Failure(FileBytesOutcome outcome, std::error_code error = {}) { return {outcome, error, {}, 0}; }
+using FileBytes = Result<std::string, FileBytesFailure>;
 
-FileBytesResult TooLarge(std::int64_t size) { return {FileBytesOutcome::TooLarge, {}, {}, size}; }
+Failure<FileBytesFailure> Refused(FileBytesOutcome outcome, std::error_code error = {}) {
+    return Fail(FileBytesFailure{outcome, error, {}, 0});
+}
 
-FileBytesResult NotRegular(std::string kind) { return {FileBytesOutcome::NotRegular, {}, std::move(kind), 0}; }
+Failure<FileBytesFailure> TooLarge(std::int64_t size) {
+    return Fail(FileBytesFailure{FileBytesOutcome::TooLarge, {}, {}, size});
+}
+
+Failure<FileBytesFailure> NotRegular(std::string kind) {
+    return Fail(FileBytesFailure{FileBytesOutcome::NotRegular, {}, std::move(kind), 0});
+}
 
 // What a failure to find or open the path means. A name that is missing may
 // still be a link, to nothing.
-FileBytesResult WhyNotFound(const fs::path& path, std::error_code error) {
+Failure<FileBytesFailure> WhyNotFound(const fs::path& path, std::error_code error) {
     if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
         std::error_code ignored;
-        if (fs::is_symlink(fs::symlink_status(path, ignored))) return Failure(FileBytesOutcome::DanglingLink, error);
-        return Failure(FileBytesOutcome::Missing, error);
+        if (fs::is_symlink(fs::symlink_status(path, ignored))) return Refused(FileBytesOutcome::DanglingLink, error);
+        return Refused(FileBytesOutcome::Missing, error);
     }
-    if (error == std::errc::too_many_symbolic_link_levels) return Failure(FileBytesOutcome::LinkLoop, error);
+    if (error == std::errc::too_many_symbolic_link_levels) return Refused(FileBytesOutcome::LinkLoop, error);
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        return Failure(FileBytesOutcome::PermissionDenied, error);
-    return Failure(FileBytesOutcome::Failed, error);
+        return Refused(FileBytesOutcome::PermissionDenied, error);
+    return Refused(FileBytesOutcome::Failed, error);
 }
 
 #ifdef _WIN32
@@ -55,17 +63,18 @@ std::string KindOf(fs::file_type type) {
 
 // Windows has no pipes or devices among a folder's files: the status, asked
 // first, decides, and the file is then read through a stream.
-FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
+FileBytes ReadWhole(const fs::path& path) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error) return WhyNotFound(path, error);
-    if (fs::is_directory(status)) return Failure(FileBytesOutcome::Folder);
+    if (fs::is_directory(status)) return Refused(FileBytesOutcome::Folder);
     if (!fs::is_regular_file(status)) return NotRegular(KindOf(status.type()));
     const std::uintmax_t size = fs::file_size(path, error);
     if (error) return WhyNotFound(path, error);
     if (size > ReadLimit) return TooLarge(static_cast<std::int64_t>(size));
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Failure(FileBytesOutcome::PermissionDenied, std::make_error_code(std::errc::permission_denied));
+    if (!in) return Refused(FileBytesOutcome::PermissionDenied, std::make_error_code(std::errc::permission_denied));
+    std::string bytes;
     // The size asked and one byte more, which tells a file that grew since;
     // a grown file is read on up to one byte past the limit.
     bytes.resize(static_cast<std::size_t>(size) + 1);
@@ -76,10 +85,10 @@ FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
         in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
         got += static_cast<std::size_t>(in.gcount());
     }
-    if (in.bad()) return Failure(FileBytesOutcome::Failed, std::make_error_code(std::errc::io_error));
+    if (in.bad()) return Refused(FileBytesOutcome::Failed, std::make_error_code(std::errc::io_error));
     if (got > ReadLimit) return TooLarge(static_cast<std::int64_t>(got));
     bytes.resize(got);
-    return {};
+    return bytes;
 }
 
 #else
@@ -102,23 +111,24 @@ struct Descriptor {
     }
 };
 
-FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
+FileBytes ReadWhole(const fs::path& path) {
     // The kind of file is asked before it is opened: opening a pipe waits for
     // a writer, and opening a device may do anything.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return WhyNotFound(path, LastError());
-    if (S_ISDIR(info.st_mode)) return Failure(FileBytesOutcome::Folder);
+    if (S_ISDIR(info.st_mode)) return Refused(FileBytesOutcome::Folder);
     if (!S_ISREG(info.st_mode)) return NotRegular(KindOf(info.st_mode));
     if (info.st_size > MaxStrokeFileSize) return TooLarge(info.st_size);
     // Not waiting even if the name is given to a pipe in between; what was
     // opened is asked again.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (file.fd < 0) return WhyNotFound(path, LastError());
-    if (::fstat(file.fd, &info) != 0) return Failure(FileBytesOutcome::Failed, LastError());
-    if (S_ISDIR(info.st_mode)) return Failure(FileBytesOutcome::Folder);
+    if (::fstat(file.fd, &info) != 0) return Refused(FileBytesOutcome::Failed, LastError());
+    if (S_ISDIR(info.st_mode)) return Refused(FileBytesOutcome::Folder);
     if (!S_ISREG(info.st_mode)) return NotRegular(KindOf(info.st_mode));
     // Room for the size asked and one byte more, which tells a file that grew
     // since; a grown file gets room up to one byte past the limit.
+    std::string bytes;
     bytes.resize(std::min(static_cast<std::size_t>(info.st_size), ReadLimit) + 1);
     std::size_t got = 0;
     while (true) {
@@ -128,24 +138,19 @@ FileBytesResult ReadWhole(const fs::path& path, std::string& bytes) {
         }
         const ssize_t now = ::read(file.fd, bytes.data() + got, bytes.size() - got);
         if (now < 0 && errno == EINTR) continue;
-        if (now < 0) return Failure(FileBytesOutcome::Failed, LastError());
+        if (now < 0) return Refused(FileBytesOutcome::Failed, LastError());
         if (now == 0) break;
         got += static_cast<std::size_t>(now);
     }
     if (got > ReadLimit) return TooLarge(static_cast<std::int64_t>(got));
     bytes.resize(got);
-    return {};
+    return bytes;
 }
 
 #endif
 
 }  // namespace
 
-FileBytesResult ReadFileBytes(const fs::path& path, std::string& bytes) {
-    bytes.clear();
-    FileBytesResult result = ReadWhole(path, bytes);
-    if (result.Outcome != FileBytesOutcome::Read) bytes.clear();
-    return result;
-}
+FileBytes ReadFileBytes(const fs::path& path) { return ReadWhole(path); }
 
 }  // namespace orvik

@@ -8,10 +8,12 @@
 #include <string>
 #include <system_error>
 
+#include "core/result.h"
+
 namespace orvik {
 
+// Why a file's bytes could not be read.
 enum class FileBytesOutcome {
-    Read,              // the bytes are read whole
     Missing,           // nothing of that name
     DanglingLink,      // a link to nothing
     LinkLoop,          // links that lead back to themselves, or too many in a row
@@ -22,16 +24,16 @@ enum class FileBytesOutcome {
     Failed,            // any other failure; Error says why
 };
 
-struct FileBytesResult {
-    FileBytesOutcome Outcome = FileBytesOutcome::Read;
+struct FileBytesFailure {
+    FileBytesOutcome Outcome = FileBytesOutcome::Failed;
     std::error_code Error;  // the system's reason, where there is one
     std::string Kind;       // NotRegular: "a named pipe", "a character device", ...
     std::int64_t Size = 0;  // TooLarge: the size found (at least MaxStrokeFileSize + 1)
 };
 
-// Reads the file at `path` whole into `bytes` (emptied on any failure). A
+// The bytes of the file at `path`, read whole, or why they cannot be read. A
 // file of exactly MaxStrokeFileSize bytes is read; one byte more is TooLarge,
 // also when the file grows past the limit while it is read.
-FileBytesResult ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+Result<std::string, FileBytesFailure> ReadFileBytes(const std::filesystem::path& path);
 
 }  // namespace orvik

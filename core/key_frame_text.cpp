@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "core/numbers.h"
@@ -106,20 +107,20 @@ std::string KeyFrameText(const KeyFrame& keyFrame) {
            NumberText(keyFrame.Power) + " Range " + NumberText(keyFrame.PowerRange) + "\n";
 }
 
-KeyFrameTextResult ReadKeyFrameText(std::string_view text) {
+Result<KeyFrame> ReadKeyFrameText(std::string_view text) {
     const std::vector<std::string_view> lines = SplitLines(text);
     std::size_t i = 0;
     while (i < lines.size() && IsBlankLine(lines[i])) ++i;
-    if (i == lines.size()) return {std::nullopt, "The text is empty."};
+    if (i == lines.size()) return Fail("The text is empty.");
     if (IsModeLine(lines[i])) ++i;
 
     KeyFrame keyFrame;
     for (std::size_t j = 0; j < std::size(ValueLines); ++j) {
         const ValueLine& form = ValueLines[j];
         if (i == lines.size())
-            return {std::nullopt, "The text ends where " + std::string(form.Expected) + " should follow."};
+            return Fail("The text ends where " + std::string(form.Expected) + " should follow.");
         const std::optional<std::vector<double>> numbers = ReadValueLine(lines[i], form);
-        if (!numbers) return {std::nullopt, LineProblem(i + 1, form.Expected, lines[i])};
+        if (!numbers) return Fail(LineProblem(i + 1, form.Expected, lines[i]));
         const std::vector<double>& n = *numbers;
         switch (j) {
             case 0: keyFrame.Frame = static_cast<std::int16_t>(n[0]); break;
@@ -137,8 +138,8 @@ KeyFrameTextResult ReadKeyFrameText(std::string_view text) {
     }
     while (i < lines.size() && IsBlankLine(lines[i])) ++i;
     if (i < lines.size())
-        return {std::nullopt, LineProblem(i + 1, "nothing after the Power line of one key frame", lines[i])};
-    return {keyFrame, {}};
+        return Fail(LineProblem(i + 1, "nothing after the Power line of one key frame", lines[i]));
+    return keyFrame;
 }
 
 }  // namespace orvik

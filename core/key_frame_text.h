@@ -4,10 +4,10 @@
 // " Direction 0 Range 3750000", " Power 1.5 Range 0.25"), so that a key frame
 // copied in the editor pastes into a text editor as the file's own lines, and
 // lines copied out of a stroke file paste back into the editor.
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
 #include "core/stroke_file.h"
 
 namespace orvik {
@@ -16,20 +16,14 @@ namespace orvik {
 // writer formats them. The six-hit tag is no part of it.
 std::string KeyFrameText(const KeyFrame& keyFrame);
 
-// What reading a key frame's text gave: the six values (KeyFrameTag left
-// empty), or why the text is no key frame.
-struct KeyFrameTextResult {
-    std::optional<KeyFrame> Values;
-    std::string Problem;  // empty when Values holds the key frame
-};
-
-// Reads the four value lines back. Lines may end in CR LF, LF or CR; blank
+// Reads the four value lines back: the six values (KeyFrameTag left empty),
+// or why the text is no key frame. Lines may end in CR LF, LF or CR; blank
 // lines around them, the block's own "Mode Normal KeyFrame ..." or
 // "Mode 6Hit KeyFrame ..." line before them, and spaces or tabs around the
 // words are allowed. Anything else (another key word, a number the file could
 // not hold, a fifth line) is refused with a sentence naming the line and what
 // was expected there.
-KeyFrameTextResult ReadKeyFrameText(std::string_view text);
+Result<KeyFrame> ReadKeyFrameText(std::string_view text);
 
 // The four lines a key frame's text has, as an example for messages.
 inline constexpr std::string_view KeyFrameTextExample =

@@ -61,10 +61,12 @@ void Preview::DrawProjectileCurve(DrawingSurface& surface) const {
     });
 }
 
-void Preview::PreviewKeyFrame(const StrokeFile& stroke, int k, DrawingSurface& surface) {
+void Preview::PreviewKeyFrame(const StrokeFile& stroke, int k, DrawingSurface& surface,
+                              const std::function<void()>& showFields) {
     // The erase runs while Line3 and Line5 still hold the previous geometry,
     // the draw after the last of them has been set.
     EraseProjectileCurve(surface);
+    if (showFields) showFields();
     ResumeNext([&] { PlaceTopView(KeyFrameAt(stroke, k)); });
     ResumeNext([&] { PlaceProjectileLines(ApexY(KeyFrameAt(stroke, k).Vertical)); });
     DrawProjectileCurve(surface);

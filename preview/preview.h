@@ -4,6 +4,7 @@
 // flight arc. Every step fails on its own (an index outside 0 to 9, an
 // overflow) and the next step still runs.
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "core/stroke_file.h"
@@ -42,8 +43,11 @@ public:
     void EraseProjectileCurve(DrawingSurface& surface) const;
     void DrawProjectileCurve(DrawingSurface& surface) const;
     // Shows KeyFrames(k): erase, place the top view, place the projectile lines
-    // at ApexY(Vertical), draw. With k outside 0 to 9 the two placing steps fail.
-    void PreviewKeyFrame(const StrokeFile& stroke, int k, DrawingSurface& surface);
+    // at ApexY(Vertical), draw. `showFields`, where given, fills the caller's
+    // displays of the key frame between the erase and the placing. With k
+    // outside 0 to 9 the two placing steps fail.
+    void PreviewKeyFrame(const StrokeFile& stroke, int k, DrawingSurface& surface,
+                         const std::function<void()>& showFields = {});
 };
 
 }  // namespace orvik

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "ui/file_access.h"
 #include "ui/file_list.h"
 #include "ui/icon.h"
 #include "ui/path_case.h"
@@ -83,28 +84,29 @@ DirList::DirList(QWidget* parent) : QListWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new IndentDelegate(fontMetrics().averageCharWidth() * 2, this));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirList::OpenItem);
-    ShowPath(QDir::currentPath());
+    // A working folder that cannot be read leaves the list empty.
+    static_cast<void>(ShowPath(QDir::currentPath()));
 }
 
 QString DirList::Path() const { return path_; }
 
-bool DirList::SetPath(const QString& path) { return Open(path, true); }
+Status<QString> DirList::SetPath(const QString& path) { return Open(path, true); }
 
-bool DirList::ShowPath(const QString& path) { return Open(path, false); }
+Status<QString> DirList::ShowPath(const QString& path) { return Open(path, false); }
 
-bool DirList::Open(const QString& path, bool announce) {
+Status<QString> DirList::Open(const QString& path, bool announce) {
     const QString folder = Normalised(path);
-    if (folder.isEmpty() || !IsReadableFolder(folder)) return false;
+    if (folder.isEmpty() || !IsReadableFolder(folder)) return Fail(FolderProblem(path));
     const bool changed = QString::compare(folder, path_, PathCase) != 0;
     // Opening the same folder again lists it anew (its subfolders may have
     // changed) but is no change of folder; showing it again from code does
     // nothing.
-    if (!changed && !announce) return true;
+    if (!changed && !announce) return Done{};
     Fill(folder);
     path_ = folder;
     // A direct call: the handler runs to its end before SetPath returns.
     if (changed && announce) emit Change();
-    return true;
+    return Done{};
 }
 
 void DirList::Fill(const QString& folder) {
@@ -143,10 +145,11 @@ void DirList::OpenItem(QListWidgetItem* item) {
     if (item == nullptr) return;
     // Copied: opening the folder refills the list and deletes the item.
     const QString target = item->data(PathRole).toString();
-    if (SetPath(target)) return;
+    const Status<QString> opened = SetPath(target);
+    if (opened) return;
     // The folder has gone (or cannot be read): show what is there now.
     if (IsReadableFolder(path_)) Fill(path_);
-    emit OpenRefused(target);
+    emit OpenRefused(target, opened.Why());
 }
 
 void DirList::keyPressEvent(QKeyEvent* event) {

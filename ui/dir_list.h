@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QString>
 
+#include "core/result.h"
+
 namespace orvik {
 
 class DirList : public QListWidget {
@@ -21,23 +23,23 @@ public:
     explicit DirList(QWidget* parent = nullptr);
 
     QString Path() const;
-    // Sets the folder shown. Returns false, changing nothing and raising no
-    // Change(), when `path` is not a folder that can be read.
-    bool SetPath(const QString& path);
+    // Sets the folder shown. When `path` is not a folder that can be read,
+    // gives the reason in words, and nothing changes and no Change() is raised.
+    Status<QString> SetPath(const QString& path);
     // Shows `path` without raising Change(): the start-up folder.
-    bool ShowPath(const QString& path);
+    Status<QString> ShowPath(const QString& path);
 
 signals:
     void Change();
-    // The user opened an entry whose folder cannot be read; the list shows the
-    // current folder again.
-    void OpenRefused(const QString& path);
+    // The user opened an entry whose folder cannot be read, for `reason`; the
+    // list shows the current folder again.
+    void OpenRefused(const QString& path, const QString& reason);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool Open(const QString& path, bool announce);
+    Status<QString> Open(const QString& path, bool announce);
     void OpenItem(QListWidgetItem* item);
     void Fill(const QString& folder);
 

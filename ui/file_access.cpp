@@ -53,9 +53,8 @@ void KeepOwnerGroupAndMode(int fd, const QString& path) {
 
 }  // namespace
 
-QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
-    bytes.clear();
-    if (path.isEmpty()) return Tr("No file is chosen.");
+Result<std::string, QString> ReadStrokeFileBytes(const QString& path) {
+    if (path.isEmpty()) return Fail(Tr("No file is chosen."));
     // The checker reads through the same function: a pipe, device or socket
     // is never waited on, even if the name is given to one in between.
 #ifdef Q_OS_WIN
@@ -63,38 +62,39 @@ QString ReadStrokeFileBytes(const QString& path, std::string& bytes) {
 #else
     const std::filesystem::path file(QFile::encodeName(path).toStdString());
 #endif
-    const FileBytesResult read = ReadFileBytes(file, bytes);
-    switch (read.Outcome) {
-        case FileBytesOutcome::Read: return {};
-        case FileBytesOutcome::Folder: return Tr("It is a folder, not a file.");
-        case FileBytesOutcome::NotRegular: return NotRegular();
-        case FileBytesOutcome::TooLarge: return TooLarge(read.Size);
+    Result<std::string, FileBytesFailure> read = ReadFileBytes(file);
+    if (read) return std::move(read).Value();
+    const FileBytesFailure& failure = read.Why();
+    switch (failure.Outcome) {
+        case FileBytesOutcome::Folder: return Fail(Tr("It is a folder, not a file."));
+        case FileBytesOutcome::NotRegular: return Fail(NotRegular());
+        case FileBytesOutcome::TooLarge: return Fail(TooLarge(failure.Size));
         case FileBytesOutcome::Missing:
-            if (MayHoldUndecodableName(path)) return UndecodableNameReason();
+            if (MayHoldUndecodableName(path)) return Fail(UndecodableNameReason());
             [[fallthrough]];
-        default: return QString::fromLocal8Bit(read.Error.message());
+        default: return Fail(QString::fromLocal8Bit(failure.Error.message()));
     }
 }
 
-QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
+Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
 #ifdef SIGXFSZ
     // A file size limit then fails the write, which is reported like a full
     // disk, instead of ending the editor with all its edits.
     static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
     Q_UNUSED(fileSizeSignalIgnored);
 #endif
-    if (path.isEmpty()) return Tr("No file is chosen.");
+    if (path.isEmpty()) return Fail(Tr("No file is chosen."));
     const QFileInfo info(path);
-    if (info.isDir()) return Tr("It is a folder, not a file.");
+    if (info.isDir()) return Fail(Tr("It is a folder, not a file."));
     // Saving would put a plain file in place of the device or pipe.
-    if (info.exists() && !info.isFile()) return NotRegular();
-    if (!QFileInfo(info.absolutePath()).isDir()) return Tr("The folder %1 does not exist.").arg(info.absolutePath());
+    if (info.exists() && !info.isFile()) return Fail(NotRegular());
+    if (!QFileInfo(info.absolutePath()).isDir()) return Fail(Tr("The folder %1 does not exist.").arg(info.absolutePath()));
     // Unbuffered, so that every write reaches the file here and its failure
     // shows: QSaveFile::commit() ignores a failure of the last flush of its
     // buffer (Qt 6.4) and would then put a cut or empty file in place of the
     // old one and report success (disk full, file size limit).
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Fail(file.errorString());
 #ifdef Q_OS_UNIX
     KeepOwnerGroupAndMode(file.handle(), path);
 #endif
@@ -105,12 +105,12 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
         if (now <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return reason.isEmpty() ? Tr("The file cannot be written.") : reason;
+            return Fail(reason.isEmpty() ? Tr("The file cannot be written.") : reason);
         }
         written += now;
     }
-    if (!file.commit()) return file.errorString();
-    return {};
+    if (!file.commit()) return Fail(file.errorString());
+    return Done{};
 }
 
 QString FolderProblem(const QString& path) {

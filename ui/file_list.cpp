@@ -8,6 +8,8 @@
 #include <numeric>
 #include <vector>
 
+#include "ui/file_access.h"
+
 namespace orvik {
 
 void SortNames(QStringList& names) {
@@ -33,13 +35,13 @@ void SortNames(QStringList& names) {
 
 FileList::FileList(QWidget* parent) : QWidget(parent) {}
 
-bool FileList::SetPath(const QString& path) {
+Status<QString> FileList::SetPath(const QString& path) {
     path_ = path;
     names_.clear();
     // An empty path would make QDir list the working folder.
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) return Fail(FolderProblem(path));
     const QFileInfo folder(path);
-    if (!folder.isDir() || !folder.isReadable()) return false;
+    if (!folder.isDir() || !folder.isReadable()) return Fail(FolderProblem(path));
     // The pattern is "*" and an extension, so a test of the name's ending,
     // regardless of case, does what the wildcard does, without a regular
     // expression per file and without the file information that QDir::entryList
@@ -54,7 +56,7 @@ bool FileList::SetPath(const QString& path) {
         if (name.endsWith(ending, Qt::CaseInsensitive) && entries.fileInfo().isFile()) names_.push_back(std::move(name));
     }
     SortNames(names_);
-    return true;
+    return Done{};
 }
 
 QString FileList::List(int index) const {

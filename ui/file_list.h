@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "core/result.h"
+
 namespace orvik {
 
 // The name order of the browsing lists: case-insensitive, and names that differ
@@ -19,9 +21,9 @@ public:
     explicit FileList(QWidget* parent = nullptr);
 
     QString Path() const { return path_; }
-    // Lists the folder. Returns false when it cannot be read; the list is then
-    // empty and Path is `path` all the same.
-    bool SetPath(const QString& path);
+    // Lists the folder, or gives why it cannot be read; the list is then empty
+    // and Path is `path` all the same.
+    Status<QString> SetPath(const QString& path);
     int ListCount() const { return static_cast<int>(names_.size()); }
     QString List(int index) const;  // empty outside 0 to ListCount() - 1
     const QStringList& Names() const { return names_; }

@@ -10,10 +10,10 @@ namespace orvik {
 void CopyKeyFrameToClipboard(const KeyFrame& keyFrame);
 
 // The clipboard's text read as a key frame.
-KeyFrameTextResult KeyFrameFromClipboard();
+Result<KeyFrame> KeyFrameFromClipboard();
 
-// Why a paste was refused, for the message: what the clipboard held wrong and
-// what was expected there.
-QString PasteRefusal(const KeyFrameTextResult& result);
+// Why a paste was refused, for the message: what the clipboard held wrong
+// (`problem`, as reading it gave) and what was expected there.
+QString PasteRefusal(const std::string& problem);
 
 }  // namespace orvik

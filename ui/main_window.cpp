@@ -1,5 +1,10 @@
+// The window's life: its creation and Form_Load, Help, About, Exit and the
+// close box.
 #include "ui/main_window.h"
 
+#include <QCloseEvent>
+
+#include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
 #include "ui/twips.h"
@@ -44,9 +49,8 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Form_Load() {
-    for (int i = -10; i <= 0; ++i) stroke_.TrailingLines.at(i) = "43";
-}
+// The one StrokeFile takes the start values: TrailingLines -10 to 0 "43".
+void MainWindow::Form_Load() { stroke_ = StartStroke(); }
 
 int MainWindow::TimingIndex() const { return Combo3->ListIndex(); }
 
@@ -59,5 +63,29 @@ void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(1).SetC
 void MainWindow::SetDirectionText(const std::string& text) { Text2(2).SetText(text); }
 
 void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(2).SetCaption(caption); }
+
+// Help, About and Exit.
+void MainWindow::Command7_Click() {
+    dialogs_.ShowMessage(this, tr("Please see Help.txt for help on Orvik Stroke Editor."), tr("Help"),
+                         MessageIcon::Information);
+}
+
+// The about box is made afresh for every showing and gone when it closes.
+void MainWindow::Command5_Click() {
+    AboutBox abt(this);
+    dialogs_.ShowModal(abt);
+}
+
+// Ends the program, as the close box does.
+void MainWindow::Command4_Click() { close(); }
+
+// With unsaved edits the user is asked first, and may keep the window open.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayDropEdits()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
 
 }  // namespace orvik

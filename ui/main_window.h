@@ -1,19 +1,7 @@
 #pragma once
-// main: the editor's one window. It owns the one StrokeFile, the preview state
-// and the mouse editing state for the whole run, and binds the controls'
-// events to handlers named after the control and the event. The handlers are
-// spread over files by job: main_window_load.cpp (Open, Reset, the load
-// body), main_window_fields.cpp (timing selection, field commit),
-// main_window_save.cpp, main_window_browse.cpp (drive, folder, stroke list),
-// main_window_mouse.cpp (mouse editing, timer), main_window_commands.cpp
-// (Help, About, Exit), main_window_paint.cpp (shapes, lines, arc),
-// main_window_layout.cpp (the controls and their places),
-// main_window_start.cpp (the command line's path), main_window_keys.cpp
-// (Ctrl+S), main_window_history.cpp (undo, redo and the unsaved-edits mark),
-// main_window_accessibility.cpp (names for screen readers),
-// main_window_whole_stroke.cpp (all timings at once, typing the Height and
-// Direction displays) and main_window_clipboard.cpp (copying and pasting a
-// key frame).
+// main: the editor's one window, which owns the one StrokeFile and the
+// preview and mouse editing state beside it, and runs the user's commands in
+// handlers named after the control and the event.
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -21,6 +9,7 @@
 
 #include "core/read_back_check.h"
 #include "core/read_report.h"
+#include "core/result.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
@@ -85,8 +74,8 @@ public:
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
     void OpenFile(const QString& path);
-    // Start-up from the command line (main_window_start.cpp): the window shows
-    // the folder `path`, or the folder of the stroke file `path` and loads it.
+    // Start-up from the command line: the window shows the folder `path`, or
+    // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
 
     // The state beside the controls.
@@ -133,13 +122,18 @@ private:
     void CreateFields();
     void CreateCommands();
     void SetTabOrder();
+    void NameControlsForScreenReaders();
     // main_window_browse.cpp
     void ShowStartFolder();
-    void TellFolderRefused(const QString& path);
-    // main_window_start.cpp
-    bool ShowFolderAtStart(const QString& folder);
-    // main_window_accessibility.cpp
-    void NameControlsForScreenReaders();
+    void TellFolderRefused(const QString& path, const QString& reason);
+    // Shows `folder` in Dir1, or gives why it cannot.
+    Status<QString> ShowFolderAtStart(const QString& folder);
+    // main_window_fields.cpp
+    // The handler that fills a key frame's displays, each in its own order.
+    enum class KeyFrameFieldsFor { TimingChosen, Load };
+    // Fills the displays of KeyFrames(Combo3.ListIndex): Frame no., Height,
+    // Direction, Power and the two ranges.
+    void ShowKeyFrameFields(KeyFrameFieldsFor handler);
     // main_window_load.cpp
     // A stroke file as a load read it: the record, the file's bytes and what
     // the reader reported on them.
@@ -148,6 +142,9 @@ private:
         std::string Bytes;
         ReadReport Report;
     };
+    // The file read whole into a record at its start values, or why it cannot be.
+    static Result<FileRead, QString> ReadStrokeFile(const QString& path);
+    // The file read, or nothing once the user is told why it cannot be.
     std::optional<FileRead> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
     void RunResetSteps(FileRead read);

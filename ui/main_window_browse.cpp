@@ -1,9 +1,11 @@
 // Folder browsing and the stroke list: Drive1 chooses a drive, Dir1 a folder,
 // the hidden File1 lists its "*.atr" files, Label2(0) counts them and Combo4
 // names the known strokes among them. Picking a stroke loads its file with the
-// Reset steps.
+// Reset steps. A path given on the command line is shown (and loaded) here too.
 #include <QDir>
+#include <QFileInfo>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/stroke_catalogue.h"
@@ -13,6 +15,7 @@
 #include "ui/file_list.h"
 #include "ui/file_text.h"
 #include "ui/main_window.h"
+#include "ui/resolved_path.h"
 
 namespace orvik {
 
@@ -20,9 +23,10 @@ namespace orvik {
 // folder change runs, so the stroke list and the count stay empty.
 void MainWindow::ShowStartFolder() {
     const QString start = QDir::currentPath();
-    Dir1->ShowPath(start);
+    // A start folder that cannot be read leaves the lists empty, untold.
+    static_cast<void>(Dir1->ShowPath(start));
     Drive1->ShowDriveOf(start);
-    File1->SetPath(Dir1->Path().isEmpty() ? start : Dir1->Path());
+    static_cast<void>(File1->SetPath(Dir1->Path().isEmpty() ? start : Dir1->Path()));
 }
 
 void MainWindow::Drive1_Change() {
@@ -40,9 +44,9 @@ void MainWindow::Dir1_Change() {
     loadedStrokeEntry_ = -1;
     // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
-    if (!File1->SetPath(Dir1->Path())) {
+    if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
         Label2(0).SetCaption("");
-        dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), FolderProblem(Dir1->Path())),
+        dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
                              tr("Error"), MessageIcon::Critical);
         return;
     }
@@ -58,8 +62,8 @@ void MainWindow::Dir1_Change() {
 
 // A folder opened in the folder list that cannot be listed (no permission,
 // gone since it was shown): the list stays where it was.
-void MainWindow::TellFolderRefused(const QString& path) {
-    dialogs_.ShowMessage(this, tr("The folder %1 cannot be opened.\n%2").arg(path, FolderProblem(path)), tr("Error"),
+void MainWindow::TellFolderRefused(const QString& path, const QString& reason) {
+    dialogs_.ShowMessage(this, tr("The folder %1 cannot be opened.\n%2").arg(path, reason), tr("Error"),
                          MessageIcon::Critical);
 }
 
@@ -85,6 +89,50 @@ void MainWindow::Combo4_Click() {
     CommonDialog1.SetFileName(path);
     RunResetSteps(std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
+}
+
+// The path given on the command line. A folder is shown as a folder change
+// shows it; a stroke file is loaded after its folder is shown: as a pick in
+// the stroke list loads it when the catalogue knows its name, as Open does
+// otherwise. A path that cannot be read leaves the window as it started,
+// with Open's message.
+void MainWindow::StartIn(const QString& path) {
+    // Absolute, as the open dialog gives a file, and resolved by the file
+    // system: "LINK/../a.atr" is the a.atr beside LINK's target.
+    const QString absolute = ResolvedPath(path);
+    const QFileInfo info(absolute);
+    if (info.isDir()) {
+        if (const Status<QString> shown = ShowFolderAtStart(absolute); !shown)
+            dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(absolute, shown.Why()),
+                                 tr("Error"), MessageIcon::Critical);
+        return;
+    }
+
+    const QString& file = absolute;
+    // A file that cannot be read (missing, a pipe or a device, too large) is
+    // refused with Open's message before the window moves to its folder.
+    if (!ReadStrokeFileBytes(file)) {
+        OpenFile(file);
+        return;
+    }
+
+    const std::optional<std::string> strokeName = StrokeNameForFile(FileText(info.fileName()));
+    if (ShowFolderAtStart(info.absolutePath()) && strokeName && Combo4->findText(QtText(*strokeName)) >= 0) {
+        Combo4->SetText(*strokeName);
+        Combo4_Click();
+        return;
+    }
+    OpenFile(file);
+}
+
+// Shows `folder` in Dir1 and its drive in Drive1, and runs the folder change
+// even when Dir1 shows that folder already (the program was started there).
+Status<QString> MainWindow::ShowFolderAtStart(const QString& folder) {
+    const QString shown = Dir1->Path();
+    if (Status<QString> set = Dir1->SetPath(folder); !set) return set;
+    Drive1->ShowDriveOf(Dir1->Path());
+    if (Dir1->Path() == shown) Dir1_Change();
+    return Done{};
 }
 
 }  // namespace orvik

@@ -3,35 +3,83 @@
 // stands alone: one that fails (no timing chosen, text that is no
 // number) is skipped and the next one runs. k is Combo3's ListIndex, read anew
 // by every statement.
+#include <array>
+
 #include "core/numbers.h"
 #include "core/resume_next.h"
-#include "preview/geometry.h"
 #include "ui/main_window.h"
 
 namespace orvik {
 
+namespace {
+
+// The eight displays of a key frame's fields: a box and a label each for
+// Height and Direction, a box for the other four.
+enum class FieldDisplay {
+    FrameBox,           // Text2(0)
+    HeightBox,          // Text2(1), hidden
+    HeightLabel,        // Label3(1)
+    DirectionBox,       // Text2(2), hidden
+    DirectionLabel,     // Label3(2)
+    PowerBox,           // Text2(3)
+    PowerRangeBox,      // Text2(5)
+    DirectionRangeBox,  // Text2(6)
+};
+
+using FieldDisplayOrder = std::array<FieldDisplay, 8>;
+
+// Choosing a timing sets the Direction label before its hidden box, and Power
+// Range before Direction Range; the load sets them the other way round.
+constexpr FieldDisplayOrder TimingChosenOrder = {
+    FieldDisplay::FrameBox,
+    FieldDisplay::HeightBox,
+    FieldDisplay::HeightLabel,
+    FieldDisplay::DirectionLabel,
+    FieldDisplay::DirectionBox,
+    FieldDisplay::PowerBox,
+    FieldDisplay::PowerRangeBox,
+    FieldDisplay::DirectionRangeBox,
+};
+constexpr FieldDisplayOrder LoadOrder = {
+    FieldDisplay::FrameBox,
+    FieldDisplay::HeightBox,
+    FieldDisplay::HeightLabel,
+    FieldDisplay::DirectionBox,
+    FieldDisplay::DirectionLabel,
+    FieldDisplay::PowerBox,
+    FieldDisplay::DirectionRangeBox,
+    FieldDisplay::PowerRangeBox,
+};
+
+}  // namespace
+
+// Each display is a statement of its own that reads k anew; the edge
+// probabilities belong to the whole stroke and are not touched.
+void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
+    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
+    for (const FieldDisplay display : handler == KeyFrameFieldsFor::TimingChosen ? TimingChosenOrder : LoadOrder) {
+        ResumeNext([&] {
+            switch (display) {
+                case FieldDisplay::FrameBox: Text2(0).SetText(NumberText(keyFrame().Frame)); break;
+                case FieldDisplay::HeightBox: Text2(1).SetText(NumberText(keyFrame().Vertical)); break;
+                case FieldDisplay::HeightLabel: Label3(1).SetCaption(NumberText(keyFrame().Vertical)); break;
+                case FieldDisplay::DirectionBox: Text2(2).SetText(NumberText(keyFrame().Direction)); break;
+                case FieldDisplay::DirectionLabel: Label3(2).SetCaption(NumberText(keyFrame().Direction)); break;
+                case FieldDisplay::PowerBox: Text2(3).SetText(NumberText(keyFrame().Power)); break;
+                case FieldDisplay::PowerRangeBox: Text2(5).SetText(NumberText(keyFrame().PowerRange)); break;
+                case FieldDisplay::DirectionRangeBox: Text2(6).SetText(NumberText(keyFrame().DirectionRange)); break;
+            }
+        });
+    }
+}
+
+// The display step is the preview of the key frame, with its displays filled
+// while the lines still hold the key frame shown so far, after the old arc is
+// erased.
 void MainWindow::Combo3_Click() {
     const PreviewLines before = preview_.Lines;
-    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
-    double apex = 0;
-
-    // The arc of the key frame shown so far goes while the lines still hold it.
-    ResumeNext([&] { preview_.EraseProjectileCurve(arc_); });
-    // The key frame's numbers; the edge probabilities belong to the whole stroke.
-    ResumeNext([&] { Text2(0).SetText(NumberText(keyFrame().Frame)); });
-    ResumeNext([&] { Text2(1).SetText(NumberText(keyFrame().Vertical)); });
-    ResumeNext([&] { Label3(1).SetCaption(NumberText(keyFrame().Vertical)); });
-    ResumeNext([&] { Label3(2).SetCaption(NumberText(keyFrame().Direction)); });
-    ResumeNext([&] { Text2(2).SetText(NumberText(keyFrame().Direction)); });
-    ResumeNext([&] { Text2(3).SetText(NumberText(keyFrame().Power)); });
-    ResumeNext([&] { Text2(5).SetText(NumberText(keyFrame().PowerRange)); });
-    ResumeNext([&] { Text2(6).SetText(NumberText(keyFrame().DirectionRange)); });
-    // The top view's lines, then the flight up to the apex of its height.
-    ResumeNext([&] { preview_.PlaceTopView(keyFrame()); });
-    ResumeNext([&] { apex = ApexY(keyFrame().Vertical); });
-    ResumeNext([&] { preview_.PlaceProjectileLines(apex); });
-    ResumeNext([&] { preview_.DrawProjectileCurve(arc_); });
-
+    preview_.PreviewKeyFrame(stroke_, Combo3->ListIndex(), arc_,
+                             [this] { ShowKeyFrameFields(KeyFrameFieldsFor::TimingChosen); });
     RepaintPreview(before);
 }
 

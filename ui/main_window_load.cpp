@@ -25,19 +25,21 @@
 
 namespace orvik {
 
+// The file read whole into a record at its start values, or why it cannot be.
+Result<MainWindow::FileRead, QString> MainWindow::ReadStrokeFile(const QString& path) try {
+    Result<std::string, QString> bytes = ReadStrokeFileBytes(path);
+    if (!bytes) return Fail(bytes.Why());
+    FileRead read{StartStroke(), std::move(bytes).Value(), {}};
+    ReadStrokeText(read.Bytes, read.Stroke, &read.Report);
+    return read;
+} catch (const std::bad_alloc&) {
+    return Fail(tr("There is not enough memory to read it."));
+}
+
 std::optional<MainWindow::FileRead> MainWindow::ReadOrTell(const QString& path) {
-    QString problem;
-    try {
-        FileRead read{StartStroke(), {}, {}};
-        problem = ReadStrokeFileBytes(path, read.Bytes);
-        if (problem.isEmpty()) {
-            ReadStrokeText(read.Bytes, read.Stroke, &read.Report);
-            return read;
-        }
-    } catch (const std::bad_alloc&) {
-        problem = tr("There is not enough memory to read it.");
-    }
-    dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, problem), tr("Error"),
+    Result<FileRead, QString> read = ReadStrokeFile(path);
+    if (read) return std::move(read).Value();
+    dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, read.Why()), tr("Error"),
                          MessageIcon::Critical);
     return std::nullopt;
 }
@@ -147,16 +149,9 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke_.BowlerTypes)); });
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
-    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
-    ResumeNext([&] { Text2(0).SetText(NumberText(keyFrame().Frame)); });
-    ResumeNext([&] { Text2(1).SetText(NumberText(keyFrame().Vertical)); });
-    ResumeNext([&] { Label3(1).SetCaption(NumberText(keyFrame().Vertical)); });
-    ResumeNext([&] { Text2(2).SetText(NumberText(keyFrame().Direction)); });
-    ResumeNext([&] { Label3(2).SetCaption(NumberText(keyFrame().Direction)); });
-    ResumeNext([&] { Text2(3).SetText(NumberText(keyFrame().Power)); });
-    ResumeNext([&] { Text2(6).SetText(NumberText(keyFrame().DirectionRange)); });
-    ResumeNext([&] { Text2(5).SetText(NumberText(keyFrame().PowerRange)); });
+    ShowKeyFrameFields(KeyFrameFieldsFor::Load);
 
+    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
     // The preview. Open erases the old arc here, after the top view is placed;
     // Reset erased it before reading.
     ResumeNext([&] { preview_.PlaceTopView(keyFrame()); });

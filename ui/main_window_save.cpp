@@ -63,10 +63,10 @@ bool MainWindow::SaveStroke() try {
         return false;
     }
     if (!MayRewriteFile(fileName)) return false;
-    const QString failure =
+    const Status<QString> written =
         WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!failure.isEmpty()) {
-        TellSaveFailed(fileName, failure);
+    if (!written) {
+        TellSaveFailed(fileName, written.Why());
         return false;
     }
     stroke_.EdgeProb = saved.EdgeProb;
@@ -96,8 +96,8 @@ bool MainWindow::MayRewriteFile(const QString& fileName) {
                      tr("Save"), {Answer::Save, Answer::Cancel}, Answer::Cancel) != Answer::Save)
         return false;
     // (A file that cannot be read now is left to the write, which says why.)
-    std::string onDisk;
-    if (!ReadStrokeFileBytes(fileName, onDisk).isEmpty() || onDisk == fileBytes_) return true;
+    const Result<std::string, QString> onDisk = ReadStrokeFileBytes(fileName);
+    if (!onDisk || *onDisk == fileBytes_) return true;
     return dialogs_.Ask(this,
                         tr("The file %1 has changed on disk since it was loaded; another program may have saved "
                            "it.\nOverwrite it with the stroke shown?")
@@ -161,6 +161,19 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
         }
     }
     return QtText(FieldFileKey(stroke_, field));
+}
+
+// Ctrl+S: Save from the keyboard, whenever the Save button could be clicked.
+//
+// A click on Save takes the focus from the box being edited, whose lost-focus
+// handler commits the typed values before the click saves; the key leaves the
+// focus where it is and runs that commit itself.
+void MainWindow::SaveShortcut_Activated() {
+    if (!Command3->isEnabled()) return;
+    for (const auto& [index, box] : Text2.Elements()) {
+        if (box == focusWidget()) Text2_LostFocus(index);
+    }
+    SaveStroke();
 }
 
 }  // namespace orvik

@@ -2,7 +2,7 @@
 // (Ctrl+T, or "Show all timings" in a preview's menu), the previews following
 // every commit of a box, and the Height and Direction displays typed into in
 // place. The menus of the previews and of the timing list also carry copying
-// and pasting a key frame (main_window_clipboard.cpp).
+// and pasting a key frame.
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -13,6 +13,7 @@
 #include "preview/timing_sketch.h"
 #include "ui/display_editor.h"
 #include "ui/file_text.h"
+#include "ui/key_frame_clipboard.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
 
@@ -128,6 +129,47 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
         Label3(index).SetCaption(shown);
         Text2(index).SetText(shown);
     });
+}
+
+// Copying the shown timing's key frame and pasting one into it: Frame, Height,
+// Direction, Direction Range, Power and Power Range, never a six-hit tag. A
+// paste is one step of the history, and the key frame is then shown as
+// choosing its timing shows it. Both need a stroke loaded.
+//
+// The key frame as the boxes show it: a value typed but not yet committed is
+// committed first, so that the copy holds what the user sees.
+void MainWindow::CopyKeyFrame_Triggered() {
+    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    for (const auto& [index, box] : Text2.Elements())
+        if (box == focusWidget()) Text2_LostFocus(index);
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
+    ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(stroke_, Combo3->ListIndex())); });
+}
+
+void MainWindow::PasteKeyFrame_Triggered() {
+    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    const Result<KeyFrame> pasted = KeyFrameFromClipboard();
+    if (!pasted) {
+        dialogs_.ShowMessage(this, PasteRefusal(pasted.Why()), tr("Paste Key Frame"), MessageIcon::Critical);
+        return;
+    }
+    // A value being typed into a display gives way to the pasted one.
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
+    const bool pastedIn = ResumeNext([&] {
+        KeyFrame& keyFrame = KeyFrameAt(stroke_, Combo3->ListIndex());
+        const KeyFrame& values = *pasted;
+        keyFrame.Frame = values.Frame;
+        keyFrame.Vertical = values.Vertical;
+        keyFrame.Direction = values.Direction;
+        keyFrame.DirectionRange = values.DirectionRange;
+        keyFrame.Power = values.Power;
+        keyFrame.PowerRange = values.PowerRange;
+    });
+    if (!pastedIn) return;
+    // One step of the history; then the display step shows the key frame in
+    // its boxes and both previews.
+    RecordEdit(tr("Paste key frame"));
+    Combo3_Click();
 }
 
 }  // namespace orvik

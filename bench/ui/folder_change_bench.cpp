@@ -70,7 +70,7 @@ void BM_FileListSetPath(benchmark::State& state) {
     const QString path = Folder().Path();
     orvik::FileList files;
     for (auto _ : state) {
-        files.SetPath(path);
+        static_cast<void>(files.SetPath(path));
         benchmark::DoNotOptimize(files.ListCount());
     }
     if (files.ListCount() != kFileCount) state.SkipWithError("the file list does not hold the stroke files");
@@ -101,7 +101,7 @@ void BM_FolderChange(benchmark::State& state) {
     std::size_t known = 0;
     for (auto _ : state) {
         strokeList.clear();
-        files.SetPath(path);
+        static_cast<void>(files.SetPath(path));
         std::vector<std::string> names;
         names.reserve(std::size_t(files.ListCount()));
         for (int i = 0; i < files.ListCount(); ++i) names.push_back(files.List(i).toStdString());

@@ -23,8 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-std::string Shown(const ParsedArguments& parsed) {
-    if (!parsed.Error.empty()) return "error: " + parsed.Error;
+std::string Shown(const Result<ParsedArguments>& result) {
+    if (!result) return "error: " + result.Why();
+    const ParsedArguments& parsed = *result;
     const CheckOptions& o = parsed.Options;
     std::string shown = std::string(parsed.Help ? "help " : "") + (parsed.Version ? "version " : "") +
                         (o.Json ? "json " : "") + (o.Diff ? "diff " : "") + (o.Quiet ? "quiet " : "") +

@@ -25,9 +25,9 @@ void ExpectValuesOf(const KeyFrame& read, const KeyFrame& expected) {
 TEST(KeyFrameText, IsTheFilesOwnFourLinesAndReadsBack) {
     const std::string text = KeyFrameText(Sample());
     EXPECT_EQ(text, " Frame -3\n Vertical 12345678.5\n Direction 236250000 Range 3750000\n Power 1E+15 Range 0.0001\n");
-    const KeyFrameTextResult read = ReadKeyFrameText(text);
-    ASSERT_TRUE(read.Values) << read.Problem;
-    ExpectValuesOf(*read.Values, Sample());
+    const Result<KeyFrame> read = ReadKeyFrameText(text);
+    ASSERT_TRUE(read) << read.Why();
+    ExpectValuesOf(*read, Sample());
 }
 
 // A six-hit block selected in a text editor from its Mode line to the empty
@@ -39,17 +39,17 @@ TEST(KeyFrameText, ABlockCopiedOutOfAStrokeFileReadsBack) {
     const std::size_t start = file.find("Mode 6Hit KeyFrame 2");
     ASSERT_NE(start, std::string::npos);
     const std::string block = file.substr(start, file.find("\r\n\r\n", start) + 4 - start);
-    const KeyFrameTextResult read = ReadKeyFrameText(block);
-    ASSERT_TRUE(read.Values) << read.Problem;
-    ExpectValuesOf(*read.Values, Sample());
+    const Result<KeyFrame> read = ReadKeyFrameText(block);
+    ASSERT_TRUE(read) << read.Why();
+    ExpectValuesOf(*read, Sample());
 
     // Lone CR line ends, tabs and a blank line before are fine too; a Frame
     // of 12.5 reads as the reader reads it.
-    const KeyFrameTextResult loose =
+    const Result<KeyFrame> loose =
         ReadKeyFrameText("\r\t\rFrame\t12.5\rVertical 0\r  Direction 1 Range 2 \rPower -1.5 Range 0.25");
-    ASSERT_TRUE(loose.Values) << loose.Problem;
-    EXPECT_EQ(loose.Values->Frame, 12);
-    EXPECT_EQ(loose.Values->PowerRange, 0.25);
+    ASSERT_TRUE(loose) << loose.Why();
+    EXPECT_EQ(loose->Frame, 12);
+    EXPECT_EQ(loose->PowerRange, 0.25);
 }
 
 TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
@@ -71,9 +71,9 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
         {"Frame " + std::string(60, '7'), "but holds \"Frame 7777777777777777777777777777777777...\"."},
     };
     for (const auto& [text, problem] : refused) {
-        const KeyFrameTextResult read = ReadKeyFrameText(text);
-        EXPECT_FALSE(read.Values) << text;
-        EXPECT_NE(read.Problem.find(problem), std::string::npos) << read.Problem;
+        const Result<KeyFrame> read = ReadKeyFrameText(text);
+        ASSERT_FALSE(read) << text;
+        EXPECT_NE(read.Why().find(problem), std::string::npos) << read.Why();
     }
 }
 

@@ -66,7 +66,7 @@ int SaveAs(uid_t user, const std::vector<gid_t>& groups, const QString& path, co
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(groups[0]) != 0 || ::setuid(user) != 0) ::_exit(3);
-        ::_exit(orvik::WriteWholeFile(path, bytes).isEmpty() ? 0 : 1);
+        ::_exit(orvik::WriteWholeFile(path, bytes).Ok() ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -92,7 +92,7 @@ class UnsavedEditsTest : public QObject {
         QDir().mkpath(game);
         WriteStroke(game + "/a-Cc018.atr", SampleStroke("1"));
         WriteStroke(game + "/a-Cc031.atr", SampleStroke("0 4"));
-        Find<orvik::DirList>(window, "Dir1")->SetPath(game);
+        static_cast<void>(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         Pick(window, "Combo4", "Pull");
         return game + "/a-Cc031.atr";
     }
@@ -288,7 +288,7 @@ private slots:
         const QByteArray loaded = FileBytes(pull);
         TypeAndLeave(window, "Text2(3)", "42");
         TypeAndLeave(window, "Text2(4)", "0,5");  // a comma would split the field
-        Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path());
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
         QCOMPARE(dialogs.questions, QStringList{});
         const QStringList edited = Snapshot(window);
         dialogs.answers = {orvik::Answer::Save};
