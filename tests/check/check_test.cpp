@@ -318,7 +318,6 @@ TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
         const char* reason;
     } cases[] = {
         {"lf.atr", JoinedLines(lines, "\n"), "1: save-changes: a save would change this file: its LF line ends become CR LF"},
-        {"cr.atr", JoinedLines(lines, "\r"), "1: save-changes: a save would change this file: its CR line ends become CR LF"},
         {"mixed.atr", JoinedLines({lines.begin(), lines.begin() + 2}, "\n") + JoinedLines({lines.begin() + 2, lines.end()}, "\r"),
          "1: save-changes: a save would change this file: its LF and CR line ends become CR LF"},
         {"unended.atr", fullText.substr(0, fullText.size() - 2),
