@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "clean_stroke.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_file.h"
 #include "core/stroke_reader.h"
@@ -19,46 +20,13 @@ namespace {
 // A stroke like the game's: five normal and five six-hit key frames and a few
 // trailing lines.
 StrokeFile SampleStroke() {
-    StrokeFile stroke;
-    for (int j = TrailingLineArray::First; j <= 0; ++j) stroke.TrailingLines.at(j) = "43";
-    stroke.Type = "Aggressive";
-    stroke.Faceing = "1";
-    stroke.Difficulty = "30";
-    stroke.Reward = "20";
-    stroke.Difficulty6 = "60";
-    stroke.Reward6 = "50";
-    stroke.Difficulty3 = "40";
-    stroke.Reward3 = "30";
-    stroke.EdgeProb = "0.1";
-    stroke.EdgeProb6 = "0.25";
-    stroke.EdgeProb3 = "0.15";
-    stroke.BowlerTypes = 15;
-    stroke.StumpPosition = 120;
-    stroke.BatsmanPosition = -45;
-    stroke.PitchPosition = 300;
-    stroke.Name = "Straight drive";
-    stroke.Variation = "2";
-    for (int k = 0; k < KeyFrameCount; ++k) {
-        KeyFrame& frame = stroke.KeyFrames[static_cast<std::size_t>(k)];
-        frame.Frame = static_cast<std::int16_t>(10 + k);
-        frame.Vertical = 58095238 + k * 1000000.0;
-        frame.Direction = 33750000 + k * 750000.0;
-        frame.DirectionRange = 3750000;
-        frame.Power = 0.75 + k / 8.0;
-        frame.PowerRange = 0.125;
-        if (k >= NormalKeyFrameCount) frame.KeyFrameTag = std::to_string(k - NormalKeyFrameCount);
-    }
-    stroke.TrailingLines.at(1) = "Extra 1";
+    StrokeFile stroke = CleanStroke("0 1 2 3 4");
     stroke.TrailingLines.at(2) = "Extra 2";
     stroke.TrailingLines.at(3) = "Extra 3";
     return stroke;
 }
 
-std::string SampleText() {
-    std::ostringstream out;
-    WriteStrokeFile(out, SampleStroke(), "Aggressive", 15);
-    return out.str();
-}
+std::string SampleText() { return StrokeFileText(SampleStroke(), "Aggressive", 15); }
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -31,6 +31,7 @@
 #include <string>
 #include <string_view>
 
+#include "clean_stroke.h"
 #include "core/read_back_check.h"
 #include "core/read_report.h"
 #include "core/stroke_file.h"
@@ -72,42 +73,13 @@ void Fail(const char* what) {
     std::abort();
 }
 
-void SetStartUpTrailingLines(StrokeFile& stroke) {
-    for (int j = orvik::TrailingLineArray::First; j <= 0; ++j) stroke.TrailingLines.at(j) = "43";
-}
-
 // A record that already holds a stroke: what a failed step keeps must be
-// something the writer can write and the reader read back.
+// something the writer can write and the reader read back. Its numbers take
+// the writer's exponent form, and every trailing line holds text.
 StrokeFile HeldStroke() {
-    StrokeFile stroke;
-    SetStartUpTrailingLines(stroke);
-    stroke.Type = "Moderate";
-    stroke.Faceing = "1";
-    stroke.Difficulty = "d1";
-    stroke.Reward = "r1";
-    stroke.Difficulty6 = "d6";
-    stroke.Reward6 = "r6";
-    stroke.Difficulty3 = "d3";
-    stroke.Reward3 = "r3";
-    stroke.EdgeProb = "0.1";
-    stroke.EdgeProb6 = "0.2";
-    stroke.EdgeProb3 = "0.3";
-    stroke.BowlerTypes = 9;
-    stroke.StumpPosition = 11;
-    stroke.BatsmanPosition = -12;
-    stroke.PitchPosition = 13;
-    stroke.Name = "held";
-    stroke.Variation = "v";
-    for (int k = 0; k < orvik::KeyFrameCount; ++k) {
-        auto& frame = stroke.KeyFrames[static_cast<std::size_t>(k)];
-        frame.Frame = static_cast<std::int16_t>(k + 1);
-        frame.Vertical = 1.5 + k;
-        frame.Direction = 750000.0 * k + 0.25;
-        frame.DirectionRange = -3;
-        frame.Power = 1e-5;
-        frame.PowerRange = 123456789012345.0;
-        if (k >= orvik::NormalKeyFrameCount) frame.KeyFrameTag = std::to_string(k - orvik::NormalKeyFrameCount);
-    }
+    StrokeFile stroke = orvik::CleanStroke("0 1 2 3 4");
+    for (auto& frame : stroke.KeyFrames)
+        frame.DirectionRange = -3, frame.Power = 1e-5, frame.PowerRange = 123456789012345.0;
     for (int j = 1; j <= orvik::TrailingLineArray::Last; ++j) stroke.TrailingLines.at(j) = "held line";
     return stroke;
 }
@@ -157,11 +129,7 @@ bool FormatCarries(const StrokeFile& s) {
     return true;
 }
 
-std::string Write(const StrokeFile& stroke) {
-    std::ostringstream out;
-    orvik::WriteStrokeFile(out, stroke, stroke.Type, stroke.BowlerTypes);
-    return out.str();
-}
+std::string Write(const StrokeFile& stroke) { return orvik::StrokeFileText(stroke, stroke.Type, stroke.BowlerTypes); }
 
 // Every field of the record in one text: the file written with every six-hit
 // key frame, then every tag and trailing line.
@@ -178,8 +146,7 @@ std::string EveryField(const StrokeFile& stroke) {
 
 // Reads a written file into a fresh record, as the editor holds it after start-up.
 StrokeFile ReadFresh(const std::string& text) {
-    StrokeFile stroke;
-    SetStartUpTrailingLines(stroke);
+    StrokeFile stroke = orvik::StartStroke();
     std::istringstream in(text);
     orvik::ReadStrokeFile(in, stroke);
     return stroke;

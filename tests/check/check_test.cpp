@@ -18,8 +18,8 @@
 #include "check/problem_codes.h"
 #include "check/run_check.h"
 #include "check/save_diff.h"
+#include "clean_stroke.h"
 #include "core/stroke_file.h"
-#include "core/stroke_writer.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -35,35 +35,13 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-// A clean file as a save writes it: two six-hit key frames (lines 45 and 51)
-// and one trailing line (57) and four empty ones; line 19 is the Power line
-// of normal key frame 0.
-std::vector<std::string> CleanLines() {
-    StrokeFile s = StartStroke();
-    s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.EdgeProb = "0.1";
-    s.EdgeProb6 = "0.05", s.EdgeProb3 = "0.02", s.Name = "a-Cc031", s.Variation = "0", s.BowlerTypes = 9;
-    for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
-    s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
-    s.TrailingLines.at(1) = "note";
-    std::ostringstream out;
-    WriteStrokeFile(out, s, s.Type, s.BowlerTypes);
-    const std::string text = out.str();
-    std::vector<std::string> lines;
-    for (std::string_view line : SplitLines(text)) lines.emplace_back(WithoutLineEnd(line));
-    return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines, const char* lineEnd = "\r\n") {
-    std::string text;
-    for (const auto& line : lines) text += line + lineEnd;
-    return text;
-}
-
-// The clean file with `edit` done to its lines (line n at [n - 1]).
+// The clean file as a save writes it, with two six-hit key frames (lines 45
+// and 51), one trailing line (57) and four empty ones, and `edit` done to its
+// lines (line n at [n - 1]); line 19 is the Power line of normal key frame 0.
 std::string Edited(const std::function<void(std::vector<std::string>&)>& edit) {
-    std::vector<std::string> lines = CleanLines();
+    std::vector<std::string> lines = CleanLines("2 0");
     edit(lines);
-    return Joined(lines);
+    return JoinedLines(lines);
 }
 
 // A scratch folder of its own for each test, removed after it.
@@ -122,13 +100,13 @@ struct CodeCase {
 std::string Bytes(std::string text) { return text; }
 
 TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
-    const std::vector<std::string> clean = CleanLines();
+    const std::vector<std::string> clean = CleanLines("2 0");
     const std::string fifty(50, 'f');
     const CodeCase cases[] = {
         {"empty-file", "empty.atr", [] { return Bytes(""); },
          "empty.atr:1: empty-file: the file is empty\nempty.atr:1: save-changes: a save would change this file\n",
          R"({"code": "empty-file", "severity": "error", "line": 1})", 1},
-        {"ends-early", "short.atr", [&] { return Joined({clean.begin(), clean.begin() + 30}); },
+        {"ends-early", "short.atr", [&] { return JoinedLines({clean.begin(), clean.begin() + 30}); },
          "short.atr:31: ends-early: the file ends early: expected \"Power <number> Range <number>\"\n"
          "short.atr:31: save-changes: a save would change this file\n",
          R"({"code": "ends-early", "severity": "error", "line": 31, "field": "Power of normal key frame 2"})", 1},
@@ -210,7 +188,7 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          "Bowlers, 6 Spinners, 1 Fast Bowler, 9 Fast and Swing bowlers): the editor shows no bowler class for it\n",
          R"({"code": "unknown-bowler-class", "severity": "error", "line": 9, "field": "BowlerTypes", "found": "99"})",
          1},
-        {"byte-order-mark", "bom.atr", [&] { return "\xEF\xBB\xBF" + Joined(clean); },
+        {"byte-order-mark", "bom.atr", [&] { return "\xEF\xBB\xBF" + JoinedLines(clean); },
          "bom.atr:1: byte-order-mark: the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save drops\n"
          "bom.atr:1: save-changes: a save would change this file\n",
          R"({"code": "byte-order-mark", "severity": "warning", "line": 1, "found": "\ufeff"})", 1},
@@ -222,7 +200,7 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
         {"save-refused", "refused.atr", [] { return Edited([](auto& l) { l[56] = "\"a, b\""; }); },
          "refused.atr: save-refused: a save would refuse it: trailing line 1: a comma ends a field in a stroke file\n",
          R"({"code": "save-refused", "severity": "error", "line": null, "field": "trailing line 1"})", 1},
-        {"save-changes", "cr.atr", [&] { return Joined(clean, "\r"); },
+        {"save-changes", "cr.atr", [&] { return JoinedLines(clean, "\r"); },
          "cr.atr:1: save-changes: a save would change this file: its CR line ends become CR LF\n",
          R"({"code": "save-changes", "severity": "warning", "line": 1})", 1},
         {"too-large", "big.atr", [] { return std::string(MaxStrokeFileSize + 1, '\n'); },
@@ -296,7 +274,7 @@ TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
 
     // Only .atr files of the folder, in any case, not those of its folders;
     // verbose, each with its state and whether it is one of the game's.
-    Write("A.ATR", Joined(CleanLines()));
+    Write("A.ATR", JoinedLines(CleanLines("2 0")));
     Write("a-Cc031.atr", Edited([](auto& l) { l[18] = " Power abc Range 10"; }));
     Write("notes.txt", "x");
     fs::create_directories(folder_ / "inner");
@@ -329,26 +307,25 @@ TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
 }
 
 TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
-    const std::vector<std::string> lines = CleanLines();
+    const std::vector<std::string> lines = CleanLines("2 0");
     std::vector<std::string> full = lines;  // 65 trailing lines: a save adds no empty line after them
     full.resize(full.size() - 4);
     for (int j = 2; j <= 65; ++j) full.push_back("t" + std::to_string(j));
-    const std::string fullText = Joined(full);
+    const std::string fullText = JoinedLines(full);
     const struct {
         const char* file;
         std::string bytes;
         const char* reason;
     } cases[] = {
-        {"lf.atr", Joined(lines, "\n"), "1: save-changes: a save would change this file: its LF line ends become CR LF"},
-        {"cr.atr", Joined(lines, "\r"), "1: save-changes: a save would change this file: its CR line ends become CR LF"},
-        {"mixed.atr", Joined({lines.begin(), lines.begin() + 2}, "\n") + Joined({lines.begin() + 2, lines.end()}, "\r"),
+        {"lf.atr", JoinedLines(lines, "\n"), "1: save-changes: a save would change this file: its LF line ends become CR LF"},
+        {"mixed.atr", JoinedLines({lines.begin(), lines.begin() + 2}, "\n") + JoinedLines({lines.begin() + 2, lines.end()}, "\r"),
          "1: save-changes: a save would change this file: its LF and CR line ends become CR LF"},
         {"unended.atr", fullText.substr(0, fullText.size() - 2),
          "121: save-changes: a save would change this file: its last line gets a line end"},
-        {"unended-lf.atr", Joined(full, "\n").substr(0, Joined(full, "\n").size() - 1),
+        {"unended-lf.atr", JoinedLines(full, "\n").substr(0, JoinedLines(full, "\n").size() - 1),
          "1: save-changes: a save would change this file: its LF line ends become CR LF and its last line gets a "
          "line end"},
-        {"short-end.atr", Joined({lines.begin(), lines.end() - 1}),
+        {"short-end.atr", JoinedLines({lines.begin(), lines.end() - 1}),
          "61: save-changes: a save would change this file: 1 empty line is added at its end"},
     };
     for (const auto& c : cases) {
@@ -358,7 +335,7 @@ TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
 }
 
 TEST_F(CheckTest, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
-    std::string limit = Joined(CleanLines());
+    std::string limit = JoinedLines(CleanLines("2 0"));
     limit.resize(MaxStrokeFileSize, '\n');
     const Run exact = Check({Write("exact.atr", limit)});
     EXPECT_EQ(exact.Out, "exact.atr:122: text-after-end: text after trailing line 65 is not kept\n"
@@ -386,7 +363,7 @@ TEST_F(CheckTest, DevicesPipesAndLinksToThemAreNamedAndNeverOpened) {
 // never waiting for a writer to the pipe.
 TEST_F(CheckTest, AFileSwappedForANamedPipeNeverHoldsTheCheckerUp) {
     const fs::path name = folder_ / "swap.atr";
-    const fs::path file = Write("file.keep", Joined(CleanLines()));
+    const fs::path file = Write("file.keep", JoinedLines(CleanLines("2 0")));
     const fs::path pipe = folder_ / "pipe.keep";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     ASSERT_EQ(link(file.c_str(), name.c_str()), 0);

@@ -9,23 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "clean_stroke.h"
+
 namespace orvik {
 namespace {
 
-// A clean stroke with two six-hit key frames and a trailing line.
-StrokeFile Clean() {
-    StrokeFile s{.Type = "Aggressive", .Faceing = "1", .Difficulty = "3", .Reward = "2", .Difficulty6 = "",
-        .Reward6 = "", .Difficulty3 = "", .Reward3 = "", .EdgeProb = "0.1", .EdgeProb6 = "0.05", .EdgeProb3 = "0.02",
-        .Name = "a-Cc031", .Variation = "0", .KeyFrames = {}, .TrailingLines = StartStroke().TrailingLines};
-    for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
-    s.KeyFrames[5].KeyFrameTag = "2";
-    s.KeyFrames[6].KeyFrameTag = "0";
-    s.TrailingLines.at(1) = "note";
-    return s;
-}
-
 // The length of trailing line 3 that makes the clean stroke's file exactly as large as a stroke file may be.
-constexpr std::size_t FillsTheLimit = MaxStrokeFileSize - 1055;
+constexpr std::size_t FillsTheLimit = MaxStrokeFileSize - 1066;
 
 std::string Named(const StrokeFile& s, const std::vector<FieldProblem>& problems) {
     std::string names;
@@ -33,7 +23,7 @@ std::string Named(const StrokeFile& s, const std::vector<FieldProblem>& problems
     return names;
 }
 
-// A change to the clean stroke, saved with the window's type and bowler class.
+// A change to the clean stroke with two six-hit key frames, saved with the window's type and bowler class.
 struct Change {
     const char* what;
     std::function<void(StrokeFile&)> make;
@@ -43,7 +33,7 @@ struct Change {
 };
 
 void ExpectNamed(const Change& change) {
-    StrokeFile s = Clean();
+    StrokeFile s = CleanStroke("2 0");
     change.make(s);
     EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, change.type, change.code)), change.named) << change.what;
 }
@@ -71,17 +61,17 @@ TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
         {"leading double quote in a trailing line", [](StrokeFile& s) { s.TrailingLines.at(1) = "\"q\""; },
          "trailing line 1: a double quote at the start of a line begins a quoted text in a stroke file"},
         {"a key word of its line", [](StrokeFile& s) { s.Reward = "x Reward y"; },
-         "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
+         "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
          "Reward: a stroke file would give it back as \"y\""},
         {"a trailing line that reads as a six-hit block", [](StrokeFile& s) {
              s.TrailingLines.at(1) = "Mode 6Hit KeyFrame 1";
          }, "trailing line 1: a stroke file would give it back as \"\""},
         {"a value as long as a message shows it whole",
          [](StrokeFile& s) { s.Reward = "x Reward " + std::string(40, 'y'); },
-         "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
+         "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
          "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
         {"a value one longer", [](StrokeFile& s) { s.Reward = "x Reward " + std::string(41, 'y'); },
-         "Difficulty: a stroke file would give it back as \"3 Reward x\"; "
+         "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
          "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
         {"one byte over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
          "the stroke file: it would take 1048577 bytes, more than the 1048576 bytes a stroke file may hold"},

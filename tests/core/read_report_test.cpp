@@ -9,41 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "clean_stroke.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
 
 namespace orvik {
 namespace {
-
-// A clean file: two six-hit key frames (tags "2" and "0", lines 45 and 51)
-// and one trailing line (57); line 19 is the Power line of normal key frame 0.
-std::string CleanFile() {
-    StrokeFile s = StartStroke();
-    s.Type = "Aggressive", s.Faceing = "1", s.Difficulty = "3", s.Reward = "2", s.EdgeProb = "0.1";
-    s.EdgeProb6 = "0.05", s.EdgeProb3 = "0.02", s.Name = "a-Cc031", s.Variation = "0";
-    for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
-    s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
-    s.TrailingLines.at(1) = "note";
-    std::ostringstream out;
-    WriteStrokeFile(out, s, "Aggressive", 9);
-    return out.str();
-}
-
-// The file's lines (each without its CR LF) joined again with CR LF.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        lines.push_back(text.substr(at, end - at));
-        at = end + 2;
-    }
-    return lines;
-}
-std::string Joined(const std::vector<std::string>& lines, const char* lineEnd = "\r\n") {
-    std::string text;
-    for (const auto& line : lines) text += line + lineEnd;
-    return text;
-}
 
 std::string Reported(const std::string& text) {
     StrokeFile stroke = StartStroke();
@@ -60,7 +31,7 @@ std::string Reported(const std::string& text) {
 
 struct Fault {
     const char* what;
-    std::function<void(std::vector<std::string>&)> edit;  // of the clean file's lines, line n at [n - 1]
+    std::function<void(std::vector<std::string>&)> edit;  // of CleanLines("2 0"), line n at [n - 1]
     std::string reported;
 };
 
@@ -96,9 +67,10 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
         {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
          .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
                      "a line is missing or extra here, so every later field shifts"},
-        {.what = "an invalid six-hit tag", .edit = [](auto& l) { l[44] = "Mode 6Hit KeyFrame X"; },
-         .reported = "line 45: six-hit key frame tag \"X\" names no timing (0 to 4); "
-                     "no timing uses this key frame"},
+        {.what = "two six-hit tags that name no timing, each on its line",
+         .edit = [](auto& l) { l[44] = "Mode 6Hit KeyFrame X", l[50] = "Mode 6Hit KeyFrame 5"; },
+         .reported = "line 45: six-hit key frame tag \"X\" names no timing (0 to 4); no timing uses this key frame\n"
+                     "line 51: six-hit key frame tag \"5\" names no timing (0 to 4); no timing uses this key frame"},
         {.what = "a comma in a field, then a second one on a later line, each said once",
          .edit = [](auto& l) { l[7] = "EdgeProb 0,1 EdgeProb6 0,05 EdgeProb3 0.02", l[56] = "a, b"; },
          .reported = "line 8: a comma splits this line into two fields; every later field shifts\n"
@@ -118,18 +90,18 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
          }, .reported = "line 122: text after trailing line 65 is not kept"},
     };
     for (const Fault& fault : faults) {
-        std::vector<std::string> lines = Lines(CleanFile());
+        std::vector<std::string> lines = CleanLines("2 0");
         fault.edit(lines);
-        EXPECT_EQ(Reported(Joined(lines)), fault.reported) << fault.what;
+        EXPECT_EQ(Reported(JoinedLines(lines)), fault.reported) << fault.what;
     }
     // The field rules end a line at a lone CR or LF too: the reader finds nothing in such files.
-    EXPECT_EQ(Reported(Joined(Lines(CleanFile()), "\r")), "");
-    EXPECT_EQ(Reported(Joined(Lines(CleanFile()), "\n")), "");
+    EXPECT_EQ(Reported(JoinedLines(CleanLines("2 0"), "\r")), "");
+    EXPECT_EQ(Reported(JoinedLines(CleanLines("2 0"), "\n")), "");
 }
 
 // Reads the text into a record that already holds a stroke, with and without a report.
 TEST(ReadReport, TheRecordIsTheSameWithAndWithoutAReport) {
-    const std::string clean = CleanFile();
+    const std::string clean = JoinedLines(CleanLines("2 0"));
     for (std::size_t length = 0; length <= clean.size(); length += 3) {
         std::string text = clean.substr(0, length);
         for (std::size_t i = length % 5; i < text.size(); i += 17) text[i] = ",\" \r\nx9-."[(i + length) % 9];
@@ -140,13 +112,11 @@ TEST(ReadReport, TheRecordIsTheSameWithAndWithoutAReport) {
         ReadReport report;
         ReadStrokeFile(plainIn, plain);
         ReadStrokeFile(reportedIn, reported, &report);
-        std::ostringstream plainOut;
-        std::ostringstream reportedOut;
         for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k)
             plain.KeyFrames[k].KeyFrameTag += "0", reported.KeyFrames[k].KeyFrameTag += "0";
-        WriteStrokeFile(plainOut, plain, plain.Type, plain.BowlerTypes);
-        WriteStrokeFile(reportedOut, reported, reported.Type, reported.BowlerTypes);
-        ASSERT_EQ(reportedOut.str(), plainOut.str()) << "length " << length;
+        ASSERT_EQ(StrokeFileText(reported, reported.Type, reported.BowlerTypes),
+                  StrokeFileText(plain, plain.Type, plain.BowlerTypes))
+            << "length " << length;
     }
 }
 

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "clean_stroke.h"
 #include "core/read_back_check.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_reader.h"
@@ -35,10 +36,8 @@ StrokeFile LoadedStroke() {
 }
 
 // Written with WellFormed's stroke type and bowler class unless the window says otherwise.
-std::string Written(const StrokeFile& stroke, std::string_view type = "Aggressive", std::int32_t code = 9) {
-    std::ostringstream out;
-    WriteStrokeFile(out, stroke, type, code);
-    return out.str();
+std::string Written(const StrokeFile& stroke, std::string_view type = "Defensive", std::int32_t code = 6) {
+    return StrokeFileText(stroke, type, code);
 }
 
 StrokeFile Read(std::istream&& in, StrokeFile stroke = LoadedStroke()) {
@@ -72,31 +71,28 @@ std::string Edited(std::string text, std::initializer_list<std::pair<std::string
 
 // Two six-hit key frames (tags "2", "0") and two trailing lines, as the writer writes it.
 const std::string WellFormed = Crlf(
-    "StrokeAttr\n\nType Aggressive\nFaceing 1\nDifficulty 3 Reward 2\nDifficulty6 4 Reward6 5\n"
-    "Difficulty3 1 Reward3 0\nEdgeProb 0.1 EdgeProb6 0.05 EdgeProb3 0.02\nBowlerTypes 9\n"
-    "StumpPosition 120\nBatsmanPosition -35\nPitchPosition 2200\nName a-Cc031 Variation 0\n\n"
-    "Mode Normal KeyFrame 0\n Frame 10\n Vertical 20000000\n Direction 30 Range 7500000\n Power 80 Range 10\n\n"
-    "Mode Normal KeyFrame 1\n Frame 12\n Vertical 25000000\n Direction 22500000 Range 1\n Power 85.5 Range 10\n\n"
-    "Mode Normal KeyFrame 2\n Frame 14\n Vertical 3E+16\n Direction 15000000 Range 2\n Power 90 Range 12.25\n\n"
-    "Mode Normal KeyFrame 3\n Frame 16\n Vertical 35000000\n Direction 7500000 Range 3\n Power 95 Range 15\n\n"
-    "Mode Normal KeyFrame 4\n Frame 18\n Vertical 0.5\n Direction -7500000 Range 4\n Power 100 Range 20\n\n"
-    "Mode 6Hit KeyFrame 2\n Frame 20\n Vertical 120000000\n Direction -3750000 Range 5\n Power 1E-05 Range 5\n\n"
-    "Mode 6Hit KeyFrame 0\n Frame -3\n Vertical 110000000\n Direction 0 Range 6\n Power 115 Range 6\n\n"
+    "StrokeAttr\n\nType Defensive\nFaceing 1\nDifficulty 5 Reward 3\nDifficulty6 6 Reward6 4\n"
+    "Difficulty3 7 Reward3 2\nEdgeProb 0.1 EdgeProb6 0.2 EdgeProb3 0.3\nBowlerTypes 6\n"
+    "StumpPosition 10\nBatsmanPosition -20\nPitchPosition 30\nName drive Variation 2\n\n"
+    "Mode Normal KeyFrame 0\n Frame 10\n Vertical 20000000\n Direction 0 Range 3750000\n Power 1.5 Range 0.25\n\n"
+    "Mode Normal KeyFrame 1\n Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n\n"
+    "Mode Normal KeyFrame 2\n Frame 12\n Vertical 3E+16\n Direction 15000000 Range 3750000\n Power 3.5 Range 0.25\n\n"
+    "Mode Normal KeyFrame 3\n Frame 13\n Vertical 23000000\n Direction 22500000 Range 3750000\n Power 4.5 Range 0.25\n\n"
+    "Mode Normal KeyFrame 4\n Frame 14\n Vertical 24000000\n Direction -7500000 Range 3750000\n Power 5.5 Range 0.25\n\n"
+    "Mode 6Hit KeyFrame 2\n Frame 15\n Vertical 25000000\n Direction 37500000 Range 3750000\n Power 1E-05 Range 0.25\n\n"
+    "Mode 6Hit KeyFrame 0\n Frame -3\n Vertical 26000000\n Direction 45000000 Range 3750000\n Power 7.5 Range 0.25\n\n"
     "43\nnote\n\n\n\n\n");
 
-// The record that WellFormed holds (six-hit key frames 7 to 9 untouched). Normal key frames'
-// tags are neither written nor read.
+// The record that WellFormed holds: the clean stroke with numbers the writer writes in exponent form
+// and negative ones, and "43" before its note. Normal key frames' tags are neither written nor read.
 StrokeFile WellFormedStroke() {
-    StrokeFile s{.Type = "Aggressive", .Faceing = "1", .Difficulty = "3", .Reward = "2", .Difficulty6 = "4",
-        .Reward6 = "5", .Difficulty3 = "1", .Reward3 = "0", .EdgeProb = "0.1", .EdgeProb6 = "0.05",
-        .EdgeProb3 = "0.02", .BowlerTypes = 9, .StumpPosition = 120, .BatsmanPosition = -35, .PitchPosition = 2200,
-        .Name = "a-Cc031", .Variation = "0",
-        // Frame, Vertical, Direction, DirectionRange, Power, PowerRange, tag.
-        .KeyFrames = {{{10, 2e7, 30, 7.5e6, 80, 10, "3"}, {12, 2.5e7, 2.25e7, 1, 85.5, 10, "3"},
-                       {14, 3e16, 1.5e7, 2, 90, 12.25, "3"}, {16, 3.5e7, 7.5e6, 3, 95, 15, "3"},
-                       {18, 0.5, -7.5e6, 4, 100, 20, "3"}, {20, 1.2e8, -3.75e6, 5, 1e-5, 5, "2"},
-                       {-3, 1.1e8, 0, 6, 115, 6, "0"}}},
-        .TrailingLines = LoadedStroke().TrailingLines};
+    StrokeFile s = CleanStroke("2 0");
+    for (int k = 0; k < NormalKeyFrameCount; ++k) s.KeyFrames[k].KeyFrameTag = "3";
+    s.KeyFrames[2].Vertical = 3e16;
+    s.KeyFrames[4].Direction = -7.5e6;
+    s.KeyFrames[5].Power = 1e-5;
+    s.KeyFrames[6].Frame = -3;
+    s.TrailingLines.at(0) = "";
     s.TrailingLines.at(1) = "43";
     s.TrailingLines.at(2) = "note";
     return s;
@@ -129,8 +125,8 @@ TEST(StrokeFile, TheWriterTakesTheWindowsTypeAndBowlerClass) {
     s.Type = "ignored";
     s.BowlerTypes = 3;
     s.Faceing.clear();
-    EXPECT_EQ(Written(s, "Defensive", 6),
-              Edited(WellFormed, {{"Aggressive\r\nFaceing 1", "Defensive\r\nFaceing "}, {"Types 9", "Types 6"}}));
+    EXPECT_EQ(Written(s, "Aggressive", 1),
+              Edited(WellFormed, {{"Defensive\r\nFaceing 1", "Aggressive\r\nFaceing "}, {"Types 6", "Types 1"}}));
 }
 
 // Trailing text after fewer than five six-hit blocks stays trailing text. Six-hit key frames the
@@ -180,19 +176,19 @@ TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadTheSameFromMe
 // difficulty keeps its value; a line without the whole key is split at the key's last letter, as the
 // game's files always were. Numbers round half to even; a failed conversion keeps the old value.
 TEST(StrokeFile, TheReaderSplitsLinesAtTheirKeys) {
-    std::string text = Edited(WellFormed, {{"Reward 2", "Reward R2"}, {"Difficulty6 4 Reward6 5", "Difficulty6 8"},
-        {"Difficulty3 1 Reward3 0", "Difficulty3 7 Rewardx 4"}, {"EdgeProb3 0.02", "EdgeProb3 1E-05"},
-        {"Variation 0", "Variation V2"}, {"Frame 12", "Frame 40000"}, {"Frame 10", "Frame 12.5"},
-        {"Vertical 25000000", "Vertical 1e400"}, {"Power 80 Range 10", "Power -1.5 Range .25"}});
+    std::string text = Edited(WellFormed, {{"Reward 3", "Reward R2"}, {"Difficulty6 6 Reward6 4", "Difficulty6 8"},
+        {"Difficulty3 7 Reward3 2", "Difficulty3 7 Rewardx 4"}, {"EdgeProb3 0.3", "EdgeProb3 1E-05"},
+        {"Variation 2", "Variation V2"}, {"Frame 11", "Frame 40000"}, {"Frame 10", "Frame 12.5"},
+        {"Vertical 21000000", "Vertical 1e400"}, {"Power 1.5 Range 0.25", "Power -1.5 Range .25"}});
     EXPECT_EQ(Written(ReadText(text, EarlierStroke())),
-              Edited(text, {{"Difficulty6 8", "Difficulty6 4 Reward6 "}, {"Rewardx", "Reward3"}, {"40000", "7"},
+              Edited(text, {{"Difficulty6 8", "Difficulty6 6 Reward6 "}, {"Rewardx", "Reward3"}, {"40000", "7"},
                             {"12.5", "12"}, {"1e400", "1"}, {".25", "0.25"}}));
 }
 
 // Any tag is read; a "Mode 6Hit KeyFrame" line without the empty line before it is trailing text.
 TEST(StrokeFile, TheReaderTakesSixHitBlocksOnlyAfterAnEmptyLine) {
     const StrokeFile s = ReadText(Edited(WellFormed, {{"Mode 6Hit KeyFrame 2", "Mode 6Hit KeyFrame X"},
-                                                      {"Range 6\r\n\r\n43", "Range 6\r\nMode 6Hit KeyFrame 1"}}));
+                                                      {"Range 0.25\r\n\r\n43", "Range 0.25\r\nMode 6Hit KeyFrame 1"}}));
     const auto& k = s.KeyFrames;
     EXPECT_EQ((std::vector<std::string>{k[5].KeyFrameTag, k[6].KeyFrameTag, k[7].KeyFrameTag, s.TrailingLines.at(1)}),
               (std::vector<std::string>{"X", "0", "", "Mode 6Hit KeyFrame 1"}));
@@ -202,8 +198,8 @@ TEST(StrokeFile, TheReaderTakesSixHitBlocksOnlyAfterAnEmptyLine) {
 // commas and line ends (LF CR is two), lose leading spaces only, and unquote. 65 trailing fields are
 // read; the rest of the file is lost.
 TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
-    const StrokeFile s = ReadText(Edited(WellFormed, {{"Range 6\r\n\r\n43\r\nnote\r\n",
-        "Range 6\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, b\"junk,\"line\r\nbreak\"\r\nq\"u\"\r\n\"open, to the end\r\n"}}));
+    const StrokeFile s = ReadText(Edited(WellFormed, {{"Range 0.25\r\n\r\n43\r\nnote\r\n",
+        "Range 0.25\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, b\"junk,\"line\r\nbreak\"\r\nq\"u\"\r\n\"open, to the end\r\n"}}));
     std::string fields;
     for (int j = 1; j <= 11; ++j) fields += s.TrailingLines.at(j) + "|";
     EXPECT_EQ(fields, "|x|y|spaced ||\tz|a, b|line\r\nbreak|q\"u\"|open, to the end\r\n\r\n\r\n\r\n\r\n||");

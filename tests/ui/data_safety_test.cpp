@@ -17,7 +17,8 @@ struct Typed {
     const char* what;
     const char* box;
     QString text;
-    const char* named;  // the line of the refusal that names the box
+    const char* named;              // the line of the refusal that names the box
+    const char* thenShow = nullptr;  // a timing shown instead before the save
 };
 
 }  // namespace
@@ -39,6 +40,7 @@ private slots:
         const QByteArray original = FileBytes(path);
         SetText(window, typed.box, typed.text);
         window.Text2_LostFocus(3);
+        if (typed.thenShow) Pick(window, "Combo3", typed.thenShow);
         const QStringList before = Snapshot(window);
         dialogs.messages.clear();
 
@@ -54,7 +56,7 @@ private slots:
     void aLoadShowsStartValuesAndSaveKeepsTheFilesOwnType() {
         Editor editor;
         auto& [folder, dialogs, window] = editor;
-        editor.Open("a-Cc031.atr", SampleStroke("0 1"));
+        editor.Open("a-Cc031.atr", orvik::CleanStroke("0 1"));
         window.Command3_Click();  // the file as the editor writes it
         // Power that is no number, a type the list lacks.
         QByteArray odd = FileBytes(folder.filePath("a-Cc031.atr"))
@@ -86,7 +88,7 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         QVERIFY(QFile::link("/dev/zero", folder.filePath("a-Cc017c.atr")));
         QVERIFY(QFile::link(pipe, folder.filePath("a-Cc020.atr")));
-        WriteStroke(folder.filePath("a-Cc018.atr"), SampleStroke());
+        WriteStroke(folder.filePath("a-Cc018.atr"), orvik::CleanStroke(""));
         QVERIFY(QFile::link(folder.filePath("a-Cc018.atr"), folder.filePath("a-Cc021.atr")));
         QVERIFY(QDir(folder.path()).mkdir("sub"));
         QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
@@ -121,28 +123,39 @@ private slots:
         QCOMPARE(dir1->Path(), QDir::cleanPath(folder.path()));
     }
 
-    // Forming the text of a stroke of seven one-megabyte fields under a limit
-    // of the address space that leaves no room for it: reported, and the file
-    // as it was. The limit stays with the process, so this runs in a child.
-    void aSaveThatRunsOutOfMemoryIsReported() {
+    // Reading a one-megabyte line into seven fields, then forming the text of
+    // a stroke of seven one-megabyte fields, each under a limit of the address
+    // space that leaves no room for it: reported, the window and the file as
+    // they were. The limit stays with the process, so this runs in a child.
+    void aLoadOrASaveThatRunsOutOfMemoryIsReported() {
         if (AddressSanitized) QSKIP("AddressSanitizer reserves more address space than any limit leaves");
-        if (RanInChild(QStringLiteral("aSaveThatRunsOutOfMemoryIsReported"))) return;
+        if (RanInChild(QStringLiteral("aLoadOrASaveThatRunsOutOfMemoryIsReported"))) return;
         Editor editor;
         auto& [folder, dialogs, window] = editor;
         QFile line(folder.filePath("a-Cc024.atr"));
         QVERIFY(line.open(QIODevice::WriteOnly) && line.write(QByteArray(orvik::MaxStrokeFileSize, 'x')));
         line.close();
-        dialogs.openAnswers = {line.fileName()};
-        window.Command2_Click();
-        QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Misread stroke file"));
-
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_AS, &limit) == 0);
         const rlimit unlimited = limit;
-        limit.rlim_cur = CurrentAddressSpace() + (2 << 20);
-        QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
-        window.Command3_Click();
-        QVERIFY(setrlimit(RLIMIT_AS, &unlimited) == 0);
+        const auto withLittleMemory = [&](const std::function<void()>& act) {
+            limit.rlim_cur = CurrentAddressSpace() + (2 << 20);
+            QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
+            act();
+            QVERIFY(setrlimit(RLIMIT_AS, &unlimited) == 0);
+        };
+
+        editor.Open("a-Cc031.atr");
+        const QStringList loaded = Snapshot(window);
+        dialogs.openAnswers = {line.fileName()};
+        withLittleMemory([&] { window.Command2_Click(); });
+        CheckOneError(dialogs, line.fileName(), "not enough memory");
+        QCOMPARE(Snapshot(window), loaded);
+
+        dialogs.openAnswers = {line.fileName()};
+        window.Command2_Click();
+        QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Misread stroke file"));
+        withLittleMemory([&] { window.Command3_Click(); });
         CheckOneError(dialogs, line.fileName(), "not enough memory");
         QCOMPARE(FileBytes(line.fileName()), QByteArray(orvik::MaxStrokeFileSize, 'x'));
     }
@@ -156,6 +169,9 @@ private:
             {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"), "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
             {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"), "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
             {"largest double", "Text2(3)", "1.7976931348623157e308", "Power: the number is too large to be read back"},
+            {"largest double on a timing not shown", "Text2(3)", "1.7976931348623157e308",
+             "Power of normal key frame 0: the number is too large to be read back", "Late"},
+            {"direction range that is no number", "Text2(6)", "abc", "Direction Range: \"abc\" is not a number"},
             {"comma in a number box", "Text2(5)", "1,5",
              "Power Range: \"1,5\" is not a number: use a point as the decimal separator"},
             {"frame number out of range", "Text2(0)", "40000", "Frame no.: 40000 is outside -32768 to 32767"},

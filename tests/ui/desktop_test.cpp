@@ -50,8 +50,8 @@ private slots:
         editor_.emplace();
         game_ = editor_->folder.filePath("game");
         QVERIFY(QDir().mkpath(game_ + "/sub"));
-        WriteStroke(game_ + "/a-Cc021.atr", SampleStroke("1"), "Aggressive", 1);
-        WriteStroke(game_ + "/mine.atr", SampleStroke());
+        WriteStroke(game_ + "/a-Cc021.atr", orvik::CleanStroke("1"), "Aggressive", 1);
+        WriteStroke(game_ + "/mine.atr", orvik::CleanStroke(""));
     }
     void cleanup() { editor_.reset(); }
 
@@ -64,16 +64,20 @@ private slots:
         QCOMPARE(help.err, QString());
         QVERIFY2(help.out.startsWith("Usage: orvik-stroke-editor [options] [path]\n") && help.out.contains("--version"),
                  qPrintable(help.out));
-        for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"a.atr", "b.atr"}, QStringList{"-style"}}) {
+        // Each wrong command line is named on the first line, the usage follows.
+        for (const auto& [wrong, told] : {std::pair{QStringList{"--bogus"}, "Unknown option 'bogus'."},
+                                          {QStringList{"a.atr", "b.atr"}, "Only one path can be given; 2 were."},
+                                          {QStringList{"-style"}, "Missing value after '-style'."}}) {
             const Run run = RunEditor(wrong);
             QCOMPARE(run.exitCode, 2);
             QCOMPARE(run.out, QString());
-            QVERIFY2(run.err.startsWith("orvik-stroke-editor: ") && run.err.contains("\nUsage: orvik-stroke-editor"),
-                     qPrintable(run.err));
+            QCOMPARE(run.err.section('\n', 0, 0), QStringLiteral("orvik-stroke-editor: ") + told);
+            QVERIFY2(run.err.contains("\nUsage: orvik-stroke-editor"), qPrintable(run.err));
         }
 
         // The path; the toolkit's own options and "--" before a name like an option.
-        const orvik::CommandLine line = orvik::ParseCommandLine({"/usr/bin/x", "-style", "fusion", "-reverse", "--", "-a.atr"});
+        const orvik::CommandLine line = orvik::ParseCommandLine(
+            {"/usr/bin/x", "-platform", "offscreen", "-style", "fusion", "-reverse", "--", "-a.atr"});
         QCOMPARE(line.path.value_or("<none>") + line.message, QStringLiteral("-a.atr"));
         QVERIFY(!line.exitCode);
         QVERIFY(!orvik::ParseCommandLine({"x"}).path);
@@ -155,6 +159,13 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t{1});
         QCOMPARE(dialogs.messages[0].title, QStringLiteral("Saved!"));
         QCOMPARE(QApplication::focusWidget(), power);
+
+        // Ctrl+S held down: the key's repeats save nothing more.
+        dialogs.messages.clear();
+        for (bool repeat : {false, true, true, true})
+            QTest::simulateEvent(power, true, Qt::Key_S, Qt::ControlModifier, QString(), repeat);
+        QTest::simulateEvent(power, false, Qt::Key_S, Qt::ControlModifier, QString(), false);
+        QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + path + " (Pull)."});
     }
 
     void screenReadersHearEachControlsName() {
@@ -199,6 +210,9 @@ private slots:
             QVERIFY(AccessibleText(preview, QAccessible::Description).contains(QStringLiteral("A click starts or stops setting the %1").arg(does)));
             QCOMPARE(window.childAt(preview->geometry().center()), nullptr);
         }
+        // Each covers the rectangle in which a click arms it, the one framed while it is armed.
+        QCOMPARE(Find(window, "TopViewArea")->geometry(), orvik::ArmedViewFrame(orvik::TopViewRect));
+        QCOMPARE(Find(window, "ProjectileViewArea")->geometry(), orvik::ArmedViewFrame(orvik::ProjectileViewRect));
     }
 };
 

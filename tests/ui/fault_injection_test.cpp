@@ -30,7 +30,7 @@ QStringList Tree(const QString& root) {
 // folder for root is a tmpfs mounted over it, with the stroke file anew.
 bool MountTmpfs(const QString& folder, const char* options) {
     return mount("orvik-fault", QFile::encodeName(folder).constData(), "tmpfs", 0, options) == 0 &&
-           !WriteStroke(folder + "/a-Cc031.atr", SampleStroke()).isEmpty();
+           !WriteStroke(folder + "/a-Cc031.atr", orvik::CleanStroke("")).isEmpty();
 }
 
 struct SaveFault {
@@ -38,6 +38,7 @@ struct SaveFault {
     const char* reason;
     bool inChild;                              // in a process of its own
     bool (*breakSave)(const QString& folder);  // false: the fault cannot be made here
+    const char* rootReason = nullptr;          // where root's differs: a read-only mount, not permissions
 };
 
 const SaveFault SaveFaults[] = {
@@ -49,12 +50,13 @@ const SaveFault SaveFaults[] = {
     {"folder gone", "does not exist", false, [](const QString& dir) { return QDir().rename(dir, dir + "-moved"); }},
     {"folder in the file's place", "folder", false,
      [](const QString& dir) { return QDir().rename(dir, dir + "-aside") && QDir().mkpath(dir + "/a-Cc031.atr"); }},
-    {"read-only folder", "", false,
+    {"read-only folder", "Permission denied", false,
      [](const QString& dir) {
          return geteuid() != 0 ? QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner)
                                : MountTmpfs(dir, "size=1m") && mount(nullptr, QFile::encodeName(dir).constData(),
                                                                      nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-     }},
+     },
+     "is not writable"},
     {"full disk", "space", false, [](const QString& dir) { return MountTmpfs(dir, "size=1"); }},  // one page, filled
 };
 
@@ -90,7 +92,7 @@ private slots:
         QVERIFY(files.join('\n').contains(original.toHex()));
         editor.window.Command3_Click();
         QCOMPARE(Tree(editor.folder.path()), files);  // the old file as it was, no file left behind, no folder made
-        CheckOneError(editor.dialogs, path, f.reason);
+        CheckOneError(editor.dialogs, path, geteuid() == 0 && f.rootReason ? f.rootReason : f.reason);
     }
 
     void unreadableStrokeFilesAreRefusedAndReadableOnesRead() {
@@ -98,7 +100,8 @@ private slots:
         constexpr qint64 Long = orvik::MaxStrokeFileSize;
         Editor editor;
         auto& [folder, dialogs, window] = editor;
-        for (const char* name : {"a-Cc018.atr", "a-Cc021.atr", "a-Cc031.atr"}) WriteStroke(folder.filePath(name), SampleStroke());
+        for (const char* name : {"a-Cc018.atr", "a-Cc021.atr", "a-Cc031.atr"})
+            WriteStroke(folder.filePath(name), orvik::CleanStroke(""));
         QFile huge(folder.filePath("a-Cc024.atr"));
         QVERIFY(QFile(folder.filePath("a-Cc035.atr")).open(QIODevice::WriteOnly) && huge.open(QIODevice::WriteOnly));
         for (qint64 mb = 0; mb < Long >> 20; ++mb) huge.write(QByteArray(1 << 20, 'x'));  // one line, no line end

@@ -116,8 +116,8 @@ private slots:
         game_ = RealPath(editor_->folder.path()) + "/game";
         QVERIFY(QDir().mkpath(game_ + "/real/sub"));
         QVERIFY(QFile::link(game_ + "/real/sub", game_ + "/LINK"));
-        stroke_ = WriteStroke(game_ + "/real/a-Cc031.atr", SampleStroke(), "Aggressive", 1);
-        decoy_ = WriteStroke(game_ + "/a-Cc031.atr", SampleStroke(), "Defensive", 6);
+        stroke_ = WriteStroke(game_ + "/real/a-Cc031.atr", orvik::CleanStroke(""), "Aggressive", 1);
+        decoy_ = WriteStroke(game_ + "/a-Cc031.atr", orvik::CleanStroke(""), "Defensive", 6);
     }
     void cleanup() { editor_.reset(); }
 
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(QDir().mkdir(shareFolder));
         QVERIFY(::chown(QFile::encodeName(shareFolder).constData(), first, shared) == 0);
         QVERIFY(::chmod(QFile::encodeName(shareFolder).constData(), 0775) == 0);
-        const QString path = WriteStroke(shareFolder + "/a-Cc031.atr", SampleStroke());
+        const QString path = WriteStroke(shareFolder + "/a-Cc031.atr", orvik::CleanStroke(""));
         QVERIFY(::chown(QFile::encodeName(path).constData(), first, shared) == 0);
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0664) == 0);
         const Ownership before = OwnershipOf(path);
@@ -210,7 +210,7 @@ private slots:
         // Root, saving in the window, keeps owner, group and mode exactly.
         QVERIFY(::chown(QFile::encodeName(path).constData(), first, shared) == 0);
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0664) == 0);
-        WriteStroke(path, SampleStroke());
+        WriteStroke(path, orvik::CleanStroke(""));
         auto& [folder, dialogs, window] = *editor_;
         window.StartIn(path);
         window.Command3_Click();

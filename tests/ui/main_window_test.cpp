@@ -106,7 +106,7 @@ private slots:
         window.Command2_Click();  // cancelled: nothing changes
         QCOMPARE(Snapshot(window), start);
 
-        const QString path = editor_->Open("my18.atr", SampleStroke("4 3 2 1 0"), "Moderate", 9);
+        const QString path = editor_->Open("my18.atr", orvik::CleanStroke("4 3 2 1 0"), "Moderate", 9);
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(!Find(window, "Command6")->isEnabled());
@@ -149,7 +149,7 @@ private slots:
         Pick(window, "Combo3", "Perfectly on time");
         QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}), QStringList(6, "0"));
 
-        orvik::StrokeFile stroke = SampleStroke("1 0");
+        orvik::StrokeFile stroke = orvik::CleanStroke("1 0");
         stroke.KeyFrames[6].Direction = 67500000;  // 90 degrees: to the left
         stroke.KeyFrames[6].Power = 0.333333333333333;
         editor_->Open("a-Cc024.atr", stroke);
@@ -205,27 +205,27 @@ private slots:
     // file as it was and confirms nothing.
     void savesTheStrokeOrLeavesTheFileAsItWas() {
         auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("3"));
+        const QString path = editor_->Open("a-Cc031.atr", orvik::CleanStroke("3"));
         Pick(window, "Combo1", "Aggressive");
         Pick(window, "Combo2", "Fast Bowler");
         SetText(window, "Text2(4)", "0.45");
-        SetText(window, "Text2(7)", "x y");
+        SetText(window, "Text2(7)", QString::fromUtf8("x y\u00e9"));  // saved as the one byte E9
         window.Command3_Click();
         QByteArray expected =
             "StrokeAttr\r\n\r\nType Aggressive\r\nFaceing 1\r\nDifficulty 5 Reward 3\r\nDifficulty6 6 Reward6 4\r\n"
-            "Difficulty3 7 Reward3 2\r\nEdgeProb 0.45 EdgeProb6 x y EdgeProb3 0.3\r\nBowlerTypes 1\r\n"
+            "Difficulty3 7 Reward3 2\r\nEdgeProb 0.45 EdgeProb6 x y\xe9 EdgeProb3 0.3\r\nBowlerTypes 1\r\n"
             "StumpPosition 10\r\nBatsmanPosition -20\r\nPitchPosition 30\r\nName drive Variation 2\r\n\r\n";
         for (int k = 0; k <= 5; ++k)
             expected += (k < 5 ? "Mode Normal KeyFrame " + QByteArray::number(k) : "Mode 6Hit KeyFrame 3") +
                         "\r\n Frame " + QByteArray::number(10 + k) + "\r\n Vertical " + QByteArray::number(20 + k) +
                         "000000\r\n Direction " + QByteArray::number(7500000 * k) + " Range 3750000\r\n Power " +
                         QByteArray::number(1.5 + k) + " Range 0.25\r\n\r\n";
-        expected += "\r\n\r\n\r\n";
+        expected += "note\r\n\r\n\r\n\r\n\r\n";
         QCOMPARE(FileBytes(path), expected);
         QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + path + " (Pull)."});
 
         // A value longer than a text box takes by default (32767) saves whole.
-        orvik::StrokeFile longValue = SampleStroke();
+        orvik::StrokeFile longValue = orvik::CleanStroke("");
         longValue.EdgeProb6 = std::string(40000, '7');
         const QString longPath = editor_->Open("a-Cc030.atr", longValue);
         window.Command3_Click();
@@ -287,9 +287,8 @@ private slots:
     // edits byte for byte.
     void everySixHitKeyFrameIsListedAndSaved() {
         auto& [folder, dialogs, window] = *editor_;
-        orvik::StrokeFile stroke = SampleStroke("4 2 X 0");
+        orvik::StrokeFile stroke = orvik::CleanStroke("4 2 X 0");
         stroke.KeyFrames[6].KeyFrameTag = "2 ";
-        for (int j = -10; j < 0; ++j) stroke.TrailingLines.at(j) = "43";  // as a load leaves them
         const QString path = editor_->Open("a-Cc031.atr", stroke);
         const QByteArray loaded = FileBytes(path);
         QCOMPARE(EntriesOf(window, "Combo3").mid(5),
@@ -323,7 +322,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, entry);
         auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr", SampleStroke(), "Defensive", code);
+        const QString path = editor_->Open("a-Cc031.atr", orvik::CleanStroke(""), "Defensive", code);
         QCOMPARE(TextOf(window, "Combo2"), entry);
         window.Command3_Click();
         QCOMPARE(FileBytes(path).split('\n').value(8), "BowlerTypes " + QByteArray::number(code) + "\r");
@@ -337,7 +336,7 @@ private slots:
         QVERIFY(QDir().mkpath(game + "/other"));
         for (const char* name : {"a-Cc018.atr", "readme.atr", "a-Cc029.atr", "A-CC017C.ATR", "a-Cc021.atr",
                                  "other/a-Cc031.atr", "other/a-Cc018.atr", "other/a-Cc024.atr"})
-            WriteStroke(game + "/" + name, SampleStroke("2"));
+            WriteStroke(game + "/" + name, orvik::CleanStroke("2"));
         QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});  // no folder change yet
 
         // A drive change shows the drive's root folder, through the folder change.

@@ -90,8 +90,8 @@ class UnsavedEditsTest : public QObject {
         auto& [folder, dialogs, window] = *editor_;
         const QString game = folder.filePath("game");
         QDir().mkpath(game);
-        WriteStroke(game + "/a-Cc018.atr", SampleStroke("1"));
-        WriteStroke(game + "/a-Cc031.atr", SampleStroke("0 4"));
+        WriteStroke(game + "/a-Cc018.atr", orvik::CleanStroke("1"));
+        WriteStroke(game + "/a-Cc031.atr", orvik::CleanStroke("0 4"));
         static_cast<void>(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         Pick(window, "Combo4", "Pull");
         return game + "/a-Cc031.atr";
@@ -110,7 +110,7 @@ private slots:
     // a Save and a load clear it.
     void everyKindOfEditShowsTheMarkUntilUndoneSavedOrLoaded() {
         auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("2"));
+        const QString path = editor_->Open("a-Cc031.atr", orvik::CleanStroke("2"));
         const QString caption = "Orvik Stroke Editor (" + path + ")";
         QCOMPARE(Caption(window), caption);
         const std::function<void()> edits[] = {
@@ -161,7 +161,7 @@ private slots:
     // the edited one: Save writes the loaded bytes, then the edited ones.
     void editsOverSeveralTimingsUndoAndRedoStepByStep() {
         auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr", SampleStroke("0 3"));
+        const QString path = editor_->Open("a-Cc031.atr", orvik::CleanStroke("0 3"));
         window.Command3_Click();  // the file as the editor writes it
         const QByteArray loaded = FileBytes(path);
         Pick(window, "Combo3", "Late");

@@ -98,7 +98,7 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        editor_->Open("a-Cc023b.atr", SampleStroke("0 1 2 3 4"));
+        editor_->Open("a-Cc023b.atr", orvik::CleanStroke("0 1 2 3 4"));
         Pick(window, "Combo3", "Perfectly on time");
         const QImage plain = Grab(window);
         QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
@@ -130,7 +130,7 @@ private slots:
     void followsEditsAndLoads() {
         auto& [folder, dialogs, window] = *editor_;
         window.show();
-        editor_->Open("my21.atr", SampleStroke("1"));
+        editor_->Open("my21.atr", orvik::CleanStroke("1"));
         window.ShowAllTimings_Toggled(true);
         Pick(window, "Combo3", "Very Late");
         const QImage before = Grab(window);
@@ -152,7 +152,7 @@ private slots:
         window.ShowAllTimings_Toggled(true);
         QVERIFY(TintedNear(Grab(window), plain, sixHitLine));
         dialogs.answers = {orvik::Answer::Discard};
-        editor_->Open("my22.atr", SampleStroke());
+        editor_->Open("my22.atr", orvik::CleanStroke(""));
         QVERIFY(!TintedNear(Grab(window), plain, sixHitLine));
     }
 
@@ -275,7 +275,7 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString path = editor_->Open("my23.atr", SampleStroke("3 1"));
+        const QString path = editor_->Open("my23.atr", orvik::CleanStroke("3 1"));
         QClipboard& clipboard = *QGuiApplication::clipboard();
         Pick(window, "Combo3", "Late");
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -295,7 +295,7 @@ private slots:
         // The paste is one step: undone, the six-hit key frame is as loaded.
         QCOMPARE(window.History().Steps(), steps + 1);
         window.UndoShortcut_Activated();
-        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), orvik::KeyFrameText(SampleStroke().KeyFrames[5]));
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[5]));
         QCOMPARE(TextOf(window, "Combo3"), QStringLiteral("Early (6Hit)"));
         window.RedoShortcut_Activated();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), clipboard.text().toStdString());
@@ -312,7 +312,7 @@ private slots:
         QTest::keyClick(Find(window, "HeightBox"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Find(window, "HeightBox")->isHidden());
         Find(window, "Text2(0)")->setFocus();
-        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]), orvik::KeyFrameText(SampleStroke().KeyFrames[6]));
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]), orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[6]));
 
         clipboard.setText(" Frame 1\n Vertical 2\n Power 9,5 Range 15\n");
         const QStringList before = Snapshot(window);

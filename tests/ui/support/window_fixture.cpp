@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
-#include <sstream>
 
 #include "core/stroke_writer.h"
 #include "ui/program_identity.h"
@@ -16,25 +15,10 @@ void SetIdentity() { orvik::SetProgramIdentity(); }
 Q_COREAPP_STARTUP_FUNCTION(SetIdentity)
 }  // namespace
 
-orvik::StrokeFile SampleStroke(const QString& sixHitTags) {
-    orvik::StrokeFile stroke{.Type = "Defensive", .Faceing = "1", .Difficulty = "5", .Reward = "3", .Difficulty6 = "6",
-        .Reward6 = "4", .Difficulty3 = "7", .Reward3 = "2", .EdgeProb = "0.1", .EdgeProb6 = "0.2", .EdgeProb3 = "0.3",
-        .BowlerTypes = 6, .StumpPosition = 10, .BatsmanPosition = -20, .PitchPosition = 30, .Name = "drive",
-        .Variation = "2", .KeyFrames = {}, .TrailingLines = {}};
-    for (int k = 0; k < orvik::KeyFrameCount; ++k)
-        stroke.KeyFrames[static_cast<std::size_t>(k)] = {static_cast<std::int16_t>(10 + k), (20 + k) * 1e6,
-                                                         7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
-    const QStringList tags = sixHitTags.split(' ', Qt::SkipEmptyParts);
-    for (int i = 0; i < tags.size(); ++i) stroke.KeyFrames[5 + std::size_t(i)].KeyFrameTag = tags[i].toStdString();
-    return stroke;
-}
-
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
-    std::ostringstream text;
-    orvik::WriteStrokeFile(text, stroke, type, bowlerCode);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(QByteArray::fromStdString(text.str()));
+    file.write(QByteArray::fromStdString(orvik::StrokeFileText(stroke, type, bowlerCode)));
     return path;
 }
 
@@ -94,9 +78,9 @@ QStringList Snapshot(orvik::MainWindow& window) {
         if (auto* list = qobject_cast<QComboBox*>(c))
             for (int i = 0; i < list->count(); ++i) state << list->itemText(i);
     }
-    std::ostringstream record;  // with the type and bowler class of the record
-    orvik::WriteStrokeFile(record, window.Stroke(), window.Stroke().Type, window.Stroke().BowlerTypes);
-    return state << QString::fromStdString(record.str());
+    // The record, with its own type and bowler class.
+    const orvik::StrokeFile& record = window.Stroke();
+    return state << QString::fromStdString(orvik::StrokeFileText(record, record.Type, record.BowlerTypes));
 }
 
 void SaveScreenshot(QWidget& widget, const QString& name) {

@@ -1,8 +1,8 @@
 #pragma once
 // Shared pieces of the window tests: dialogs that record instead of showing
 // anything modal, a fresh window over a folder of its own, controls by name,
-// the user's picks in a list, stroke files written by the core writer, a
-// snapshot of the window, and screenshots.
+// the user's picks in a list, stroke files written by the core writer (the
+// clean stroke's by default), a snapshot of the window, and screenshots.
 #include <QComboBox>
 #include <QDialog>
 #include <QTemporaryDir>
@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "clean_stroke.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
@@ -45,10 +46,6 @@ struct FakeDialogs : orvik::Dialogs {
     }
 };
 
-// Key frame k: Frame 10 + k, Vertical (20 + k) million, Direction 10 k degrees,
-// range 5 degrees, Power 1.5 + k, PowerRange 0.25; six-hit key frames with the
-// tags given, separated by spaces ("0 2").
-orvik::StrokeFile SampleStroke(const QString& sixHitTags = {});
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type = "Defensive",
                     int bowlerCode = 6);
 QByteArray FileBytes(const QString& path);
@@ -59,7 +56,7 @@ struct Editor {
     FakeDialogs dialogs;
     orvik::MainWindow window{dialogs};
     // Writes `stroke` as `name` in the folder and opens it; returns its path.
-    QString Open(const QString& name, const orvik::StrokeFile& stroke = SampleStroke(),
+    QString Open(const QString& name, const orvik::StrokeFile& stroke = orvik::CleanStroke(""),
                  const std::string& type = "Defensive", int bowlerCode = 6);
 };
 
