@@ -55,9 +55,7 @@ StrokeFile SampleStroke() {
 }
 
 std::string SampleText() {
-    std::ostringstream out;
-    WriteStrokeFile(out, SampleStroke(), "Aggressive", 15);
-    return out.str();
+    return StrokeFileText(SampleStroke(), "Aggressive", 15);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -107,15 +105,14 @@ void BM_ReadBaseline_GetlineSplit(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBaseline_GetlineSplit);
 
-void BM_WriteStrokeFile(benchmark::State& state) {
+void BM_StrokeFileText(benchmark::State& state) {
     const StrokeFile stroke = SampleStroke();
     for (auto _ : state) {
-        std::ostringstream out;
-        WriteStrokeFile(out, stroke, "Aggressive", 15);
-        benchmark::DoNotOptimize(out);
+        std::string text = StrokeFileText(stroke, "Aggressive", 15);
+        benchmark::DoNotOptimize(text);
     }
 }
-BENCHMARK(BM_WriteStrokeFile);
+BENCHMARK(BM_StrokeFileText);
 
 void BM_WriteBaseline_SameLines(benchmark::State& state) {
     const std::vector<std::string> lines = SplitLines(SampleText());

@@ -31,8 +31,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/read_back_check.h"
 #include "core/read_report.h"
+#include "core/save_check.h"
 #include "core/stroke_file.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
@@ -158,9 +158,7 @@ bool FormatCarries(const StrokeFile& s) {
 }
 
 std::string Write(const StrokeFile& stroke) {
-    std::ostringstream out;
-    orvik::WriteStrokeFile(out, stroke, stroke.Type, stroke.BowlerTypes);
-    return out.str();
+    return orvik::StrokeFileText(stroke, stroke.Type, stroke.BowlerTypes);
 }
 
 // Every field of the record in one text: the file written with every six-hit

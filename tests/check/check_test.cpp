@@ -45,9 +45,7 @@ std::vector<std::string> CleanLines() {
     for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
     s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
     s.TrailingLines.at(1) = "note";
-    std::ostringstream out;
-    WriteStrokeFile(out, s, s.Type, s.BowlerTypes);
-    const std::string text = out.str();
+    const std::string text = StrokeFileText(s, s.Type, s.BowlerTypes);
     std::vector<std::string> lines;
     for (std::string_view line : SplitLines(text)) lines.emplace_back(WithoutLineEnd(line));
     return lines;

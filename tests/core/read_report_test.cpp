@@ -24,9 +24,7 @@ std::string CleanFile() {
     for (int k = 0; k < 7; ++k) s.KeyFrames[k] = {std::int16_t(10 + k), 2e7, 7.5e6 * k, 3.75e6, 80.5, 10, ""};
     s.KeyFrames[5].KeyFrameTag = "2", s.KeyFrames[6].KeyFrameTag = "0";
     s.TrailingLines.at(1) = "note";
-    std::ostringstream out;
-    WriteStrokeFile(out, s, "Aggressive", 9);
-    return out.str();
+    return StrokeFileText(s, "Aggressive", 9);
 }
 
 // The file's lines (each without its CR LF) joined again with CR LF.
@@ -92,7 +90,7 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
          .reported = "line 6: expected \"Difficulty6 <text> Reward6 <text>\", found \"Difficulty6 4 5\" "
                      "[Difficulty6 keeps \"\", Reward6 keeps \"\"]"},
         {.what = "the first line, with a DEL byte", .edit = [](auto& l) { l[0] = "StrokeAtr\x7f"; },
-         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7f\""},
+         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7F\""},
         {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
          .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
                      "a line is missing or extra here, so every later field shifts"},
@@ -140,13 +138,11 @@ TEST(ReadReport, TheRecordIsTheSameWithAndWithoutAReport) {
         ReadReport report;
         ReadStrokeFile(plainIn, plain);
         ReadStrokeFile(reportedIn, reported, &report);
-        std::ostringstream plainOut;
-        std::ostringstream reportedOut;
         for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k)
             plain.KeyFrames[k].KeyFrameTag += "0", reported.KeyFrames[k].KeyFrameTag += "0";
-        WriteStrokeFile(plainOut, plain, plain.Type, plain.BowlerTypes);
-        WriteStrokeFile(reportedOut, reported, reported.Type, reported.BowlerTypes);
-        ASSERT_EQ(reportedOut.str(), plainOut.str()) << "length " << length;
+        ASSERT_EQ(StrokeFileText(reported, reported.Type, reported.BowlerTypes),
+                  StrokeFileText(plain, plain.Type, plain.BowlerTypes))
+            << "length " << length;
     }
 }
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/read_back_check.h"
+#include "core/save_check.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
@@ -36,9 +36,7 @@ StrokeFile LoadedStroke() {
 
 // Written with WellFormed's stroke type and bowler class unless the window says otherwise.
 std::string Written(const StrokeFile& stroke, std::string_view type = "Aggressive", std::int32_t code = 9) {
-    std::ostringstream out;
-    WriteStrokeFile(out, stroke, type, code);
-    return out.str();
+    return StrokeFileText(stroke, type, code);
 }
 
 StrokeFile Read(std::istream&& in, StrokeFile stroke = LoadedStroke()) {

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
-#include <sstream>
 
 #include "core/stroke_writer.h"
 #include "ui/program_identity.h"
@@ -30,11 +29,10 @@ orvik::StrokeFile SampleStroke(const QString& sixHitTags) {
 }
 
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
-    std::ostringstream text;
-    orvik::WriteStrokeFile(text, stroke, type, bowlerCode);
+    const std::string text = orvik::StrokeFileText(stroke, type, bowlerCode);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(QByteArray::fromStdString(text.str()));
+    file.write(QByteArray::fromStdString(text));
     return path;
 }
 
@@ -94,9 +92,9 @@ QStringList Snapshot(orvik::MainWindow& window) {
         if (auto* list = qobject_cast<QComboBox*>(c))
             for (int i = 0; i < list->count(); ++i) state << list->itemText(i);
     }
-    std::ostringstream record;  // with the type and bowler class of the record
-    orvik::WriteStrokeFile(record, window.Stroke(), window.Stroke().Type, window.Stroke().BowlerTypes);
-    return state << QString::fromStdString(record.str());
+    // with the type and bowler class of the record
+    const std::string record = orvik::StrokeFileText(window.Stroke(), window.Stroke().Type, window.Stroke().BowlerTypes);
+    return state << QString::fromStdString(record);
 }
 
 void SaveScreenshot(QWidget& widget, const QString& name) {
