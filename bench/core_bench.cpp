@@ -105,14 +105,14 @@ void BM_ReadBaseline_GetlineSplit(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBaseline_GetlineSplit);
 
-void BM_StrokeFileText(benchmark::State& state) {
+void BM_WriteStrokeFile(benchmark::State& state) {
     const StrokeFile stroke = SampleStroke();
     for (auto _ : state) {
         std::string text = StrokeFileText(stroke, "Aggressive", 15);
         benchmark::DoNotOptimize(text);
     }
 }
-BENCHMARK(BM_StrokeFileText);
+BENCHMARK(BM_WriteStrokeFile);
 
 void BM_WriteBaseline_SameLines(benchmark::State& state) {
     const std::vector<std::string> lines = SplitLines(SampleText());

@@ -4,6 +4,22 @@
 
 namespace orvik {
 
+namespace {
+
+// Each field of the record is on exactly one line of the format.
+constexpr bool EachFieldOnce() {
+    for (int kind = static_cast<int>(FieldKind::Type); kind <= static_cast<int>(FieldKind::KeyFrameTag); ++kind) {
+        int found = 0;
+        for (const FormatLine* line : format::LinesWithFields)
+            for (const FormatField& field : line->Fields()) found += field.Kind == static_cast<FieldKind>(kind);
+        if (found != 1) return false;
+    }
+    return true;
+}
+static_assert(EachFieldOnce());
+
+}  // namespace
+
 const FormatLine* FormatLineOf(FieldKind kind) {
     for (const FormatLine* line : format::LinesWithFields)
         for (const FormatField& field : line->Fields())

@@ -97,6 +97,9 @@ public:
             layout_.Append(field.IsNumber() ? " <number>" : " <text>");
             fields_[count_++] = field;  // three fields at most
         }
+        spacedLastKey_.Append(" ");
+        spacedLastKey_.Append(fields_[count_ - 1].Key);
+        spacedLastKey_.Append(" ");
     }
 
     constexpr std::string_view Indent() const { return indent_; }
@@ -105,12 +108,16 @@ public:
     // start), with "<text>" or "<number>" for the values:
     // "Difficulty <text> Reward <text>".
     constexpr std::string_view Layout() const { return layout_.View(); }
+    // The last key with a space on each side, as the reader looks for it
+    // in a line of several fields: " Reward ".
+    constexpr std::string_view SpacedLastKey() const { return spacedLastKey_.View(); }
 
 private:
     std::string_view indent_;
     std::array<FormatField, 3> fields_{};
     std::size_t count_ = 0;
     FormatText layout_{};
+    FormatText spacedLastKey_{};
 };
 
 namespace format {
@@ -161,10 +168,15 @@ inline constexpr FormatLine Power{" ", {Field(FieldKind::Power, "Power", &KeyFra
 
 inline constexpr std::array<const FormatLine*, 4> KeyFrameValueLines = {&Frame, &Vertical, &Direction, &Power};
 
-// Every line with fields, header first.
-inline constexpr std::array<const FormatLine*, 16> LinesWithFields = {
-    &Type, &Faceing, &Difficulty, &Difficulty6, &Difficulty3, &EdgeProb, &BowlerTypes, &StumpPosition,
-    &BatsmanPosition, &PitchPosition, &Name, &SixHitMode, &Frame, &Vertical, &Direction, &Power};
+// Every line with fields: the header's, the six-hit mode line, the value lines.
+inline constexpr auto LinesWithFields = [] {
+    std::array<const FormatLine*, HeaderLines.size() + 1 + KeyFrameValueLines.size()> lines{};
+    std::size_t at = 0;
+    for (const FormatLine* line : HeaderLines) lines[at++] = line;
+    lines[at++] = &SixHitMode;
+    for (const FormatLine* line : KeyFrameValueLines) lines[at++] = line;
+    return lines;
+}();
 
 }  // namespace format
 

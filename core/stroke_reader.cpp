@@ -121,8 +121,7 @@ private:
             const FormatField& key = fields[i];
             const bool lastKey = i + 1 == fields.size();
             if (lastKey) {
-                const std::string spacedKey = " " + std::string(key.Key) + " ";
-                ResumeNext([&] { p_ = LastKey(b_, spacedKey); });
+                ResumeNext([&] { p_ = LastKey(b_, line.SpacedLastKey()); });
             } else {
                 ResumeNext([&] { p_ = text::Last(b_, key.Key); });
             }
