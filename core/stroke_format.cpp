@@ -18,14 +18,15 @@ constexpr bool EachFieldOnce() {
 }
 static_assert(EachFieldOnce());
 
-}  // namespace
-
+// The line of the format that carries a field of that kind.
 const FormatLine* FormatLineOf(FieldKind kind) {
     for (const FormatLine* line : format::LinesWithFields)
         for (const FormatField& field : line->Fields())
             if (field.Kind == kind) return line;
     return nullptr;
 }
+
+}  // namespace
 
 const FormatField* FormatFieldOf(FieldKind kind) {
     if (const FormatLine* line = FormatLineOf(kind))

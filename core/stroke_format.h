@@ -193,9 +193,8 @@ inline constexpr FormatText NormalModeText = [] {
 inline constexpr std::string_view NormalMode = NormalModeText.View();  // and the key frame's number
 }  // namespace layout
 
-// The line of the format that carries a field of that kind and the field
-// there; null for a trailing line and the whole file.
-const FormatLine* FormatLineOf(FieldKind kind);
+// The field of that kind in the format; null for a trailing line and the
+// whole file.
 const FormatField* FormatFieldOf(FieldKind kind);
 
 // How messages name a field of that kind: "Reward", "Direction Range".
