@@ -5,10 +5,11 @@
 #include "check/byte_checks.h"
 #include "check/save_diff.h"
 #include "core/file_bytes.h"
-#include "core/read_back_check.h"
 #include "core/read_report.h"
+#include "core/save_check.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_file.h"
+#include "core/stroke_format.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
 #include "core/usable_values.h"
@@ -121,7 +122,7 @@ void AddReadReport(std::string_view bytes, FileCheck& check) {
         // A byte-order mark is named on its own; the first line is then
         // otherwise as the layout says.
         if (p.Line == 1 && p.Code == std::string_view(problem_code::UnexpectedLine) &&
-            p.Found == std::string(ByteOrderMark) + "StrokeAttr")
+            p.Found == std::string(ByteOrderMark) + std::string(format::FirstLine))
             continue;
         Problem problem;
         problem.Code = p.Code;

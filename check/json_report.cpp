@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "check/escape.h"
 #include "check/problem_codes.h"
+#include "core/shown_text.h"
 
 namespace orvik::check {
 

@@ -5,11 +5,12 @@
 
 #include "check/check_options.h"
 #include "check/command_line.h"
-#include "check/escape.h"
 #include "check/run_check.h"
+#include "core/shown_text.h"
 
 int main(int argc, char** argv) {
     using namespace orvik::check;
+    using orvik::Escaped;
     std::ios::sync_with_stdio(false);
     UseUtf8Console();
     int status = 2;

@@ -3,11 +3,11 @@
 #include <optional>
 #include <set>
 
-#include "check/escape.h"
 #include "check/file_check.h"
 #include "check/json_report.h"
 #include "check/stroke_paths.h"
 #include "check/text_report.h"
+#include "core/shown_text.h"
 
 namespace orvik::check {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "check/escape.h"
+#include "core/shown_text.h"
 
 namespace orvik::check {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "check/escape.h"
+#include "core/shown_text.h"
 
 namespace orvik::check {
 

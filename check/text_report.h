@@ -9,7 +9,7 @@
 //
 // Verbose, each file's problems follow a line that names the file with its
 // state and the game's name for it ("samples/a-Cc031.atr: ok, the game's
-// "Pull""). Every name and text is escaped (check/escape.h).
+// "Pull""). Every name and text is escaped (core/shown_text.h).
 #include <ostream>
 
 #include "check/file_check.h"

@@ -1,11 +1,15 @@
 #include "core/key_frame_text.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <iterator>
-#include <optional>
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "core/numbers.h"
+#include "core/resume_next.h"
+#include "core/shown_text.h"
+#include "core/stroke_format.h"
 
 namespace orvik {
 
@@ -40,71 +44,75 @@ std::vector<std::string_view> Words(std::string_view line) {
 
 bool IsBlankLine(std::string_view line) { return Words(line).empty(); }
 
-// The line as a message quotes it: without the blanks around it, and cut
-// after 40 bytes (never inside a character of several bytes).
-std::string Quoted(std::string_view line) {
+// The line as a message quotes it, without the blanks around it.
+std::string QuotedLine(std::string_view line) {
     const std::vector<std::string_view> words = Words(line);
     if (words.empty()) return "an empty line";
     const char* first = words.front().data();
-    std::string_view trimmed(first, static_cast<std::size_t>(words.back().data() + words.back().size() - first));
-    constexpr std::size_t Longest = 40;
-    if (trimmed.size() <= Longest) return "\"" + std::string(trimmed) + "\"";
-    std::size_t cut = Longest;
-    while (cut > 0 && (static_cast<unsigned char>(trimmed[cut]) & 0xC0) == 0x80) --cut;
-    return "\"" + std::string(trimmed.substr(0, cut)) + "...\"";
+    return Quoted(std::string_view(first, static_cast<std::size_t>(words.back().data() + words.back().size() - first)));
 }
 
-// One value line: its key word, then a number, and on the Direction and Power
-// lines "Range" and a second number. The Frame is a whole number from -32768
-// to 32767, read as the reader reads it (12.5 gives 12).
-struct ValueLine {
-    const char* Key;
-    const char* Expected;
-    bool Whole;
-    bool WithRange;
-};
-
-constexpr ValueLine ValueLines[] = {
-    {"Frame", "\"Frame\" and a whole number from -32768 to 32767", true, false},
-    {"Vertical", "\"Vertical\" and a number", false, false},
-    {"Direction", "\"Direction\", a number, \"Range\" and a number", false, true},
-    {"Power", "\"Power\", a number, \"Range\" and a number", false, true},
-};
-
-// The numbers of one value line; empty when the line is not of that form.
-std::optional<std::vector<double>> ReadValueLine(std::string_view line, const ValueLine& form) {
-    const std::vector<std::string_view> words = Words(line);
-    const std::size_t count = form.WithRange ? 4 : 2;
-    if (words.size() != count || words[0] != form.Key) return std::nullopt;
-    if (form.WithRange && words[2] != "Range") return std::nullopt;
-    std::vector<double> numbers;
-    for (std::size_t i = 1; i < count; i += 2) {
-        double value = 0;
-        const bool read = ResumeNext([&] {
-            value = form.Whole ? static_cast<double>(IntFromText(words[i])) : DblFromText(words[i]);
-        });
-        if (!read) return std::nullopt;
-        numbers.push_back(value);
+// What a value line should hold, for messages: "\"Frame\" and a whole number
+// from -32768 to 32767", "\"Direction\", a number, \"Range\" and a number".
+std::string Expected(const FormatLine& line) {
+    std::vector<std::string> parts;
+    for (const FormatField& field : line.Fields()) {
+        parts.push_back("\"" + std::string(field.Key) + "\"");
+        parts.push_back(field.Form == ValueForm::WholeNumber ? "a whole number from -32768 to 32767" : "a number");
     }
-    return numbers;
+    std::string expected = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i) expected += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return expected;
 }
 
+// Reads one value line into `keyFrame`: each key word followed by a number.
+// The Frame is a whole number from -32768 to 32767, read as the reader reads
+// it (12.5 gives 12). False when the line is not of that form.
+bool ReadValueLine(std::string_view line, const FormatLine& form, KeyFrame& keyFrame) {
+    const std::vector<std::string_view> words = Words(line);
+    const std::span<const FormatField> fields = form.Fields();
+    if (words.size() != 2 * fields.size()) return false;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const FormatField& field = fields[i];
+        if (words[2 * i] != field.Key) return false;
+        const std::string_view number = words[2 * i + 1];
+        const bool read = ResumeNext([&] {
+            if (field.FrameWhole)
+                keyFrame.*field.FrameWhole = IntFromText(number);
+            else
+                keyFrame.*field.FrameNumber = DblFromText(number);
+        });
+        if (!read) return false;
+    }
+    return true;
+}
+
+// A key frame block's mode line, normal or six-hit, whatever follows its key.
 bool IsModeLine(std::string_view line) {
     const std::vector<std::string_view> words = Words(line);
-    return words.size() >= 3 && words[0] == "Mode" && (words[1] == "Normal" || words[1] == "6Hit") &&
-           words[2] == "KeyFrame";
+    for (const std::string_view key : {format::NormalModeKey, format::SixHitMode.Fields().front().Key}) {
+        const std::vector<std::string_view> keyWords = Words(key);
+        if (words.size() >= keyWords.size() && std::equal(keyWords.begin(), keyWords.end(), words.begin()))
+            return true;
+    }
+    return false;
 }
 
 std::string LineProblem(std::size_t lineNumber, const std::string& expected, std::string_view found) {
-    return "Line " + std::to_string(lineNumber) + " should hold " + expected + ", but holds " + Quoted(found) + ".";
+    return "Line " + std::to_string(lineNumber) + " should hold " + expected + ", but holds " + QuotedLine(found) + ".";
 }
 
 }  // namespace
 
 std::string KeyFrameText(const KeyFrame& keyFrame) {
-    return " Frame " + NumberText(keyFrame.Frame) + "\n Vertical " + NumberText(keyFrame.Vertical) + "\n Direction " +
-           NumberText(keyFrame.Direction) + " Range " + NumberText(keyFrame.DirectionRange) + "\n Power " +
-           NumberText(keyFrame.Power) + " Range " + NumberText(keyFrame.PowerRange) + "\n";
+    std::string text;
+    for (const FormatLine* line : format::KeyFrameValueLines) {
+        AppendFormatLine(text, *line, [&](std::string& out, const FormatField& field) {
+            AppendValueText(out, keyFrame, field);
+        });
+        text += "\n";
+    }
+    return text;
 }
 
 Result<KeyFrame> ReadKeyFrameText(std::string_view text) {
@@ -115,30 +123,17 @@ Result<KeyFrame> ReadKeyFrameText(std::string_view text) {
     if (IsModeLine(lines[i])) ++i;
 
     KeyFrame keyFrame;
-    for (std::size_t j = 0; j < std::size(ValueLines); ++j) {
-        const ValueLine& form = ValueLines[j];
-        if (i == lines.size())
-            return Fail("The text ends where " + std::string(form.Expected) + " should follow.");
-        const std::optional<std::vector<double>> numbers = ReadValueLine(lines[i], form);
-        if (!numbers) return Fail(LineProblem(i + 1, form.Expected, lines[i]));
-        const std::vector<double>& n = *numbers;
-        switch (j) {
-            case 0: keyFrame.Frame = static_cast<std::int16_t>(n[0]); break;
-            case 1: keyFrame.Vertical = n[0]; break;
-            case 2:
-                keyFrame.Direction = n[0];
-                keyFrame.DirectionRange = n[1];
-                break;
-            default:
-                keyFrame.Power = n[0];
-                keyFrame.PowerRange = n[1];
-                break;
-        }
+    for (const FormatLine* line : format::KeyFrameValueLines) {
+        if (i == lines.size()) return Fail("The text ends where " + Expected(*line) + " should follow.");
+        if (!ReadValueLine(lines[i], *line, keyFrame)) return Fail(LineProblem(i + 1, Expected(*line), lines[i]));
         ++i;
     }
     while (i < lines.size() && IsBlankLine(lines[i])) ++i;
     if (i < lines.size())
-        return Fail(LineProblem(i + 1, "nothing after the Power line of one key frame", lines[i]));
+        return Fail(LineProblem(
+            i + 1, "nothing after the " + std::string(format::KeyFrameValueLines.back()->Fields().front().Key) +
+                       " line of one key frame",
+            lines[i]));
     return keyFrame;
 }
 

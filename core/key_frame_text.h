@@ -25,8 +25,11 @@ std::string KeyFrameText(const KeyFrame& keyFrame);
 // was expected there.
 Result<KeyFrame> ReadKeyFrameText(std::string_view text);
 
-// The four lines a key frame's text has, as an example for messages.
-inline constexpr std::string_view KeyFrameTextExample =
-    " Frame 12\n Vertical 20000000\n Direction 0 Range 3750000\n Power 1.5 Range 0.25\n";
+// The four lines a key frame's text has, as an example for messages:
+// " Frame 12", " Vertical 20000000", " Direction 0 Range 3750000",
+// " Power 1.5 Range 0.25".
+inline const std::string KeyFrameTextExample = KeyFrameText({.Frame = 12, .Vertical = 20000000, .Direction = 0,
+                                                             .DirectionRange = 3750000, .Power = 1.5,
+                                                             .PowerRange = 0.25, .KeyFrameTag = {}});
 
 }  // namespace orvik

@@ -1,9 +1,8 @@
 #include "core/read_report.h"
 
-#include <array>
-#include <cstdio>
+#include <initializer_list>
 
-#include "core/numbers.h"
+#include "core/shown_text.h"
 
 namespace orvik {
 bool FitsLayout(std::string_view line, std::string_view layout) {
@@ -26,71 +25,20 @@ bool FitsLayout(std::string_view line, std::string_view layout) {
 }
 
 bool FitsAnotherLayoutLine(std::string_view line, std::string_view layout) {
-    static constexpr std::array<std::string_view, 17> lines = {
-        layout::FirstLine, layout::EmptyLine, layout::Type, layout::Faceing, layout::Difficulty,
-        layout::Difficulty6, layout::Difficulty3, layout::EdgeProb, layout::BowlerTypes, layout::StumpPosition,
-        layout::BatsmanPosition, layout::PitchPosition, layout::Name, layout::SixHitMode, layout::Frame,
-        layout::Vertical, layout::Direction};
-    for (std::string_view other : lines)
+    for (std::string_view other : {layout::FirstLine, layout::EmptyLine})
         if (other != layout && FitsLayout(line, other)) return true;
-    if (layout != layout::Power && FitsLayout(line, layout::Power)) return true;
+    for (const FormatLine* other : format::LinesWithFields)
+        if (other->Layout() != layout && FitsLayout(line, other->Layout())) return true;
     // A normal key frame's mode line other than the one expected.
     return line.starts_with(layout::NormalMode) && line != layout && line.size() == layout::NormalMode.size() + 1 &&
            line.back() >= '0' && line.back() <= '4';
 }
 
-std::string Quoted(std::string_view text) {
-    constexpr std::size_t MaxShown = 60;
-    std::string shown = "\"";
-    for (const char c : text.substr(0, MaxShown)) {
-        if (c == '\r') {
-            shown += "\\r";
-        } else if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\t') {
-            shown += "\\t";
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-            shown += escape;
-        } else {
-            shown += c;
-        }
-    }
-    return shown + (text.size() > MaxShown ? "...\"" : "\"");
-}
-
-std::string ValueShown(const StrokeFile& s, const FieldId& field) {
-    const auto frame = [&]() -> const KeyFrame& { return s.KeyFrames.at(static_cast<std::size_t>(field.Index)); };
-    switch (field.Kind) {
-        case FieldKind::Type: return Quoted(s.Type);
-        case FieldKind::Faceing: return Quoted(s.Faceing);
-        case FieldKind::Difficulty: return Quoted(s.Difficulty);
-        case FieldKind::Reward: return Quoted(s.Reward);
-        case FieldKind::Difficulty6: return Quoted(s.Difficulty6);
-        case FieldKind::Reward6: return Quoted(s.Reward6);
-        case FieldKind::Difficulty3: return Quoted(s.Difficulty3);
-        case FieldKind::Reward3: return Quoted(s.Reward3);
-        case FieldKind::EdgeProb: return Quoted(s.EdgeProb);
-        case FieldKind::EdgeProb6: return Quoted(s.EdgeProb6);
-        case FieldKind::EdgeProb3: return Quoted(s.EdgeProb3);
-        case FieldKind::BowlerTypes: return NumberText(s.BowlerTypes);
-        case FieldKind::StumpPosition: return NumberText(s.StumpPosition);
-        case FieldKind::BatsmanPosition: return NumberText(s.BatsmanPosition);
-        case FieldKind::PitchPosition: return NumberText(s.PitchPosition);
-        case FieldKind::Name: return Quoted(s.Name);
-        case FieldKind::Variation: return Quoted(s.Variation);
-        case FieldKind::Frame: return NumberText(frame().Frame);
-        case FieldKind::Vertical: return NumberText(frame().Vertical);
-        case FieldKind::Direction: return NumberText(frame().Direction);
-        case FieldKind::DirectionRange: return NumberText(frame().DirectionRange);
-        case FieldKind::Power: return NumberText(frame().Power);
-        case FieldKind::PowerRange: return NumberText(frame().PowerRange);
-        case FieldKind::KeyFrameTag: return Quoted(frame().KeyFrameTag);
-        case FieldKind::TrailingLine: return Quoted(s.TrailingLines.at(field.Index));
-        case FieldKind::WholeFile: return {};
-    }
-    return {};
+std::string ValueShown(const StrokeFile& stroke, const FieldId& field) {
+    if (field.Kind == FieldKind::WholeFile) return {};
+    const FormatField* formatField = FormatFieldOf(field.Kind);
+    const std::string value = ValueText(stroke, field);
+    return formatField != nullptr && formatField->IsNumber() ? value : Quoted(value);
 }
 
 }  // namespace orvik

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/read_back_check.h"
 #include "core/stroke_file.h"
+#include "core/stroke_format.h"
 
 namespace orvik {
 
@@ -45,42 +45,14 @@ struct ReadProblem {
 
 using ReadReport = std::vector<ReadProblem>;
 
-// The lines of the layout as the field reader gives them (without the spaces
-// at their start), with "<text>" or "<number>" for the values. The normal key
-// frames' mode lines end in their number, 0 to 4.
-namespace layout {
-inline constexpr std::string_view FirstLine = "StrokeAttr";
-inline constexpr std::string_view EmptyLine = "";
-inline constexpr std::string_view Type = "Type <text>";
-inline constexpr std::string_view Faceing = "Faceing <text>";
-inline constexpr std::string_view Difficulty = "Difficulty <text> Reward <text>";
-inline constexpr std::string_view Difficulty6 = "Difficulty6 <text> Reward6 <text>";
-inline constexpr std::string_view Difficulty3 = "Difficulty3 <text> Reward3 <text>";
-inline constexpr std::string_view EdgeProb = "EdgeProb <text> EdgeProb6 <text> EdgeProb3 <text>";
-inline constexpr std::string_view BowlerTypes = "BowlerTypes <number>";
-inline constexpr std::string_view StumpPosition = "StumpPosition <number>";
-inline constexpr std::string_view BatsmanPosition = "BatsmanPosition <number>";
-inline constexpr std::string_view PitchPosition = "PitchPosition <number>";
-inline constexpr std::string_view Name = "Name <text> Variation <text>";
-inline constexpr std::string_view NormalMode = "Mode Normal KeyFrame ";  // and the key frame's number
-inline constexpr std::string_view SixHitMode = "Mode 6Hit KeyFrame <text>";
-inline constexpr std::string_view Frame = "Frame <number>";
-inline constexpr std::string_view Vertical = "Vertical <number>";
-inline constexpr std::string_view Direction = "Direction <number> Range <number>";
-inline constexpr std::string_view Power = "Power <number> Range <number>";
-}  // namespace layout
-
 // Whether a line fits a line of the layout, written as the writer writes it
 // with "<text>" or "<number>" for the values: "Difficulty <text> Reward <text>".
 bool FitsLayout(std::string_view line, std::string_view layout);
 
 // Whether the line fits any line of the layout other than `layout`: then the
-// lines are out of step, one missing or extra.
+// lines are out of step, one missing or extra. The normal key frames' mode
+// lines end in their number, 0 to 4.
 bool FitsAnotherLayoutLine(std::string_view line, std::string_view layout);
-
-// A text as a message shows it: in double quotes, at most 60 characters,
-// control characters as escapes ("\r", "\x01").
-std::string Quoted(std::string_view text);
 
 // What the field holds, as the messages show it: a text quoted, a number as
 // the writer writes it.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/numbers.h"
+#include "core/shown_text.h"
 #include "core/stroke_lists.h"
 #include "core/usable_values.h"
 
@@ -12,8 +13,8 @@ namespace orvik {
 namespace {
 
 bool IsWholeNumber(FieldKind kind) {
-    return kind == FieldKind::Frame || kind == FieldKind::BowlerTypes || kind == FieldKind::StumpPosition ||
-           kind == FieldKind::BatsmanPosition || kind == FieldKind::PitchPosition;
+    const FormatField* field = FormatFieldOf(kind);
+    return field != nullptr && field->Form == ValueForm::WholeNumber;
 }
 
 std::string Expected(std::string_view layoutLine) {
@@ -44,7 +45,7 @@ void ReadReporter::Add(const char* code, std::int64_t line, std::string field, s
 
 std::string ReadReporter::FileKey(const FieldId& field) const { return FieldFileKey(stroke_, field); }
 
-void ReadReporter::LineRead(std::string_view layoutLine, std::initializer_list<FieldId> fields,
+void ReadReporter::LineRead(std::string_view layoutLine, std::span<const FieldId> fields,
                             const std::string* line, const FieldOrigin& origin) {
     LineDone();
     active_ = true;
@@ -65,7 +66,7 @@ void ReadReporter::LineRead(std::string_view layoutLine, std::initializer_list<F
     }
     // The line is checked against the layout as read: the statements that
     // follow change the reader's line buffer.
-    const bool sixHitMode = layoutLine == layout::SixHitMode;
+    const bool sixHitMode = layoutLine == format::SixHitMode.Layout();
     fitsLayout_ = sixHitMode || FitsLayout(*line, layoutLine);
     if (!fitsLayout_ || sixHitMode) text_ = *line;
     CheckFieldRules(origin_, *line, fieldCount_ > 0 ? fields_[0] : FieldId{FieldKind::WholeFile, 0});
@@ -90,7 +91,7 @@ void ReadReporter::LineDone() {
     if (!active_) return;
     active_ = false;
     if (!read_ || !InStep()) return;
-    if (layout_ == layout::SixHitMode) {
+    if (layout_ == format::SixHitMode.Layout()) {
         const FieldId tag = fields_[0];
         const std::string& value = stroke_.KeyFrames.at(static_cast<std::size_t>(tag.Index)).KeyFrameTag;
         if (!IsValidSixHitTag(value))
@@ -101,9 +102,9 @@ void ReadReporter::LineDone() {
     if (fitsLayout_) {
         const bool numbersTaken = numberProblems_.empty();
         for (ReadProblem& problem : numberProblems_) report_.push_back(std::move(problem));
-        if (layout_ == layout::Type) CheckType();
-        if (layout_ == layout::EdgeProb) CheckEdgeProbabilities();
-        if (layout_ == layout::BowlerTypes && numbersTaken) CheckBowlerClass();
+        if (layout_ == format::Type.Layout()) CheckType();
+        if (layout_ == format::EdgeProb.Layout()) CheckEdgeProbabilities();
+        if (layout_ == format::BowlerTypes.Layout() && numbersTaken) CheckBowlerClass();
         return;
     }
     std::string message = "expected " + Expected(layout_) + ", found " + Quoted(text_);
@@ -122,30 +123,32 @@ void ReadReporter::LineDone() {
 
 void ReadReporter::CheckType() {
     if (IsEditorStrokeType(stroke_.Type)) return;
-    Add(problem_code::UnknownType, origin_.Line, "Type", stroke_.Type,
-        "Type " + Quoted(stroke_.Type) + " is none of the editor's types (" + Listed(StrokeTypes) +
+    const std::string key = FieldName(FieldKind::Type);
+    Add(problem_code::UnknownType, origin_.Line, key, stroke_.Type,
+        key + " " + Quoted(stroke_.Type) + " is none of the editor's types (" + Listed(StrokeTypes) +
             "), compared exactly: the editor shows no type for it");
 }
 
 void ReadReporter::CheckEdgeProbabilities() {
-    const std::pair<const char*, const std::string*> values[] = {
-        {"EdgeProb", &stroke_.EdgeProb}, {"EdgeProb6", &stroke_.EdgeProb6}, {"EdgeProb3", &stroke_.EdgeProb3}};
-    for (const auto& [key, value] : values) {
-        const EdgeProbabilityFault fault = EdgeProbabilityFaultOf(*value);
+    for (const FormatField& field : format::EdgeProb.Fields()) {
+        const std::string key(field.Key);
+        const std::string& value = stroke_.*field.Text;
+        const EdgeProbabilityFault fault = EdgeProbabilityFaultOf(value);
         if (fault == EdgeProbabilityFault::NotANumber)
-            Add(problem_code::EdgeProbNotANumber, origin_.Line, key, *value,
-                std::string(key) + " " + Quoted(*value) + " is not a number; an edge probability is one from 0 to 1");
+            Add(problem_code::EdgeProbNotANumber, origin_.Line, key, value,
+                key + " " + Quoted(value) + " is not a number; an edge probability is one from 0 to 1");
         else if (fault == EdgeProbabilityFault::OutsideZeroToOne)
-            Add(problem_code::EdgeProbOutOfRange, origin_.Line, key, *value,
-                std::string(key) + " " + Quoted(*value) + " lies outside 0 to 1, where an edge probability lies");
+            Add(problem_code::EdgeProbOutOfRange, origin_.Line, key, value,
+                key + " " + Quoted(value) + " lies outside 0 to 1, where an edge probability lies");
     }
 }
 
 void ReadReporter::CheckBowlerClass() {
     if (IsBowlerClassCode(stroke_.BowlerTypes)) return;
     const std::string code = NumberText(stroke_.BowlerTypes);
-    Add(problem_code::UnknownBowlerClass, origin_.Line, "BowlerTypes", code,
-        "BowlerTypes " + code + " is none of the editor's bowler classes (" + BowlerCodes() +
+    const std::string key = FieldName(FieldKind::BowlerTypes);
+    Add(problem_code::UnknownBowlerClass, origin_.Line, key, code,
+        key + " " + code + " is none of the editor's bowler classes (" + BowlerCodes() +
             "): the editor shows no bowler class for it");
 }
 

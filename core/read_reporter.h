@@ -4,13 +4,14 @@
 // each number its statements could not take and each trailing field; it only
 // looks at the record, never changes it.
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/field_reader.h"
 #include "core/read_report.h"
 #include "core/stroke_file.h"
+#include "core/stroke_format.h"
 
 namespace orvik {
 
@@ -20,7 +21,7 @@ public:
 
     // A line read for `layoutLine` into `fields` (at most two); `line` is null
     // where the file has no line left. The line read before it is done.
-    void LineRead(std::string_view layoutLine, std::initializer_list<FieldId> fields, const std::string* line,
+    void LineRead(std::string_view layoutLine, std::span<const FieldId> fields, const std::string* line,
                   const FieldOrigin& origin);
     // A number of the line read last that did not convert: `outOfRange` where
     // the text is a number, only too large.

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
+#include <span>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "core/read_reporter.h"
 #include "core/resume_next.h"
+#include "core/stroke_format.h"
 #include "core/text_ops.h"
 
 namespace orvik {
@@ -22,10 +23,7 @@ using text::From;
 using text::Head;
 using text::LastKey;
 
-constexpr std::string_view SixHitKey = "Mode 6Hit KeyFrame";
 constexpr int TrailingFieldCount = 65;
-
-FieldId Id(FieldKind kind, int index = 0) { return {kind, index}; }
 
 // "Mode Normal KeyFrame 0" to "Mode Normal KeyFrame 4".
 const std::array<std::string, NormalKeyFrameCount>& NormalModeLines() {
@@ -55,37 +53,12 @@ public:
         // Line 1 ("StrokeAttr") and line 2 are read but never looked at.
         ReadLine(layout::FirstLine);
         ReadLine(layout::EmptyLine);
-        ReadLine(layout::Type, {Id(FieldKind::Type)});
-        ResumeNext([&] { stroke_.Type = From(b_, 6); });
-        ReadLine(layout::Faceing, {Id(FieldKind::Faceing)});
-        ResumeNext([&] { stroke_.Faceing = From(b_, 9); });
-        ReadValuePair(layout::Difficulty, 12, " Reward ", Id(FieldKind::Difficulty), Id(FieldKind::Reward),
-                      stroke_.Difficulty, stroke_.Reward);
-        ReadValuePair(layout::Difficulty6, 13, " Reward6 ", Id(FieldKind::Difficulty6), Id(FieldKind::Reward6),
-                      stroke_.Difficulty6, stroke_.Reward6);
-        ReadValuePair(layout::Difficulty3, 13, " Reward3 ", Id(FieldKind::Difficulty3), Id(FieldKind::Reward3),
-                      stroke_.Difficulty3, stroke_.Reward3);
-        ReadEdgeProbabilities();
-        ReadLine(layout::BowlerTypes, {Id(FieldKind::BowlerTypes)});
-        SetNumber(Id(FieldKind::BowlerTypes), "BowlerTypes", [&] { return From(b_, 13); },
-                  [&](std::string_view t) { stroke_.BowlerTypes = IntFromText(t); });
-        ReadLine(layout::StumpPosition, {Id(FieldKind::StumpPosition)});
-        SetNumber(Id(FieldKind::StumpPosition), "StumpPosition", [&] { return From(b_, 15); },
-                  [&](std::string_view t) { stroke_.StumpPosition = IntFromText(t); });
-        ReadLine(layout::BatsmanPosition, {Id(FieldKind::BatsmanPosition)});
-        SetNumber(Id(FieldKind::BatsmanPosition), "BatsmanPosition", [&] { return From(b_, 17); },
-                  [&](std::string_view t) { stroke_.BatsmanPosition = IntFromText(t); });
-        ReadLine(layout::PitchPosition, {Id(FieldKind::PitchPosition)});
-        SetNumber(Id(FieldKind::PitchPosition), "PitchPosition", [&] { return From(b_, 15); },
-                  [&](std::string_view t) { stroke_.PitchPosition = IntFromText(t); });
-        ReadValuePair(layout::Name, 6, " Variation ", Id(FieldKind::Name), Id(FieldKind::Variation), stroke_.Name,
-                      stroke_.Variation);
+        for (const FormatLine* line : format::HeaderLines) ReadFields(*line, 0);
 
         for (int k = 0; k < NormalKeyFrameCount; ++k) {
             ReadLine(layout::EmptyLine);  // the empty line before the block
             // "Mode Normal KeyFrame k": its number is not used
             ReadLine(NormalModeLines()[static_cast<std::size_t>(k)]);
-            ReadLine(layout::Frame, {Id(FieldKind::Frame, k)});
             ReadKeyFrameValues(k);
         }
         ReadSixHitKeyFrames();
@@ -113,7 +86,7 @@ public:
 private:
     // A read past the end of the file fails and leaves the buffer as it was.
     // (Short files are common: no exception is thrown for that.)
-    void ReadLine(std::string_view layoutLine, std::initializer_list<FieldId> fields = {}) {
+    void ReadLine(std::string_view layoutLine, std::span<const FieldId> fields = {}) {
         if (reporter_) reporter_->LineDone();
         bool read = false;
         ResumeNext([&] {
@@ -125,70 +98,84 @@ private:
         if (reporter_) reporter_->LineRead(layoutLine, fields, read ? &b_ : nullptr, fields_.LastOrigin());
     }
 
+    // Reads one line of the format and cuts its values out of it, each cut
+    // and each assignment a statement of its own. A line of one field is cut
+    // after its key. A line of several is cut after its first key, then
+    // split at its keys from the left: each value but the last ends two
+    // characters before the next key, the last starts right after its key.
+    // The last key is found with its spaces (" Reward ", " Range "), any
+    // other without them, as the game's files were always split.
+    void ReadFields(const FormatLine& line, int keyFrame) {
+        const std::span<const FormatField> fields = line.Fields();
+        std::array<FieldId, 3> ids{};
+        for (std::size_t i = 0; i < fields.size(); ++i) ids[i] = {fields[i].Kind, keyFrame};
+        ReadLine(line.Layout(), std::span<const FieldId>(ids.data(), fields.size()));
+
+        const std::int64_t valueStart = 1 + KeyAndSpace(fields[0]);
+        if (fields.size() == 1) {
+            Set(fields[0], keyFrame, [&] { return From(b_, valueStart); });
+            return;
+        }
+        ResumeNext([&] { b_ = std::string(From(b_, valueStart)); });
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            const FormatField& key = fields[i];
+            const bool lastKey = i + 1 == fields.size();
+            if (lastKey) {
+                ResumeNext([&] { p_ = LastKey(b_, line.SpacedLastKey()); });
+            } else {
+                ResumeNext([&] { p_ = text::Last(b_, key.Key); });
+            }
+            Set(fields[i - 1], keyFrame, [&] { return Head(b_, p_ - 2); });
+            if (lastKey)
+                Set(key, keyFrame, [&] { return From(b_, p_ + KeyAndSpace(key)); });
+            else
+                ResumeNext([&] { b_ = std::string(From(b_, p_ + KeyAndSpace(key))); });
+        }
+    }
+
+    // A statement that sets a field from a cut of the line buffer.
+    template <class Cut>
+    void Set(const FormatField& field, int keyFrame, Cut&& cut) {
+        if (field.Text) {
+            ResumeNext([&] { stroke_.*field.Text = cut(); });
+        } else if (field.FrameText) {
+            ResumeNext([&] { KeyFrameOf(keyFrame).*field.FrameText = cut(); });
+        } else {
+            SetNumber({field.Kind, keyFrame}, cut, [&](std::string_view t) {
+                if (field.Whole)
+                    stroke_.*field.Whole = IntFromText(t);
+                else if (field.FrameWhole)
+                    KeyFrameOf(keyFrame).*field.FrameWhole = IntFromText(t);
+                else
+                    KeyFrameOf(keyFrame).*field.FrameNumber = DblFromText(t);
+            });
+        }
+    }
+
+    KeyFrame& KeyFrameOf(int k) { return stroke_.KeyFrames[static_cast<std::size_t>(k)]; }
+
     // A statement that sets a number from a cut of the line buffer.
-    template <class Cut, class Set>
-    void SetNumber(const FieldId& field, std::string_view key, Cut&& cut, Set&& set) {
+    template <class Cut, class Assign>
+    void SetNumber(const FieldId& field, Cut&& cut, Assign&& assign) {
         std::string_view text;
         bool notConverted = false;
         bool outOfRange = false;
         ResumeNext([&] {
             text = cut();
             try {
-                set(text);
+                assign(text);
             } catch (const ConversionError& error) {
                 outOfRange = error.Kind() == ConversionFailure::Overflow;
                 notConverted = true;
                 throw;
             }
         });
-        if (notConverted && reporter_) reporter_->NumberNotConverted(field, key, text, outOfRange);
+        if (notConverted && reporter_) reporter_->NumberNotConverted(field, FieldName(field.Kind), text, outOfRange);
     }
 
-    // A line "<key> left <Key> right": the left value ends two characters
-    // before the last key, the right value starts right after it.
-    void ReadValuePair(std::string_view layoutLine, std::int64_t valueStart, std::string_view spacedKey,
-                       const FieldId& leftField, const FieldId& rightField, std::string& left, std::string& right) {
-        const auto keyLength = static_cast<std::int64_t>(spacedKey.size()) - 1;
-        ReadLine(layoutLine, {leftField, rightField});
-        ResumeNext([&] { b_ = std::string(From(b_, valueStart)); });
-        ResumeNext([&] { p_ = LastKey(b_, spacedKey); });
-        ResumeNext([&] { left = Head(b_, p_ - 2); });
-        ResumeNext([&] { right = From(b_, p_ + keyLength); });
-    }
-
-    void ReadEdgeProbabilities() {
-        ReadLine(layout::EdgeProb, {Id(FieldKind::EdgeProb), Id(FieldKind::EdgeProb6)});
-        ResumeNext([&] { b_ = std::string(From(b_, 10)); });
-        ResumeNext([&] { p_ = text::Last(b_, "EdgeProb6"); });
-        ResumeNext([&] { stroke_.EdgeProb = Head(b_, p_ - 2); });
-        ResumeNext([&] { b_ = std::string(From(b_, p_ + 10)); });
-        ResumeNext([&] { p_ = LastKey(b_, " EdgeProb3 "); });
-        ResumeNext([&] { stroke_.EdgeProb6 = Head(b_, p_ - 2); });
-        ResumeNext([&] { stroke_.EdgeProb3 = From(b_, p_ + 10); });
-    }
-
-    // The frame line of KeyFrames(k) is already in the buffer.
+    // The value lines of KeyFrames(k), from its Frame line on.
     void ReadKeyFrameValues(int k) {
-        KeyFrame& frame = stroke_.KeyFrames[static_cast<std::size_t>(k)];
-        SetNumber(Id(FieldKind::Frame, k), "Frame", [&] { return From(b_, 7); },
-                  [&](std::string_view t) { frame.Frame = IntFromText(t); });
-        ReadLine(layout::Vertical, {Id(FieldKind::Vertical, k)});
-        SetNumber(Id(FieldKind::Vertical, k), "Vertical", [&] { return From(b_, 10); },
-                  [&](std::string_view t) { frame.Vertical = DblFromText(t); });
-        ReadLine(layout::Direction, {Id(FieldKind::Direction, k), Id(FieldKind::DirectionRange, k)});
-        ResumeNext([&] { b_ = std::string(From(b_, 11)); });
-        ResumeNext([&] { p_ = LastKey(b_, " Range "); });
-        SetNumber(Id(FieldKind::Direction, k), "Direction", [&] { return Head(b_, p_ - 2); },
-                  [&](std::string_view t) { frame.Direction = DblFromText(t); });
-        SetNumber(Id(FieldKind::DirectionRange, k), "Direction Range", [&] { return From(b_, p_ + 6); },
-                  [&](std::string_view t) { frame.DirectionRange = DblFromText(t); });
-        ReadLine(layout::Power, {Id(FieldKind::Power, k), Id(FieldKind::PowerRange, k)});
-        ResumeNext([&] { b_ = std::string(From(b_, 7)); });
-        ResumeNext([&] { p_ = LastKey(b_, " Range "); });
-        SetNumber(Id(FieldKind::Power, k), "Power", [&] { return Head(b_, p_ - 2); },
-                  [&](std::string_view t) { frame.Power = DblFromText(t); });
-        SetNumber(Id(FieldKind::PowerRange, k), "Power Range", [&] { return From(b_, p_ + 6); },
-                  [&](std::string_view t) { frame.PowerRange = DblFromText(t); });
+        for (const FormatLine* line : format::KeyFrameValueLines) ReadFields(*line, k);
     }
 
     // Six-hit blocks are read only where one is there: an empty line followed
@@ -197,7 +184,6 @@ private:
     // numbers, and what follows is left to the trailing lines.
     void ReadSixHitKeyFrames() {
         for (int k = NormalKeyFrameCount; k < KeyFrameCount; ++k) {
-            KeyFrame& frame = stroke_.KeyFrames[static_cast<std::size_t>(k)];
             bool blockFollows = false;
             ResumeNext([&] { blockFollows = SixHitBlockFollows(); });
             if (!blockFollows) {
@@ -206,9 +192,7 @@ private:
                 return;
             }
             ReadLine(layout::EmptyLine);
-            ReadLine(layout::SixHitMode, {Id(FieldKind::KeyFrameTag, k)});
-            ResumeNext([&] { frame.KeyFrameTag = From(b_, 20); });
-            ReadLine(layout::Frame, {Id(FieldKind::Frame, k)});
+            ReadFields(format::SixHitMode, k);
             ReadKeyFrameValues(k);
         }
     }
@@ -221,7 +205,7 @@ private:
     bool SixHitBlockFollows() {
         if (!NextFieldIsEmpty()) return false;
         const std::string* modeLine = fields_.Peek(1);
-        return modeLine != nullptr && modeLine->starts_with(SixHitKey);
+        return modeLine != nullptr && modeLine->starts_with(format::SixHitMode.Fields().front().Key);
     }
 
     FieldReader fields_;

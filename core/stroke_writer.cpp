@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/numbers.h"
+#include "core/stroke_format.h"
 
 namespace orvik {
 
@@ -19,14 +20,24 @@ void WriteLine(std::string& out, std::initializer_list<std::string_view> pieces)
     out.append("\r\n");
 }
 
-void WriteKeyFrame(std::string& out, std::string_view mode, std::string_view number, const KeyFrame& frame) {
-    WriteLine(out, {mode, number});
-    WriteLine(out, {" Frame ", NumberText(frame.Frame)});
-    WriteLine(out, {" Vertical ", NumberText(frame.Vertical)});
-    WriteLine(out, {" Direction ", NumberText(frame.Direction), " Range ", NumberText(frame.DirectionRange)});
-    WriteLine(out, {" Power ", NumberText(frame.Power), " Range ", NumberText(frame.PowerRange)});
-    WriteLine(out, {});
-}
+// The lines of the format with the record's values.
+struct LineWriter {
+    const StrokeFile& stroke;
+    std::string_view typeText;
+    std::int32_t bowlerTypesCode;
+
+    void Write(std::string& out, const FormatLine& line, int keyFrame = 0) const {
+        AppendFormatLine(out, line, [&](std::string& to, const FormatField& field) {
+            AppendWrittenValue(to, stroke, field, keyFrame, typeText, bowlerTypesCode);
+        });
+        out.append("\r\n");
+    }
+
+    void WriteKeyFrameValues(std::string& out, int keyFrame) const {
+        for (const FormatLine* line : format::KeyFrameValueLines) Write(out, *line, keyFrame);
+        WriteLine(out, {});
+    }
+};
 
 // The last trailing line written: the one that ends the first run of four
 // empty entries after which nothing but empty entries follows, so that no
@@ -41,43 +52,29 @@ int LastWrittenTrailingLine(const TrailingLineArray& lines) {
 }  // namespace
 
 std::string StrokeFileText(const StrokeFile& stroke, std::string_view typeText, std::int32_t bowlerTypesCode) {
+    const LineWriter writer{stroke, typeText, bowlerTypesCode};
     std::string out;
     out.reserve(4096);
-    WriteLine(out, {"StrokeAttr"});
+    WriteLine(out, {format::FirstLine});
     WriteLine(out, {});
-    WriteLine(out, {"Type ", typeText});
-    WriteLine(out, {"Faceing ", stroke.Faceing});
-    WriteLine(out, {"Difficulty ", stroke.Difficulty, " Reward ", stroke.Reward});
-    WriteLine(out, {"Difficulty6 ", stroke.Difficulty6, " Reward6 ", stroke.Reward6});
-    WriteLine(out, {"Difficulty3 ", stroke.Difficulty3, " Reward3 ", stroke.Reward3});
-    WriteLine(out, {"EdgeProb ", stroke.EdgeProb, " EdgeProb6 ", stroke.EdgeProb6, " EdgeProb3 ", stroke.EdgeProb3});
-    WriteLine(out, {"BowlerTypes ", NumberText(bowlerTypesCode)});
-    WriteLine(out, {"StumpPosition ", NumberText(stroke.StumpPosition)});
-    WriteLine(out, {"BatsmanPosition ", NumberText(stroke.BatsmanPosition)});
-    WriteLine(out, {"PitchPosition ", NumberText(stroke.PitchPosition)});
-    WriteLine(out, {"Name ", stroke.Name, " Variation ", stroke.Variation});
+    for (const FormatLine* line : format::HeaderLines) writer.Write(out, *line);
     WriteLine(out, {});
 
-    for (int k = 0; k < NormalKeyFrameCount; ++k)
-        WriteKeyFrame(out, "Mode Normal KeyFrame ", NumberText(k), stroke.KeyFrames[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < NormalKeyFrameCount; ++k) {
+        WriteLine(out, {layout::NormalMode, NumberText(k)});
+        writer.WriteKeyFrameValues(out, k);
+    }
 
     // Every six-hit key frame the record holds, in index order, each with its
     // tag as it was found, one that names no timing too.
     for (int k = NormalKeyFrameCount; k < NormalKeyFrameCount + SixHitKeyFrameCount(stroke); ++k) {
-        const KeyFrame& frame = stroke.KeyFrames[static_cast<std::size_t>(k)];
-        WriteKeyFrame(out, "Mode 6Hit KeyFrame ", frame.KeyFrameTag, frame);
+        writer.Write(out, format::SixHitMode, k);
+        writer.WriteKeyFrameValues(out, k);
     }
 
     const int lastLine = LastWrittenTrailingLine(stroke.TrailingLines);
     for (int j = 1; j <= lastLine; ++j) WriteLine(out, {stroke.TrailingLines.at(j)});
     return out;
-}
-
-// Byte for byte, whatever the stream's formatting flags.
-void WriteStrokeFile(std::ostream& out, const StrokeFile& stroke, std::string_view typeText,
-                     std::int32_t bowlerTypesCode) {
-    const std::string text = StrokeFileText(stroke, typeText, bowlerTypesCode);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 }  // namespace orvik

@@ -3,7 +3,6 @@
 // type and the bowler class code come from the window's lists, not from the
 // record.
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -11,10 +10,6 @@
 
 namespace orvik {
 
-void WriteStrokeFile(std::ostream& out, const StrokeFile& stroke, std::string_view typeText,
-                     std::int32_t bowlerTypesCode);
-
-// The same text as a string.
 std::string StrokeFileText(const StrokeFile& stroke, std::string_view typeText, std::int32_t bowlerTypesCode);
 
 }  // namespace orvik

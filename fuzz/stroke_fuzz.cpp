@@ -32,8 +32,8 @@
 #include <string_view>
 
 #include "clean_stroke.h"
-#include "core/read_back_check.h"
 #include "core/read_report.h"
+#include "core/save_check.h"
 #include "core/stroke_file.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
-#include "core/read_back_check.h"
 #include "core/read_report.h"
 #include "core/result.h"
+#include "core/save_check.h"
 #include "core/stroke_file.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"

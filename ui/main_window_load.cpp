@@ -14,6 +14,7 @@
 #include "core/numbers.h"
 #include "core/read_report.h"
 #include "core/resume_next.h"
+#include "core/shown_text.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_lists.h"
 #include "core/stroke_reader.h"

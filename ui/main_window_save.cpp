@@ -11,7 +11,6 @@
 // that was misread on load, or that another program changed since, is
 // rewritten only when the user says so.
 #include <new>
-#include <sstream>
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
@@ -51,9 +50,7 @@ bool MainWindow::SaveStroke() try {
     const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
     const std::int32_t bowlerCode = Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
 
-    std::ostringstream text;
-    WriteStrokeFile(text, saved, type, bowlerCode);
-    const std::string bytes = text.str();
+    const std::string bytes = StrokeFileText(saved, type, bowlerCode);
     // Only a text that reads back as the stroke shown replaces the file. Every
     // reason for refusing goes into one message.
     for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))

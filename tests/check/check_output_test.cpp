@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "check/check_options.h"
-#include "check/escape.h"
 #include "check/run_check.h"
 #include "check/save_diff.h"
+#include "core/shown_text.h"
 
 namespace orvik::check {
 namespace {

@@ -63,7 +63,7 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
          .reported = "line 6: expected \"Difficulty6 <text> Reward6 <text>\", found \"Difficulty6 4 5\" "
                      "[Difficulty6 keeps \"\", Reward6 keeps \"\"]"},
         {.what = "the first line, with a DEL byte", .edit = [](auto& l) { l[0] = "StrokeAtr\x7f"; },
-         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7f\""},
+         .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7F\""},
         {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
          .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
                      "a line is missing or extra here, so every later field shifts"},

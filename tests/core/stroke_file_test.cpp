@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "clean_stroke.h"
-#include "core/read_back_check.h"
+#include "core/save_check.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"

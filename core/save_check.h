@@ -9,32 +9,14 @@
 #include <vector>
 
 #include "core/stroke_file.h"
+#include "core/stroke_format.h"
 
 namespace orvik {
-
-enum class FieldKind {
-    Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb, EdgeProb6, EdgeProb3,
-    BowlerTypes, StumpPosition, BatsmanPosition, PitchPosition, Name, Variation,
-    Frame, Vertical, Direction, DirectionRange, Power, PowerRange, KeyFrameTag,  // of KeyFrames(Index)
-    TrailingLine,                                                                // TrailingLines(Index)
-    WholeFile,                                                                   // the file as a whole (its size)
-};
-
-struct FieldId {
-    FieldKind Kind = FieldKind::WholeFile;
-    int Index = 0;  // the key frame (0 to 9) or the trailing line (1 to 65); 0 otherwise
-    friend bool operator==(const FieldId&, const FieldId&) = default;
-};
 
 struct FieldProblem {
     FieldId Field;
     std::string Reason;  // in words: "a line break", "the number is too large to be read back"
 };
-
-// How the file names the field, for fields the window does not show: "Name",
-// "Power of normal key frame 3", "Power of six-hit key frame 2" (the six-hit
-// key frame's tag), "six-hit key frame 2" (its tag line), "trailing line 7".
-std::string FieldFileKey(const StrokeFile& stroke, const FieldId& field);
 
 // The fields of `stroke` that the file `written` (the writer's text for
 // `stroke` with `typeText` and `bowlerCode` in place of Type and BowlerTypes)

@@ -1,14 +1,15 @@
 #pragma once
-// Text as the checker prints it. File names and contents come from anywhere;
-// printed raw, a control character or an escape sequence in them would act
-// on the terminal (clear it, set its title, move the cursor), a line break
-// would start a line that looks like the checker's own, and bytes that are
-// not UTF-8 would show as something else or as nothing.
+// Text from a file or a file name as a message or the checker shows it. Such
+// text comes from anywhere; printed raw, a control character or an escape
+// sequence in it would act on the terminal (clear it, set its title, move the
+// cursor), a line break would start a line that looks like one of the
+// message's own, and bytes that are not UTF-8 would show as something else or
+// as nothing.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace orvik::check {
+namespace orvik {
 
 // The text with every byte that is not part of a printable UTF-8 character
 // written as an escape: CR, LF and tab as "\r", "\n" and "\t"; other control
@@ -27,4 +28,8 @@ bool IsValidUtf8(std::string_view text);
 // surrogate or a value past U+10FFFF). ASCII gives 1.
 std::size_t Utf8Length(std::string_view text);
 
-}  // namespace orvik::check
+// A text as a message shows it: escaped as above, cut after 60 bytes (never
+// inside a character) with "..." where it was cut, in double quotes.
+std::string Quoted(std::string_view text);
+
+}  // namespace orvik

@@ -1,5 +1,5 @@
-// The read-back check: which fields a save would not give back, and why.
-#include "core/read_back_check.h"
+// The save check: which fields a save would not give back, and why.
+#include "core/save_check.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ void ExpectNamed(const Change& change) {
     EXPECT_EQ(Named(s, FieldsThatWouldNotReadBack(s, change.type, change.code)), change.named) << change.what;
 }
 
-TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
+TEST(SaveCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
     const Change faults[] = {
         {"comma in an edge probability", [](StrokeFile& s) { s.EdgeProb = "0,5"; },
          "EdgeProb: a comma ends a field in a stroke file: use a point as the decimal separator"},
@@ -67,19 +67,19 @@ TEST(ReadBackCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
              s.TrailingLines.at(1) = "Mode 6Hit KeyFrame 1";
          }, "trailing line 1: a stroke file would give it back as \"\""},
         {"a value as long as a message shows it whole",
-         [](StrokeFile& s) { s.Reward = "x Reward " + std::string(40, 'y'); },
+         [](StrokeFile& s) { s.Reward = "x Reward " + std::string(60, 'y'); },
          "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
-         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
-        {"a value one longer", [](StrokeFile& s) { s.Reward = "x Reward " + std::string(41, 'y'); },
+         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
+        {"a value one longer", [](StrokeFile& s) { s.Reward = "x Reward " + std::string(61, 'y'); },
          "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
-         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
+         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
         {"one byte over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
          "the stroke file: it would take 1048577 bytes, more than the 1048576 bytes a stroke file may hold"},
     };
     for (const Change& fault : faults) ExpectNamed(fault);
 }
 
-TEST(ReadBackCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
+TEST(SaveCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
     const Change kept[] = {
         {"the clean stroke", [](StrokeFile&) {}, ""},
         {"more digits than the format keeps: the value is what the file shows",

@@ -1,8 +1,9 @@
-#include "check/escape.h"
+#include "core/shown_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
-namespace orvik::check {
+namespace orvik {
 
 namespace {
 
@@ -84,4 +85,15 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-}  // namespace orvik::check
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t MaxShown = 60;
+    std::size_t cut = 0;
+    while (cut < text.size()) {
+        const std::size_t length = std::max<std::size_t>(Utf8Length(text.substr(cut)), 1);
+        if (cut + length > MaxShown) break;
+        cut += length;
+    }
+    return "\"" + Escaped(text.substr(0, cut)) + (cut < text.size() ? "...\"" : "\"");
+}
+
+}  // namespace orvik
