@@ -18,7 +18,7 @@
 //   fewer than five six-hit key frames that itself reads as a six-hit block)
 //   change on the way back, so for those records the cycles must instead
 //   settle within a few rounds.
-// - the read-back check that Save runs agrees: where it finds nothing, the
+// - the save check that Save runs agrees: where it finds nothing, the
 //   write-read-write cycle gives the same bytes; where the format carries the
 //   record and the cycle gives the same bytes, it finds nothing, so that Save
 //   never refuses a stroke that would come back whole.
@@ -206,8 +206,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StrokeFile again = ReadFresh(previous);
     std::string next = Write(again);
     const bool checkFindsNothing = orvik::FieldsThatWouldNotReadBack(stroke, stroke.Type, stroke.BowlerTypes).empty();
-    if (checkFindsNothing && next != first) Fail("the read-back check passed a stroke that does not come back");
-    if (carries && next == first && !checkFindsNothing) Fail("the read-back check refused a stroke that comes back");
+    if (checkFindsNothing && next != first) Fail("the save check passed a stroke that does not come back");
+    if (carries && next == first && !checkFindsNothing) Fail("the save check refused a stroke that comes back");
     if (carries) {
         if (next != first) Fail("writing what was read back changed the file");
         return 0;

@@ -216,7 +216,7 @@ TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
 }
 
 // The strongest check: whatever the record, either its file reads back to the same record and
-// bytes, or the read-back check says which fields would not come back.
+// bytes, or the save check says which fields would not come back.
 TEST(StrokeFile, WrittenFilesReadBackUnchangedOrTheCheckSaysSo) {
     std::mt19937 random(4711);
     const auto below = [&](std::size_t n) { return static_cast<int>(random() % n); };
