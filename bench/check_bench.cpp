@@ -101,7 +101,10 @@ void BM_CheckFolderOfFilesASaveWouldChange(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(check::RunCheck(options, out, out));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
+BENCHMARK(BM_CheckFolderOfFilesASaveWouldChange)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Fastest);
 
 // The same as one JSON document, each file and problem an object that the
 // JSON library writes: its cost beside the text output's.
@@ -137,7 +140,11 @@ void BM_ReadFolderBaseline(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ReadFolderBaseline)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
+BENCHMARK(BM_ReadFolderBaseline)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Fastest);
 
 // The reader straight on each file's stream: every read past the end of the
 // file asks the file again, a system call each.
@@ -153,7 +160,10 @@ void BM_ReadFolderThroughFileStreams(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ReadFolderThroughFileStreams)->Arg(10000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
+BENCHMARK(BM_ReadFolderThroughFileStreams)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Fastest);
 
 }  // namespace
 }  // namespace orvik

@@ -34,8 +34,8 @@ namespace {
 
 // Allocations per iteration since `start`.
 void ReportAllocations(benchmark::State& state, std::size_t start) {
-    state.counters["allocs"] = benchmark::Counter(static_cast<double>(allocationCount - start),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["allocs"] =
+        benchmark::Counter(static_cast<double>(allocationCount - start), benchmark::Counter::kAvgIterations);
 }
 
 class NoOpSurface : public DrawingSurface {

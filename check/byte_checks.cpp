@@ -38,8 +38,10 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
         if (byte == '\n' || (byte == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) {
             ++line;
         } else if (IsControlByte(byte) && line != lastLine) {
-            if (firstLine == 0) firstLine = line, first = byte;
-            else ++moreLines;
+            if (firstLine == 0)
+                firstLine = line, first = byte;
+            else
+                ++moreLines;
             lastLine = line;
         }
     }
@@ -50,8 +52,8 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
         control.Found = ByteText(first);
         control.Message = "a byte that is neither printable nor a line end: " + ByteText(first);
         if (moreLines > 0)
-            control.Message += " (and such bytes on " + std::to_string(moreLines) + " more line" +
-                               (moreLines == 1 ? "" : "s") + ")";
+            control.Message +=
+                " (and such bytes on " + std::to_string(moreLines) + " more line" + (moreLines == 1 ? "" : "s") + ")";
         problems.push_back(std::move(control));
     }
     return problems;

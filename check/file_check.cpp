@@ -85,7 +85,8 @@ std::string LineEndChange(std::string_view bytes) {
     }
     const bool unended = !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
     std::string change;
-    if (lf || cr) change = std::string("its ") + (lf && cr ? "LF and CR" : lf ? "LF" : "CR") + " line ends become CR LF";
+    if (lf || cr)
+        change = std::string("its ") + (lf && cr ? "LF and CR" : lf ? "LF" : "CR") + " line ends become CR LF";
     if (unended) change += std::string(change.empty() ? "" : " and ") + "its last line gets a line end";
     return change;
 }

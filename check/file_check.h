@@ -14,20 +14,21 @@
 namespace orvik::check {
 
 struct Problem {
-    std::string Code;                 // one of ProblemCodes
-    std::int64_t Line = 0;            // the line of the file, from 1; 0 for the file as a whole
-    std::string Field;                // the field it concerns, as the file names it; may be empty
-    std::optional<std::string> Found; // what the file holds there, where it holds something for the field
-    std::optional<std::string> Kept;  // what the field keeps instead, where it keeps something
-    std::string Message;              // in words, without the line
+    std::string Code;                  // one of ProblemCodes
+    std::int64_t Line = 0;             // the line of the file, from 1; 0 for the file as a whole
+    std::string Field;                 // the field it concerns, as the file names it; may be empty
+    std::optional<std::string> Found;  // what the file holds there, where it holds something for the field
+    std::optional<std::string> Kept;   // what the field keeps instead, where it keeps something
+    std::string Message;               // in words, without the line
 };
 
 struct FileCheck {
-    std::string Name;                       // the path as given or found, raw
-    std::optional<std::string> StrokeName;  // the game's name for the stroke; none when the file is not one of its files
+    std::string Name;  // the path as given or found, raw
+    std::optional<std::string>
+        StrokeName;  // the game's name for the stroke; none when the file is not one of its files
     std::vector<Problem> Problems;
-    std::string Diff;                       // with a diff asked for: the file against what a save would write
-    std::optional<PathError> Unreadable;    // the file could not be read: no problems then
+    std::string Diff;                     // with a diff asked for: the file against what a save would write
+    std::optional<PathError> Unreadable;  // the file could not be read: no problems then
 };
 
 // Opens only regular files (through links), of at most the largest stroke

@@ -23,10 +23,12 @@ inline constexpr std::array<ProblemCode, 27> ProblemCodes = {{
     {"ends-early", "error", 1, "the file ends before the layout does; the fields after keep their start values"},
     {"not-a-number", "error", 1, "a number field holds no number; the field keeps its value from before"},
     {"out-of-range", "error", 1, "a number too large for its field; the field keeps its value from before"},
-    {"bad-six-hit-tag", "error", 1, "a six-hit key frame's tag is not 0 to 4, so no timing uses it; a save keeps it as found"},
+    {"bad-six-hit-tag", "error", 1,
+     "a six-hit key frame's tag is not 0 to 4, so no timing uses it; a save keeps it as found"},
     {"unexpected-line", "error", 1, "a line does not have the layout's form for its place"},
-    {"line-out-of-step", "error", 1, "a line of another place in the layout: one is missing or extra, every later "
-                                     "field shifts"},
+    {"line-out-of-step", "error", 1,
+     "a line of another place in the layout: one is missing or extra, every later "
+     "field shifts"},
     {"unclosed-quote", "error", 1, "a double quote opens a field that runs to the end of the file"},
     {"quote-joins-lines", "error", 1, "a double quote joins lines into one field; every later field shifts"},
     {"text-after-quote", "error", 1, "text after a closing double quote is dropped"},

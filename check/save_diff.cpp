@@ -122,17 +122,22 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, std::st
         const std::size_t first = next > ContextLines ? next - ContextLines : 0;
         std::size_t last = next;  // one past the last change
         for (std::size_t i = next; i < steps.size(); ++i) {
-            if (steps[i].Kind != Edit::Same) last = i + 1;
-            else if (i - last >= 2 * ContextLines) break;
+            if (steps[i].Kind != Edit::Same)
+                last = i + 1;
+            else if (i - last >= 2 * ContextLines)
+                break;
         }
         const std::size_t end = std::min(steps.size(), last + ContextLines);
 
         std::string body;
         for (std::size_t i = first; i < end; ++i) {
             const Step& step = steps[i];
-            if (step.Kind == Edit::Same) AppendShown(body, ' ', a[step.Before]);
-            else if (step.Kind == Edit::Removed) AppendShown(body, '-', a[step.Before]);
-            else AppendShown(body, '+', b[step.After]);
+            if (step.Kind == Edit::Same)
+                AppendShown(body, ' ', a[step.Before]);
+            else if (step.Kind == Edit::Removed)
+                AppendShown(body, '-', a[step.Before]);
+            else
+                AppendShown(body, '+', b[step.After]);
         }
         out += "@@ -" + Range(linesA[first], linesA[end] - linesA[first]) + " +" +
                Range(linesB[first], linesB[end] - linesB[first]) + " @@\n" + body;

@@ -89,7 +89,8 @@ PathListing ListStrokeFiles(const std::vector<fs::path>& paths) {
         // a link to nothing or in a loop, or behind a folder that may not be
         // searched, is a file whose reading tells why it cannot be read.
         if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
-            listing.Errors.push_back(PathErrorFor(Shown(path), std::make_error_code(std::errc::no_such_file_or_directory)));
+            listing.Errors.push_back(
+                PathErrorFor(Shown(path), std::make_error_code(std::errc::no_such_file_or_directory)));
             continue;
         }
         listing.Files.push_back({path, Shown(path)});

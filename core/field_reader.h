@@ -24,11 +24,11 @@ namespace orvik {
 
 // Where a field came from and how the field rules cut it.
 struct FieldOrigin {
-    std::int64_t Line = 0;     // the line the field begins on, from 1
-    std::int64_t LastLine = 0;  // the line it ends on: later than Line only for a quoted field over line ends
-    bool EndsAtComma = false;   // a comma ends it, so that the next field begins on the same line
-    bool Quoted = false;        // it begins with a double quote
-    bool Unclosed = false;      // quoted, and no closing quote before the end of the file
+    std::int64_t Line = 0;        // the line the field begins on, from 1
+    std::int64_t LastLine = 0;    // the line it ends on: later than Line only for a quoted field over line ends
+    bool EndsAtComma = false;     // a comma ends it, so that the next field begins on the same line
+    bool Quoted = false;          // it begins with a double quote
+    bool Unclosed = false;        // quoted, and no closing quote before the end of the file
     bool TextAfterQuote = false;  // quoted, and text after the closing quote was dropped
 };
 
@@ -55,9 +55,9 @@ private:
     std::deque<std::optional<std::string>> peeked_;
     // The origins of the peeked fields, then of the fields read last.
     std::deque<FieldOrigin> peekedOrigins_;
-    FieldOrigin origin_;           // of the field ReadFromStream returned last
+    FieldOrigin origin_;  // of the field ReadFromStream returned last
     FieldOrigin lastOrigin_;
-    std::int64_t line_ = 1;        // the line the stream is at
+    std::int64_t line_ = 1;  // the line the stream is at
 };
 
 }  // namespace orvik

@@ -7,10 +7,10 @@
 #ifdef _WIN32
 #include <fstream>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace orvik {

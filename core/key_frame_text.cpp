@@ -92,8 +92,7 @@ bool IsModeLine(std::string_view line) {
     const std::vector<std::string_view> words = Words(line);
     for (const std::string_view key : {format::NormalModeKey, format::SixHitMode.Fields().front().Key}) {
         const std::vector<std::string_view> keyWords = Words(key);
-        if (words.size() >= keyWords.size() && std::equal(keyWords.begin(), keyWords.end(), words.begin()))
-            return true;
+        if (words.size() >= keyWords.size() && std::equal(keyWords.begin(), keyWords.end(), words.begin())) return true;
     }
     return false;
 }
@@ -107,9 +106,8 @@ std::string LineProblem(std::size_t lineNumber, const std::string& expected, std
 std::string KeyFrameText(const KeyFrame& keyFrame) {
     std::string text;
     for (const FormatLine* line : format::KeyFrameValueLines) {
-        AppendFormatLine(text, *line, [&](std::string& out, const FormatField& field) {
-            AppendValueText(out, keyFrame, field);
-        });
+        AppendFormatLine(text, *line,
+                         [&](std::string& out, const FormatField& field) { AppendValueText(out, keyFrame, field); });
         text += "\n";
     }
     return text;
@@ -130,10 +128,11 @@ Result<KeyFrame> ReadKeyFrameText(std::string_view text) {
     }
     while (i < lines.size() && IsBlankLine(lines[i])) ++i;
     if (i < lines.size())
-        return Fail(LineProblem(
-            i + 1, "nothing after the " + std::string(format::KeyFrameValueLines.back()->Fields().front().Key) +
-                       " line of one key frame",
-            lines[i]));
+        return Fail(LineProblem(i + 1,
+                                "nothing after the " +
+                                    std::string(format::KeyFrameValueLines.back()->Fields().front().Key) +
+                                    " line of one key frame",
+                                lines[i]));
     return keyFrame;
 }
 

@@ -28,8 +28,12 @@ Result<KeyFrame> ReadKeyFrameText(std::string_view text);
 // The four lines a key frame's text has, as an example for messages:
 // " Frame 12", " Vertical 20000000", " Direction 0 Range 3750000",
 // " Power 1.5 Range 0.25".
-inline const std::string KeyFrameTextExample = KeyFrameText({.Frame = 12, .Vertical = 20000000, .Direction = 0,
-                                                             .DirectionRange = 3750000, .Power = 1.5,
-                                                             .PowerRange = 0.25, .KeyFrameTag = {}});
+inline const std::string KeyFrameTextExample = KeyFrameText({.Frame = 12,
+                                                             .Vertical = 20000000,
+                                                             .Direction = 0,
+                                                             .DirectionRange = 3750000,
+                                                             .Power = 1.5,
+                                                             .PowerRange = 0.25,
+                                                             .KeyFrameTag = {}});
 
 }  // namespace orvik

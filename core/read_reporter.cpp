@@ -37,16 +37,16 @@ std::string BowlerCodes() {
 
 }  // namespace
 
-void ReadReporter::Add(const char* code, std::int64_t line, std::string field, std::string found,
-                       std::string message, std::string keeps, std::string kept) {
+void ReadReporter::Add(const char* code, std::int64_t line, std::string field, std::string found, std::string message,
+                       std::string keeps, std::string kept) {
     report_.push_back(
         {code, line, std::move(field), std::move(found), std::move(message), std::move(keeps), std::move(kept)});
 }
 
 std::string ReadReporter::FileKey(const FieldId& field) const { return FieldFileKey(stroke_, field); }
 
-void ReadReporter::LineRead(std::string_view layoutLine, std::span<const FieldId> fields,
-                            const std::string* line, const FieldOrigin& origin) {
+void ReadReporter::LineRead(std::string_view layoutLine, std::span<const FieldId> fields, const std::string* line,
+                            const FieldOrigin& origin) {
     LineDone();
     active_ = true;
     read_ = line != nullptr;

@@ -30,8 +30,8 @@ public:
     Result(Failure<Reason> failure) : state_(std::in_place_index<1>, std::move(failure.Why)) {}
     // A failure whose reason converts to Reason ("a string literal").
     template <class Other>
-        requires(!std::is_same_v<Other, Reason> && std::is_constructible_v<Reason, Other>)
-    Result(Failure<Other> failure) : state_(std::in_place_index<1>, Reason(std::move(failure.Why))) {}
+    requires(!std::is_same_v<Other, Reason> && std::is_constructible_v<Reason, Other>) Result(Failure<Other> failure)
+        : state_(std::in_place_index<1>, Reason(std::move(failure.Why))) {}
 
     bool Ok() const { return state_.index() == 0; }
     explicit operator bool() const { return Ok(); }

@@ -41,7 +41,8 @@ std::vector<FieldText> WrittenFields(const StrokeFile& s, std::string_view typeT
 }
 
 bool IsEdgeProbability(const FieldId& field) {
-    return field.Kind == FieldKind::EdgeProb || field.Kind == FieldKind::EdgeProb6 || field.Kind == FieldKind::EdgeProb3;
+    return field.Kind == FieldKind::EdgeProb || field.Kind == FieldKind::EdgeProb6 ||
+           field.Kind == FieldKind::EdgeProb3;
 }
 
 // Why a value cannot come back as it is, where that shows in the value alone;
@@ -81,8 +82,8 @@ std::vector<FieldProblem> FieldsThatWouldNotReadBack(const StrokeFile& stroke, s
                                                      std::int32_t bowlerCode, std::string_view written) {
     std::vector<FieldProblem> problems;
     if (static_cast<std::int64_t>(written.size()) > MaxStrokeFileSize)
-        problems.push_back({{FieldKind::WholeFile},
-                            "it would take " + OverSizeLimitText(static_cast<std::int64_t>(written.size()))});
+        problems.push_back(
+            {{FieldKind::WholeFile}, "it would take " + OverSizeLimitText(static_cast<std::int64_t>(written.size()))});
 
     StrokeFile back = StartStroke();
     ReadStrokeText(written, back);

@@ -18,8 +18,7 @@ unsigned CodePoint(std::string_view character) {
 // Characters that are not printed as they are, though valid.
 bool ActsOnTheText(unsigned code) {
     return code < 0x20 || (code >= 0x7f && code <= 0x9f) || code == 0xfeff || code == 0x200e || code == 0x200f ||
-           code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) ||
-           (code >= 0x2066 && code <= 0x2069);
+           code == 0x2028 || code == 0x2029 || (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
 }
 
 void AppendByteEscape(std::string& out, unsigned char byte) {
@@ -37,10 +36,14 @@ std::size_t Utf8Length(std::string_view text) {
     if (lead < 0x80) return 1;
     std::size_t length = 0;
     unsigned minimum = 0;
-    if (lead >= 0xc2 && lead <= 0xdf) length = 2, minimum = 0x80;
-    else if (lead >= 0xe0 && lead <= 0xef) length = 3, minimum = 0x800;
-    else if (lead >= 0xf0 && lead <= 0xf4) length = 4, minimum = 0x10000;
-    else return 0;
+    if (lead >= 0xc2 && lead <= 0xdf)
+        length = 2, minimum = 0x80;
+    else if (lead >= 0xe0 && lead <= 0xef)
+        length = 3, minimum = 0x800;
+    else if (lead >= 0xf0 && lead <= 0xf4)
+        length = 4, minimum = 0x10000;
+    else
+        return 0;
     if (text.size() < length) return 0;
     for (std::size_t i = 1; i < length; ++i)
         if ((byte(i) & 0xc0) != 0x80) return 0;

@@ -25,9 +25,7 @@ StrokeFile StartStroke() {
     return stroke;
 }
 
-bool IsValidSixHitTag(const std::string& tag) {
-    return tag.size() == 1 && tag[0] >= '0' && tag[0] <= '4';
-}
+bool IsValidSixHitTag(const std::string& tag) { return tag.size() == 1 && tag[0] >= '0' && tag[0] <= '4'; }
 
 int SixHitKeyFrameCount(const StrokeFile& stroke) {
     int count = 0;

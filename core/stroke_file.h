@@ -41,8 +41,8 @@ inline constexpr int NormalKeyFrameCount = 5;
 inline constexpr int KeyFrameCount = 10;
 
 struct StrokeFile {
-    std::string Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb,
-        EdgeProb6, EdgeProb3;
+    std::string Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb, EdgeProb6,
+        EdgeProb3;
     std::int16_t BowlerTypes = 0, StumpPosition = 0, BatsmanPosition = 0, PitchPosition = 0;
     std::string Name, Variation;
     std::array<KeyFrame, KeyFrameCount> KeyFrames{};

@@ -18,11 +18,36 @@ namespace orvik {
 
 // The fields of the file, as messages and checks name them.
 enum class FieldKind {
-    Type, Faceing, Difficulty, Reward, Difficulty6, Reward6, Difficulty3, Reward3, EdgeProb, EdgeProb6, EdgeProb3,
-    BowlerTypes, StumpPosition, BatsmanPosition, PitchPosition, Name, Variation,
-    Frame, Vertical, Direction, DirectionRange, Power, PowerRange, KeyFrameTag,  // of KeyFrames(Index)
-    TrailingLine,                                                                // TrailingLines(Index)
-    WholeFile,                                                                   // the file as a whole (its size)
+    // The header's fields.
+    Type,
+    Faceing,
+    Difficulty,
+    Reward,
+    Difficulty6,
+    Reward6,
+    Difficulty3,
+    Reward3,
+    EdgeProb,
+    EdgeProb6,
+    EdgeProb3,
+    BowlerTypes,
+    StumpPosition,
+    BatsmanPosition,
+    PitchPosition,
+    Name,
+    Variation,
+    // The fields of KeyFrames(Index).
+    Frame,
+    Vertical,
+    Direction,
+    DirectionRange,
+    Power,
+    PowerRange,
+    KeyFrameTag,
+    // TrailingLines(Index).
+    TrailingLine,
+    // The file as a whole (its size).
+    WholeFile,
 };
 
 struct FieldId {
@@ -70,9 +95,7 @@ constexpr FormatField Field(FieldKind kind, std::string_view key, double KeyFram
 
 // Where a value starts, counted from the start of its key: after the key and
 // the one space that follows it.
-constexpr std::int64_t KeyAndSpace(const FormatField& field) {
-    return static_cast<std::int64_t>(field.Key.size()) + 1;
-}
+constexpr std::int64_t KeyAndSpace(const FormatField& field) { return static_cast<std::int64_t>(field.Key.size()) + 1; }
 
 // A short text made at compile time (a layout line), kept where it was made.
 struct FormatText {
@@ -126,15 +149,19 @@ inline constexpr std::string_view FirstLine = "StrokeAttr";  // then an empty li
 
 inline constexpr FormatLine Type{"", {Field(FieldKind::Type, "Type", &StrokeFile::Type)}};
 inline constexpr FormatLine Faceing{"", {Field(FieldKind::Faceing, "Faceing", &StrokeFile::Faceing)}};
-inline constexpr FormatLine Difficulty{"", {Field(FieldKind::Difficulty, "Difficulty", &StrokeFile::Difficulty),
-                                            Field(FieldKind::Reward, "Reward", &StrokeFile::Reward)}};
-inline constexpr FormatLine Difficulty6{"", {Field(FieldKind::Difficulty6, "Difficulty6", &StrokeFile::Difficulty6),
-                                             Field(FieldKind::Reward6, "Reward6", &StrokeFile::Reward6)}};
-inline constexpr FormatLine Difficulty3{"", {Field(FieldKind::Difficulty3, "Difficulty3", &StrokeFile::Difficulty3),
-                                             Field(FieldKind::Reward3, "Reward3", &StrokeFile::Reward3)}};
-inline constexpr FormatLine EdgeProb{"", {Field(FieldKind::EdgeProb, "EdgeProb", &StrokeFile::EdgeProb),
-                                          Field(FieldKind::EdgeProb6, "EdgeProb6", &StrokeFile::EdgeProb6),
-                                          Field(FieldKind::EdgeProb3, "EdgeProb3", &StrokeFile::EdgeProb3)}};
+inline constexpr FormatLine Difficulty{"",
+                                       {Field(FieldKind::Difficulty, "Difficulty", &StrokeFile::Difficulty),
+                                        Field(FieldKind::Reward, "Reward", &StrokeFile::Reward)}};
+inline constexpr FormatLine Difficulty6{"",
+                                        {Field(FieldKind::Difficulty6, "Difficulty6", &StrokeFile::Difficulty6),
+                                         Field(FieldKind::Reward6, "Reward6", &StrokeFile::Reward6)}};
+inline constexpr FormatLine Difficulty3{"",
+                                        {Field(FieldKind::Difficulty3, "Difficulty3", &StrokeFile::Difficulty3),
+                                         Field(FieldKind::Reward3, "Reward3", &StrokeFile::Reward3)}};
+inline constexpr FormatLine EdgeProb{"",
+                                     {Field(FieldKind::EdgeProb, "EdgeProb", &StrokeFile::EdgeProb),
+                                      Field(FieldKind::EdgeProb6, "EdgeProb6", &StrokeFile::EdgeProb6),
+                                      Field(FieldKind::EdgeProb3, "EdgeProb3", &StrokeFile::EdgeProb3)}};
 inline constexpr FormatLine BowlerTypes{"", {Field(FieldKind::BowlerTypes, "BowlerTypes", &StrokeFile::BowlerTypes)}};
 inline constexpr FormatLine StumpPosition{
     "", {Field(FieldKind::StumpPosition, "StumpPosition", &StrokeFile::StumpPosition)}};
@@ -142,29 +169,33 @@ inline constexpr FormatLine BatsmanPosition{
     "", {Field(FieldKind::BatsmanPosition, "BatsmanPosition", &StrokeFile::BatsmanPosition)}};
 inline constexpr FormatLine PitchPosition{
     "", {Field(FieldKind::PitchPosition, "PitchPosition", &StrokeFile::PitchPosition)}};
-inline constexpr FormatLine Name{"", {Field(FieldKind::Name, "Name", &StrokeFile::Name),
-                                      Field(FieldKind::Variation, "Variation", &StrokeFile::Variation)}};
+inline constexpr FormatLine Name{"",
+                                 {Field(FieldKind::Name, "Name", &StrokeFile::Name),
+                                  Field(FieldKind::Variation, "Variation", &StrokeFile::Variation)}};
 
 // The header's lines after the first two, in file order; an empty line follows them.
 inline constexpr std::array<const FormatLine*, 11> HeaderLines = {
-    &Type, &Faceing, &Difficulty, &Difficulty6, &Difficulty3, &EdgeProb, &BowlerTypes, &StumpPosition,
-    &BatsmanPosition, &PitchPosition, &Name};
+    &Type,        &Faceing,       &Difficulty,      &Difficulty6,   &Difficulty3, &EdgeProb,
+    &BowlerTypes, &StumpPosition, &BatsmanPosition, &PitchPosition, &Name};
 
 // Each key frame block: an empty line, its mode line, its value lines. The
 // normal key frames' mode line ends in the key frame's number, 0 to 4; the
 // six-hit key frames' in the tag that names their timing.
 inline constexpr std::string_view NormalModeKey = "Mode Normal KeyFrame";
-inline constexpr FormatLine SixHitMode{"", {Field(FieldKind::KeyFrameTag, "Mode 6Hit KeyFrame", &KeyFrame::KeyFrameTag)}};
+inline constexpr FormatLine SixHitMode{"",
+                                       {Field(FieldKind::KeyFrameTag, "Mode 6Hit KeyFrame", &KeyFrame::KeyFrameTag)}};
 
 // "Range" follows the value on two lines; a field after the first on a value
 // line goes by both keys: "Direction Range".
 inline constexpr std::string_view RangeKey = "Range";
 inline constexpr FormatLine Frame{" ", {Field(FieldKind::Frame, "Frame", &KeyFrame::Frame)}};
 inline constexpr FormatLine Vertical{" ", {Field(FieldKind::Vertical, "Vertical", &KeyFrame::Vertical)}};
-inline constexpr FormatLine Direction{" ", {Field(FieldKind::Direction, "Direction", &KeyFrame::Direction),
-                                            Field(FieldKind::DirectionRange, RangeKey, &KeyFrame::DirectionRange)}};
-inline constexpr FormatLine Power{" ", {Field(FieldKind::Power, "Power", &KeyFrame::Power),
-                                        Field(FieldKind::PowerRange, RangeKey, &KeyFrame::PowerRange)}};
+inline constexpr FormatLine Direction{" ",
+                                      {Field(FieldKind::Direction, "Direction", &KeyFrame::Direction),
+                                       Field(FieldKind::DirectionRange, RangeKey, &KeyFrame::DirectionRange)}};
+inline constexpr FormatLine Power{" ",
+                                  {Field(FieldKind::Power, "Power", &KeyFrame::Power),
+                                   Field(FieldKind::PowerRange, RangeKey, &KeyFrame::PowerRange)}};
 
 inline constexpr std::array<const FormatLine*, 4> KeyFrameValueLines = {&Frame, &Vertical, &Direction, &Power};
 

@@ -27,8 +27,8 @@ struct BowlerClass {
     std::string_view Name;
     std::int16_t Code;  // what "BowlerTypes" carries in the file
 };
-inline constexpr std::array<BowlerClass, 4> BowlerClasses = {{
-    {"All Bowlers", 15}, {"Spinners", 6}, {"Fast Bowler", 1}, {"Fast and Swing bowlers", 9}}};
+inline constexpr std::array<BowlerClass, 4> BowlerClasses = {
+    {{"All Bowlers", 15}, {"Spinners", 6}, {"Fast Bowler", 1}, {"Fast and Swing bowlers", 9}}};
 
 // The timing list's entry for a six-hit key frame; none for a tag that names no timing.
 inline std::optional<std::string_view> SixHitTimingName(const std::string& tag) {

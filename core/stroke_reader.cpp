@@ -210,8 +210,8 @@ private:
 
     FieldReader fields_;
     StrokeFile& stroke_;
-    std::string b_;        // the line buffer
-    std::int64_t p_ = 0;   // the split position found last
+    std::string b_;       // the line buffer
+    std::int64_t p_ = 0;  // the split position found last
 
     std::optional<ReadReporter> reporter_;  // with a report only
 };

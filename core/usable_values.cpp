@@ -39,7 +39,8 @@ bool HasOnlyUsableSixHitTags(const StrokeFile& stroke) {
 }
 
 bool HasOnlyUsableValues(const StrokeFile& stroke) {
-    return HasOnlyUsableSixHitTags(stroke) && IsEditorStrokeType(stroke.Type) && IsBowlerClassCode(stroke.BowlerTypes) &&
+    return HasOnlyUsableSixHitTags(stroke) && IsEditorStrokeType(stroke.Type) &&
+           IsBowlerClassCode(stroke.BowlerTypes) &&
            EdgeProbabilityFaultOf(stroke.EdgeProb) == EdgeProbabilityFault::None &&
            EdgeProbabilityFaultOf(stroke.EdgeProb6) == EdgeProbabilityFault::None &&
            EdgeProbabilityFaultOf(stroke.EdgeProb3) == EdgeProbabilityFault::None;

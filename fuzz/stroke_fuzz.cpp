@@ -93,8 +93,10 @@ bool EndsInsideQuotes(std::string_view bytes) {
         const bool fieldEnd = c == ',' || c == '\r' || c == '\n';
         switch (state) {
             case FieldStart:
-                if (c == '"') state = Quoted;
-                else if (c != ' ' && !fieldEnd) state = Unquoted;
+                if (c == '"')
+                    state = Quoted;
+                else if (c != ' ' && !fieldEnd)
+                    state = Unquoted;
                 break;
             case Unquoted:
             case AfterQuote:
@@ -113,9 +115,9 @@ bool HasFieldBreak(std::string_view text) { return text.find_first_of(",\r\n") !
 // Whether every text of the record comes back unchanged through the writer
 // and the reader; see the top of the file.
 bool FormatCarries(const StrokeFile& s) {
-    for (const std::string* text : {&s.Type, &s.Faceing, &s.Difficulty, &s.Reward, &s.Difficulty6, &s.Reward6,
-                                    &s.Difficulty3, &s.Reward3, &s.EdgeProb, &s.EdgeProb6, &s.EdgeProb3, &s.Name,
-                                    &s.Variation})
+    for (const std::string* text :
+         {&s.Type, &s.Faceing, &s.Difficulty, &s.Reward, &s.Difficulty6, &s.Reward6, &s.Difficulty3, &s.Reward3,
+          &s.EdgeProb, &s.EdgeProb6, &s.EdgeProb3, &s.Name, &s.Variation})
         if (HasFieldBreak(*text)) return false;
     const int sixHitBlocks = orvik::SixHitKeyFrameCount(s);
     for (int j = 1; j <= orvik::TrailingLineArray::Last; ++j) {
@@ -187,8 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CountingBuffer buffer(stream);
     std::istream in(&buffer);
     orvik::ReadStrokeFile(in, stroke);
-    if (buffer.Touched() > sentinelStart && !EndsInsideQuotes(input))
-        Fail("the reader read past the fields it needs");
+    if (buffer.Touched() > sentinelStart && !EndsInsideQuotes(input)) Fail("the reader read past the fields it needs");
 
     StrokeFile reported = HeldStroke();
     std::istringstream reportedIn(stream);

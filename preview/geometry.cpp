@@ -13,7 +13,7 @@ namespace {
 constexpr double DirectionUnit = 0.75 * 1000000;  // file units per degree
 constexpr double HeightUnit = 1000000;            // file units per height step
 constexpr double TopViewLineLength = 1920;
-constexpr double ReferenceY = 2760;               // 1440 twips straight above the batsman
+constexpr double ReferenceY = 2760;  // 1440 twips straight above the batsman
 constexpr double ReferenceDistance = BatsmanY - ReferenceY;
 
 // arccos(C) is formed as arctan(-C / sqrt(1 - C*C)) + 2 arctan(1), which has
@@ -58,8 +58,10 @@ std::optional<float> AngleAtBatsman(float x, float y) {
     const double cosine = (a * a + b * b - c * c) / (2 * a * b);
     if (!FitsSingle(cosine)) return std::nullopt;
     float C = static_cast<float>(cosine);
-    if (C == 1.0f) C = CosineJustBelowOne;
-    else if (C == -1.0f) C = CosineJustAboveMinusOne;
+    if (C == 1.0f)
+        C = CosineJustBelowOne;
+    else if (C == -1.0f)
+        C = CosineJustAboveMinusOne;
     if (!(C > -1.0f && C < 1.0f)) return std::nullopt;  // beyond +-1 after the rounding
 
     const double cd = C;

@@ -16,7 +16,7 @@ std::int16_t Toggled(std::int16_t editOn) { return editOn == 0 ? std::int16_t{-1
 void EditDirection(std::int16_t mouseX, std::int16_t mouseY, StrokeFile& stroke, Preview& preview,
                    EditorControls& controls, DrawingSurface& surface) {
     PreviewLines& lines = preview.Lines;
-    float angle = 0;     // the tick's own values start at 0
+    float angle = 0;  // the tick's own values start at 0
     double degrees = 0;
     ResumeNext([&] {
         lines.Line4.X2 = mouseX;
@@ -35,8 +35,7 @@ void EditDirection(std::int16_t mouseX, std::int16_t mouseY, StrokeFile& stroke,
     });
     ResumeNext([&] { KeyFrameAt(stroke, controls.TimingIndex()).Direction = DirectionForDegrees(degrees); });
     ResumeNext([&] { controls.SetDirectionText(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Direction)); });
-    ResumeNext(
-        [&] { controls.SetDirectionCaption(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Direction)); });
+    ResumeNext([&] { controls.SetDirectionCaption(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Direction)); });
     // A range typed into Text2(6) takes effect here at once.
     ResumeNext([&] {
         KeyFrameAt(stroke, controls.TimingIndex()).DirectionRange = DblFromText(controls.DirectionRangeText());
@@ -60,8 +59,7 @@ void EditHeight(std::int16_t mouseY, StrokeFile& stroke, Preview& preview, Edito
     preview.PlaceProjectileLines(static_cast<double>(mouseY));
     ResumeNext([&] { KeyFrameAt(stroke, controls.TimingIndex()).Vertical = VerticalForApexY(lines.Line3.Y2); });
     ResumeNext([&] { controls.SetVerticalText(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Vertical)); });
-    ResumeNext(
-        [&] { controls.SetVerticalCaption(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Vertical)); });
+    ResumeNext([&] { controls.SetVerticalCaption(NumberText(KeyFrameAt(stroke, controls.TimingIndex()).Vertical)); });
     preview.DrawProjectileCurve(surface);
 }
 
@@ -79,8 +77,7 @@ void MouseEditing::Click() {
     if (ProjectileViewRect.Contains(MouseX, MouseY)) HeightEditOn = Toggled(HeightEditOn);
 }
 
-TickResult MouseEditing::Tick(StrokeFile& stroke, Preview& preview, EditorControls& controls,
-                              DrawingSurface& surface) {
+TickResult MouseEditing::Tick(StrokeFile& stroke, Preview& preview, EditorControls& controls, DrawingSurface& surface) {
     TickResult result;
     if (DirectionEditOn != 0 && TopViewRect.Contains(MouseX, MouseY)) {
         EditDirection(MouseX, MouseY, stroke, preview, controls, surface);

@@ -16,12 +16,12 @@ namespace orvik {
 class EditorControls {
 public:
     virtual ~EditorControls() = default;
-    virtual int TimingIndex() const = 0;                      // Combo3.ListIndex, -1 when none
-    virtual std::string DirectionRangeText() const = 0;       // Text2(6).Text
-    virtual void SetVerticalText(const std::string&) = 0;     // Text2(1).Text
-    virtual void SetVerticalCaption(const std::string&) = 0;  // Label3(1).Caption
-    virtual void SetDirectionText(const std::string&) = 0;    // Text2(2).Text
-    virtual void SetDirectionCaption(const std::string&) = 0; // Label3(2).Caption
+    virtual int TimingIndex() const = 0;                       // Combo3.ListIndex, -1 when none
+    virtual std::string DirectionRangeText() const = 0;        // Text2(6).Text
+    virtual void SetVerticalText(const std::string&) = 0;      // Text2(1).Text
+    virtual void SetVerticalCaption(const std::string&) = 0;   // Label3(1).Caption
+    virtual void SetDirectionText(const std::string&) = 0;     // Text2(2).Text
+    virtual void SetDirectionCaption(const std::string&) = 0;  // Label3(2).Caption
 };
 
 // Both bounds included, twips.

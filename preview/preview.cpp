@@ -56,9 +56,8 @@ void Preview::EraseProjectileCurve(DrawingSurface& surface) const {
 
 void Preview::DrawProjectileCurve(DrawingSurface& surface) const {
     ResumeNext([&] { surface.SetDrawWidth(DrawPenWidth); });
-    ForEachProjectileCurvePoint(Lines.Line3.X1, Lines.Line3.Y2, Lines.Line5.X2, [&](PointF p) {
-        ResumeNext([&] { surface.PlotPointInForeColor(p.x, p.y); });
-    });
+    ForEachProjectileCurvePoint(Lines.Line3.X1, Lines.Line3.Y2, Lines.Line5.X2,
+                                [&](PointF p) { ResumeNext([&] { surface.PlotPointInForeColor(p.x, p.y); }); });
 }
 
 void Preview::PreviewKeyFrame(const StrokeFile& stroke, int k, DrawingSurface& surface,

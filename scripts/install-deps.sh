@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev locales
+  # the style check of the sources (.clang-format)
+  clang-format
   # scripts/check_install.sh: validators, the file type database and a query
   # tool for it, an SVG renderer, what cpack's Debian package needs, Debian's
   # package checker and the manual page reader it checks the pages with

@@ -44,7 +44,8 @@ AboutBox::AboutBox(QWidget* owner)
     black.setColor(QPalette::WindowText, Qt::black);
     title->setPalette(black);
 
-    AddLabel(this, "lblVersion", tr("Version %1").arg(QCoreApplication::applicationVersion()), TwipsRect(1080, 900, 4125, 225));
+    AddLabel(this, "lblVersion", tr("Version %1").arg(QCoreApplication::applicationVersion()),
+             TwipsRect(1080, 900, 4125, 225));
 
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));

@@ -19,9 +19,9 @@ namespace {
 // Very Late to Very Early: hues far enough apart to tell on white and on the
 // field's green.
 constexpr std::array<QRgb, 5> TimingColours = {0x1f3fbf, 0x8a2bb0, 0x006f6f, 0xc05a00, 0xb0102a};
-constexpr int LineAlpha = 120;   // faint, under the shown timing's black lines
-constexpr int NameAlpha = 230;   // the names stay readable
-constexpr double NameGap = 75;   // twips between a line's end and its name
+constexpr int LineAlpha = 120;  // faint, under the shown timing's black lines
+constexpr int NameAlpha = 230;  // the names stay readable
+constexpr double NameGap = 75;  // twips between a line's end and its name
 
 bool IsSixHit(const TimingSketch& sketch) { return sketch.KeyFrameIndex >= NormalKeyFrameCount; }
 

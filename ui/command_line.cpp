@@ -13,8 +13,9 @@ QString Tr(const char* text) { return QCoreApplication::translate("orvik::Comman
 // known here so that the parser, which runs before there is an application
 // (--version and --help need no display), does not refuse them.
 void AddToolkitOptions(QCommandLineParser& parser) {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-                             "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger"}) {
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+          "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -44,19 +45,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     // The parser names the program "<executable_name>" when there is no
     // application object yet.
-    const QString program = arguments.isEmpty() ? QStringLiteral("orvik-stroke-editor") : QFileInfo(arguments[0]).fileName();
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("orvik-stroke-editor") : QFileInfo(arguments[0]).fileName();
     const QString usage = parser.helpText().replace(QLatin1String("<executable_name>"), program);
 
     CommandLine result;
     const bool parsed = parser.parse(arguments);
     const QStringList paths = parser.positionalArguments();
     if (!parsed || paths.size() > 1) {
-        const QString error = parsed ? Tr("Only one path can be given; %1 were.").arg(paths.size()) : parser.errorText();
+        const QString error =
+            parsed ? Tr("Only one path can be given; %1 were.").arg(paths.size()) : parser.errorText();
         result.exitCode = 2;
         result.message = QStringLiteral("%1: %2\n\n%3").arg(program, error, usage);
     } else if (parser.isSet(version)) {
         result.exitCode = 0;
-        result.message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+        result.message =
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
     } else if (parser.isSet(help)) {
         result.exitCode = 0;
         result.message = usage;

@@ -1,8 +1,8 @@
 #include "ui/controls.h"
 
 #include <QFocusEvent>
-#include <QSignalBlocker>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <limits>

@@ -33,7 +33,9 @@ Answer Dialogs::Ask(QWidget* owner, const QString& text, const QString& title, c
             case Answer::Save: button = box.addButton(QMessageBox::Save); break;
             case Answer::Discard: button = box.addButton(QMessageBox::Discard); break;
             case Answer::Cancel: button = box.addButton(QMessageBox::Cancel); break;
-            case Answer::Overwrite: button = box.addButton(QMessageBox::tr("Overwrite"), QMessageBox::AcceptRole); break;
+            case Answer::Overwrite:
+                button = box.addButton(QMessageBox::tr("Overwrite"), QMessageBox::AcceptRole);
+                break;
         }
         buttons.append({button, answer});
         if (answer == defaultAnswer) box.setDefaultButton(qobject_cast<QPushButton*>(button));
@@ -48,7 +50,8 @@ Answer Dialogs::Ask(QWidget* owner, const QString& text, const QString& title, c
 std::optional<QString> Dialogs::OpenFileName(QWidget* owner, const CommonDialog& dialog) {
     // The dialog opens in the folder of the current file, else in the folder the
     // program was started in.
-    const QString start = dialog.FileName().isEmpty() ? QDir::currentPath() : QFileInfo(dialog.FileName()).absolutePath();
+    const QString start =
+        dialog.FileName().isEmpty() ? QDir::currentPath() : QFileInfo(dialog.FileName()).absolutePath();
     const QString chosen = QFileDialog::getOpenFileName(owner, dialog.DialogTitle(), start, dialog.Filter());
     if (chosen.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(chosen);

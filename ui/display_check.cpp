@@ -33,7 +33,8 @@ QStringList PlatformCandidates(const QStringList& arguments) {
     if (chosen.isEmpty()) chosen = EnvironmentText("QT_QPA_PLATFORM");
     QStringList candidates;
     if (chosen.isEmpty()) {
-        if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || EnvironmentText("XDG_SESSION_TYPE") == QLatin1String("wayland"))
+        if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+            EnvironmentText("XDG_SESSION_TYPE") == QLatin1String("wayland"))
             candidates << QStringLiteral("wayland");
         candidates << QStringLiteral("xcb");
         return candidates;

@@ -32,7 +32,9 @@ private:
 
 DisplayEditor::DisplayEditor(CaptionLabel& display, const QString& name,
                              std::function<QString(const QString&)> describe)
-    : QObject(&display), display_(display), box_(new InPlaceBox(display, display.parentWidget())),
+    : QObject(&display),
+      display_(display),
+      box_(new InPlaceBox(display, display.parentWidget())),
       describe_(std::move(describe)) {
     box_->setObjectName(name);
     box_->hide();
@@ -75,15 +77,16 @@ bool DisplayEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_) {
         if (event->type() != QEvent::KeyPress) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) Close(true);
-        else if (key == Qt::Key_Escape) Close(false);
-        else return false;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            Close(true);
+        else if (key == Qt::Key_Escape)
+            Close(false);
+        else
+            return false;
         return true;
     }
     switch (event->type()) {
-        case QEvent::MouseButtonDblClick:
-            Open();
-            return true;
+        case QEvent::MouseButtonDblClick: Open(); return true;
         case QEvent::FocusIn: {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) Open();

@@ -16,11 +16,11 @@ namespace {
 // File systems of the kernel and the system's own bookkeeping: nothing a user
 // keeps stroke files on.
 bool IsPseudoFileSystem(const QByteArray& type) {
-    static const QByteArray Types[] = {
-        "proc",     "sysfs",       "cgroup",    "cgroup2",  "devpts",     "devtmpfs", "mqueue",
-        "debugfs",  "tracefs",     "securityfs", "pstore",  "bpf",        "configfs", "fusectl",
-        "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",   "selinuxfs",
-        "nfsd",     "fuse.gvfsd-fuse", "fuse.portal", "squashfs"};
+    static const QByteArray Types[] = {"proc",      "sysfs",       "cgroup",          "cgroup2",     "devpts",
+                                       "devtmpfs",  "mqueue",      "debugfs",         "tracefs",     "securityfs",
+                                       "pstore",    "bpf",         "configfs",        "fusectl",     "hugetlbfs",
+                                       "autofs",    "binfmt_misc", "efivarfs",        "rpc_pipefs",  "nsfs",
+                                       "selinuxfs", "nfsd",        "fuse.gvfsd-fuse", "fuse.portal", "squashfs"};
     return std::find(std::begin(Types), std::end(Types), type) != std::end(Types);
 }
 

@@ -62,7 +62,8 @@ private:
     // The recorded values with this step's changes put back to one side.
     EditedValues Side(KeyFrame KeyFrameChange::*side, bool after) const {
         EditedValues values = history_.recorded_;
-        for (const KeyFrameChange& change : keyFrames_) values.KeyFrames[static_cast<std::size_t>(change.Index)] = change.*side;
+        for (const KeyFrameChange& change : keyFrames_)
+            values.KeyFrames[static_cast<std::size_t>(change.Index)] = change.*side;
         if (window_) PutWindowPart(values, after ? window_->second : window_->first);
         return values;
     }

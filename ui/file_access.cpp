@@ -23,9 +23,7 @@ QString Tr(const char* text) { return QCoreApplication::translate("orvik::FileAc
 
 QString NotRegular() { return Tr("It is not a plain file but a device, a pipe or a socket."); }
 
-QString TooLarge(qint64 size) {
-    return Tr("It is %1.").arg(QString::fromStdString(OverSizeLimitText(size)));
-}
+QString TooLarge(qint64 size) { return Tr("It is %1.").arg(QString::fromStdString(OverSizeLimitText(size))); }
 
 #ifdef Q_OS_UNIX
 // The new content of `path`, not yet in place in the descriptor `fd`, takes
@@ -55,8 +53,8 @@ void KeepOwnerGroupAndMode(int fd, const QString& path) {
 
 Result<std::string, QString> ReadStrokeFileBytes(const QString& path) {
     if (path.isEmpty()) return Fail(Tr("No file is chosen."));
-    // The checker reads through the same function: a pipe, device or socket
-    // is never waited on, even if the name is given to one in between.
+        // The checker reads through the same function: a pipe, device or socket
+        // is never waited on, even if the name is given to one in between.
 #ifdef Q_OS_WIN
     const std::filesystem::path file(path.toStdWString());
 #else
@@ -88,7 +86,8 @@ Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     if (info.isDir()) return Fail(Tr("It is a folder, not a file."));
     // Saving would put a plain file in place of the device or pipe.
     if (info.exists() && !info.isFile()) return Fail(NotRegular());
-    if (!QFileInfo(info.absolutePath()).isDir()) return Fail(Tr("The folder %1 does not exist.").arg(info.absolutePath()));
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return Fail(Tr("The folder %1 does not exist.").arg(info.absolutePath()));
     // Unbuffered, so that every write reaches the file here and its failure
     // shows: QSaveFile::commit() ignores a failure of the last flush of its
     // buffer (Qt 6.4) and would then put a cut or empty file in place of the

@@ -19,8 +19,9 @@ Result<std::string, QString> ReadStrokeFileBytes(const QString& path);
 // Replaces the file `path` by `bytes` in one step: the old content stays whole
 // until the new one is completely on disk. Gives the reason when it fails (the
 // folder is gone, the path is a folder or a device, the disk is full, the file
-// size limit is reached), and the file is then unchanged. A link is followed: what it leads to is replaced. The new file
-// keeps the old one's mode and group, and its owner where the user may set it.
+// size limit is reached), and the file is then unchanged. A link is followed:
+// what it leads to is replaced. The new file keeps the old one's mode and
+// group, and its owner where the user may set it.
 Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 // Why the folder `path` cannot be listed.

@@ -22,8 +22,8 @@ void SortNames(QStringList& names) {
     std::vector<qsizetype> order(static_cast<std::size_t>(count));
     std::iota(order.begin(), order.end(), qsizetype{0});
     std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const int byFolded = QString::compare(folded[static_cast<std::size_t>(a)],
-                                              folded[static_cast<std::size_t>(b)], Qt::CaseSensitive);
+        const int byFolded = QString::compare(folded[static_cast<std::size_t>(a)], folded[static_cast<std::size_t>(b)],
+                                              Qt::CaseSensitive);
         if (byFolded != 0) return byFolded < 0;
         return QString::compare(names.at(a), names.at(b), Qt::CaseSensitive) < 0;
     });
@@ -53,7 +53,8 @@ Status<QString> FileList::SetPath(const QString& path) {
     while (entries.hasNext()) {
         entries.next();
         QString name = entries.fileName();
-        if (name.endsWith(ending, Qt::CaseInsensitive) && entries.fileInfo().isFile()) names_.push_back(std::move(name));
+        if (name.endsWith(ending, Qt::CaseInsensitive) && entries.fileInfo().isFile())
+            names_.push_back(std::move(name));
     }
     SortNames(names_);
     return Done{};

@@ -9,10 +9,10 @@ namespace orvik {
 
 inline QFont SansSerifFont(double pointSize, bool bold) {
     static const bool substitutesKnown = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica"),
-                                    QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+             QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
         return true;
     }();
     (void)substitutesKnown;

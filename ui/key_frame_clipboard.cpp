@@ -18,8 +18,8 @@ QString PasteRefusal(const std::string& problem) {
     return QCoreApplication::translate("orvik::MainWindow",
                                        "The clipboard holds no key frame. %1\nA key frame is four lines as a stroke "
                                        "file holds them, for example:\n%2")
-        .arg(QString::fromStdString(problem), QString::fromLatin1(KeyFrameTextExample.data(),
-                                                                          qsizetype(KeyFrameTextExample.size())));
+        .arg(QString::fromStdString(problem),
+             QString::fromLatin1(KeyFrameTextExample.data(), qsizetype(KeyFrameTextExample.size())));
 }
 
 }  // namespace orvik

@@ -21,8 +21,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
       // the erase pen reaches 4 pixels below that: the layer covers the strip
       // of the window above the ground, not the whole window.
       arc_(TwipsSize(9645, 1620), devicePixelRatioF()),
-      CommonDialog1(tr("Open Orvik Stroke file"),
-                    tr("Orvik Stroke files (*.atr);;All Files (*.*)")),
+      CommonDialog1(tr("Open Orvik Stroke file"), tr("Orvik Stroke files (*.atr);;All Files (*.*)")),
       history_([this](const EditedValues& values, int keyFrame) { ShowEditedValues(values, keyFrame); }) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(tr(NoFileCaption));

@@ -63,12 +63,12 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
-    void SaveShortcut_Activated();  // Ctrl+S
-    void UndoShortcut_Activated();  // Ctrl+Z
-    void RedoShortcut_Activated();  // Ctrl+Shift+Z, Ctrl+Y
-    void ShowAllTimings_Toggled(bool on);           // Ctrl+T, the previews' menu
-    void CopyKeyFrame_Triggered();                   // Ctrl+Shift+C
-    void PasteKeyFrame_Triggered();                  // Ctrl+Shift+V
+    void SaveShortcut_Activated();                      // Ctrl+S
+    void UndoShortcut_Activated();                      // Ctrl+Z
+    void RedoShortcut_Activated();                      // Ctrl+Shift+Z, Ctrl+Y
+    void ShowAllTimings_Toggled(bool on);               // Ctrl+T, the previews' menu
+    void CopyKeyFrame_Triggered();                      // Ctrl+Shift+C
+    void PasteKeyFrame_Triggered();                     // Ctrl+Shift+V
     void Label3_Typed(int index, const QString& text);  // Height (1), Direction (2)
 
     // Open's steps for a file chosen without the dialog: reads it, or tells

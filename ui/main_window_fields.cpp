@@ -31,24 +31,12 @@ using FieldDisplayOrder = std::array<FieldDisplay, 8>;
 // Choosing a timing sets the Direction label before its hidden box, and Power
 // Range before Direction Range; the load sets them the other way round.
 constexpr FieldDisplayOrder TimingChosenOrder = {
-    FieldDisplay::FrameBox,
-    FieldDisplay::HeightBox,
-    FieldDisplay::HeightLabel,
-    FieldDisplay::DirectionLabel,
-    FieldDisplay::DirectionBox,
-    FieldDisplay::PowerBox,
-    FieldDisplay::PowerRangeBox,
-    FieldDisplay::DirectionRangeBox,
+    FieldDisplay::FrameBox,     FieldDisplay::HeightBox, FieldDisplay::HeightLabel,   FieldDisplay::DirectionLabel,
+    FieldDisplay::DirectionBox, FieldDisplay::PowerBox,  FieldDisplay::PowerRangeBox, FieldDisplay::DirectionRangeBox,
 };
 constexpr FieldDisplayOrder LoadOrder = {
-    FieldDisplay::FrameBox,
-    FieldDisplay::HeightBox,
-    FieldDisplay::HeightLabel,
-    FieldDisplay::DirectionBox,
-    FieldDisplay::DirectionLabel,
-    FieldDisplay::PowerBox,
-    FieldDisplay::DirectionRangeBox,
-    FieldDisplay::PowerRangeBox,
+    FieldDisplay::FrameBox,       FieldDisplay::HeightBox, FieldDisplay::HeightLabel,       FieldDisplay::DirectionBox,
+    FieldDisplay::DirectionLabel, FieldDisplay::PowerBox,  FieldDisplay::DirectionRangeBox, FieldDisplay::PowerRangeBox,
 };
 
 }  // namespace

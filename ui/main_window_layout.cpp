@@ -19,7 +19,9 @@
 namespace orvik {
 namespace {
 
-QString ElementName(const char* array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
+QString ElementName(const char* array, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
 
 void SetBackground(QWidget* widget, QPalette::ColorRole background, QPalette::ColorRole text) {
     QPalette palette = widget->palette();
@@ -44,7 +46,8 @@ struct LabelPlace {
     bool whiteBackground;
 };
 
-CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName, const LabelPlace& place) {
+CaptionLabel* AddLabel(QWidget* window, ControlArray<CaptionLabel>& array, const char* arrayName,
+                       const LabelPlace& place) {
     auto* label = new CaptionLabel(window);
     label->setObjectName(ElementName(arrayName, place.index));
     label->setText(MainWindow::tr(place.caption));
@@ -100,7 +103,8 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::CreatePreviewCaptions() {
-    AddLabel(this, Label2, "Label2", {13, QT_TR_NOOP("  Direction and Height of stroke"), 840, 0, 2835, 255, false, true});
+    AddLabel(this, Label2, "Label2",
+             {13, QT_TR_NOOP("  Direction and Height of stroke"), 840, 0, 2835, 255, false, true});
     AddLabel(this, Label1, "Label1", {0, QT_TR_NOOP("Projectile of the stroke"), 360, 1860, 3975, 195, true, true});
     AddLabel(this, Label1, "Label1", {1, QT_TR_NOOP("Top view of the stroke"), 360, 6360, 4035, 195, true, true});
 }
@@ -141,7 +145,8 @@ void MainWindow::CreateAttributes() {
     for (const BowlerClass& bowlers : BowlerClasses) Combo2->AddItem(std::string(bowlers.Name), bowlers.Code);
     connect(Combo2, &DropDownList::Click, this, &MainWindow::Combo2_Click);
 
-    AddLabel(this, Label2, "Label2", {4, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
+    AddLabel(this, Label2, "Label2",
+             {4, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
     Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
     int timing = 0;
     for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name), timing++);
@@ -151,10 +156,14 @@ void MainWindow::CreateAttributes() {
 void MainWindow::CreateFields() {
     // The caption labels of the field grid, each left of its value control.
     const LabelPlace captions[] = {
-        {5, QT_TR_NOOP("Frame no."), 4860, 4260, 795, 195, false, false},       {3, QT_TR_NOOP("Nrml. Edge Prb."), 7020, 4260, 1395, 255, false, false},
-        {6, QT_TR_NOOP("Height"), 4860, 4560, 795, 255, false, false},          {12, QT_TR_NOOP("6-Hit Edge Prb."), 7020, 4560, 1335, 195, false, false},
-        {8, QT_TR_NOOP("Direction"), 4860, 4860, 795, 255, false, false},       {10, QT_TR_NOOP("Direction Range"), 7020, 4860, 1395, 255, false, false},
-        {7, QT_TR_NOOP("Power"), 4860, 5160, 795, 255, false, false},           {9, QT_TR_NOOP("Power Range"), 7020, 5160, 1395, 255, false, false},
+        {5, QT_TR_NOOP("Frame no."), 4860, 4260, 795, 195, false, false},
+        {3, QT_TR_NOOP("Nrml. Edge Prb."), 7020, 4260, 1395, 255, false, false},
+        {6, QT_TR_NOOP("Height"), 4860, 4560, 795, 255, false, false},
+        {12, QT_TR_NOOP("6-Hit Edge Prb."), 7020, 4560, 1335, 195, false, false},
+        {8, QT_TR_NOOP("Direction"), 4860, 4860, 795, 255, false, false},
+        {10, QT_TR_NOOP("Direction Range"), 7020, 4860, 1395, 255, false, false},
+        {7, QT_TR_NOOP("Power"), 4860, 5160, 795, 255, false, false},
+        {9, QT_TR_NOOP("Power Range"), 7020, 5160, 1395, 255, false, false},
     };
     for (const LabelPlace& place : captions) AddLabel(this, Label2, "Label2", place);
 
@@ -197,7 +206,8 @@ void MainWindow::CreateFields() {
 }
 
 void MainWindow::CreateCommands() {
-    Command6 = AddButton(this, "Command6", QT_TR_NOOP("Reset Changes to Current Stroke"), TwipsRect(4680, 5760, 1635, 855));
+    Command6 =
+        AddButton(this, "Command6", QT_TR_NOOP("Reset Changes to Current Stroke"), TwipsRect(4680, 5760, 1635, 855));
     Command3 = AddButton(this, "Command3", QT_TR_NOOP("Save"), TwipsRect(6660, 5760, 1155, 375));
     Command7 = AddButton(this, "Command7", QT_TR_NOOP("Help"), TwipsRect(8160, 5760, 1155, 375));
     Command5 = AddButton(this, "Command5", QT_TR_NOOP("About"), TwipsRect(6660, 6240, 1155, 375));
@@ -238,10 +248,29 @@ void MainWindow::CreateCommands() {
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.
 void MainWindow::SetTabOrder() {
     // The Height and Direction displays hand the focus on to their boxes.
-    QWidget* const order[] = {Combo1,    Combo2,   Combo3,    &Text2(0), &Label3(1), &heightEditor_->Box(),
-                              &Label3(2), &directionEditor_->Box(), &Text2(3), &Text2(4), &Text2(5), &Text2(6),
-                              Command3,  Command4, Command5,  &Text2(7), Dir1,       Drive1,
-                              Combo4,    Command6, Command7};
+    QWidget* const order[] = {
+        Combo1,                    // stroke type
+        Combo2,                    // bowler class
+        Combo3,                    // timing
+        &Text2(0),                 // Frame no.
+        &Label3(1),                // Height
+        &heightEditor_->Box(),     // its box while typed into
+        &Label3(2),                // Direction
+        &directionEditor_->Box(),  // its box while typed into
+        &Text2(3),                 // Power
+        &Text2(4),                 // Nrml. Edge Prb.
+        &Text2(5),                 // Power Range
+        &Text2(6),                 // Direction Range
+        Command3,                  // Save
+        Command4,                  // Exit
+        Command5,                  // About
+        &Text2(7),                 // 6-Hit Edge Prb.
+        Dir1,                      // folder
+        Drive1,                    // drive
+        Combo4,                    // the stroke list
+        Command6,                  // Reset Changes to Current Stroke
+        Command7,                  // Help
+    };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -255,7 +284,7 @@ void MainWindow::NameControlsForScreenReaders() {
     // Linux Qt names a list by its selected entry and tells its label through
     // the label's buddy instead; no caption holds a "&", so being a buddy
     // gives no label a shortcut.
-    const std::pair<QWidget*, int> named[] = {{&Text2(0), 5}, {&Text2(1), 6}, {&Text2(2), 8}, {&Text2(3), 7},
+    const std::pair<QWidget*, int> named[] = {{&Text2(0), 5}, {&Text2(1), 6}, {&Text2(2), 8},  {&Text2(3), 7},
                                               {&Text2(4), 3}, {&Text2(5), 9}, {&Text2(6), 10}, {&Text2(7), 12},
                                               {Combo1, 1},    {Combo2, 2},    {Combo3, 4}};
     for (const auto& [control, label] : named) {

@@ -21,8 +21,8 @@
 #include "preview/geometry.h"
 #include "ui/file_access.h"
 #include "ui/file_text.h"
-#include "ui/misread_lines.h"
 #include "ui/main_window.h"
+#include "ui/misread_lines.h"
 
 namespace orvik {
 

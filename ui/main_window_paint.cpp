@@ -45,7 +45,9 @@ void PaintShape(QPainter& painter, const ShapePlace& shape) {
     switch (shape.fill) {
         case ShapeFill::None: painter.setBrush(Qt::NoBrush); break;
         case ShapeFill::Solid: painter.setBrush(QtColour(shape.fillColour)); break;
-        case ShapeFill::DiagonalCross: painter.setBrush(QBrush(QtColour(shape.fillColour), Qt::DiagCrossPattern)); break;
+        case ShapeFill::DiagonalCross:
+            painter.setBrush(QBrush(QtColour(shape.fillColour), Qt::DiagCrossPattern));
+            break;
     }
     painter.setPen(QPen(Qt::black, 0));
     if (shape.kind == ShapeKind::Oval) {
@@ -83,7 +85,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     // The other timings go over the shapes and under the shown one: its arc's
     // dots are painted again over them, and its lines come last.
     if (allTimings_.IsOn() && Command3->isEnabled()) {
-        allTimings_.Paint(painter, event->rect(), stroke_, Combo3->ListCount(), Combo3->ListIndex(), devicePixelRatioF());
+        allTimings_.Paint(painter, event->rect(), stroke_, Combo3->ListCount(), Combo3->ListIndex(),
+                          devicePixelRatioF());
         const PreviewLines& lines = preview_.Lines;
         arc_.PaintArcDotsOnTop(painter, lines.Line3.X1, lines.Line3.Y2, lines.Line5.X2);
     }

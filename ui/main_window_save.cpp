@@ -48,7 +48,8 @@ bool MainWindow::SaveStroke() try {
     // The type and the bowler class from their lists; where a list shows none
     // (the file's own value is none of its entries), the file's own value.
     const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
-    const std::int32_t bowlerCode = Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
+    const std::int32_t bowlerCode =
+        Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
 
     const std::string bytes = StrokeFileText(saved, type, bowlerCode);
     // Only a text that reads back as the stroke shown replaces the file. Every
@@ -72,8 +73,7 @@ bool MainWindow::SaveStroke() try {
     misread_.clear();
     history_.MarkSaved();
     UpdateUnsavedMark();
-    dialogs_.ShowMessage(this,
-                         tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
+    dialogs_.ShowMessage(this, tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
                          tr("Saved!"), MessageIcon::Information);
     return true;
 } catch (const std::bad_alloc&) {
@@ -103,7 +103,8 @@ bool MainWindow::MayRewriteFile(const QString& fileName) {
 }
 
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
-    dialogs_.ShowMessage(this, tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
+    dialogs_.ShowMessage(this,
+                         tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
                          tr("Error"), MessageIcon::Critical);
 }
 
@@ -113,9 +114,9 @@ QStringList MainWindow::UnconvertedNumberBoxes() const {
     // The Height and Direction displays as well: a typed value that is no
     // number stays in its display.
     const std::pair<QString, FieldKind> boxes[] = {
-        {Text2(0).text(), FieldKind::Frame},           {Label3(1).text(), FieldKind::Vertical},
-        {Label3(2).text(), FieldKind::Direction},      {Text2(3).text(), FieldKind::Power},
-        {Text2(5).text(), FieldKind::PowerRange},      {Text2(6).text(), FieldKind::DirectionRange}};
+        {Text2(0).text(), FieldKind::Frame},      {Label3(1).text(), FieldKind::Vertical},
+        {Label3(2).text(), FieldKind::Direction}, {Text2(3).text(), FieldKind::Power},
+        {Text2(5).text(), FieldKind::PowerRange}, {Text2(6).text(), FieldKind::DirectionRange}};
     for (const auto& [text, kind] : boxes) {
         const bool converts = ResumeNext([&] {
             if (kind == FieldKind::Frame)

@@ -34,7 +34,8 @@ QString TwoDecimals(double value) { return QtText(NumberText(RoundHalfEven(value
 
 // The tooltip of a display for its caption: the value in the preview's own
 // units, and how to type it.
-QString DescribeDisplay(const QString& caption, const QString& unit, double (*toUnit)(double), const QString& howToType) {
+QString DescribeDisplay(const QString& caption, const QString& unit, double (*toUnit)(double),
+                        const QString& howToType) {
     QString value;
     if (!ResumeNext([&] { value = unit.arg(TwoDecimals(toUnit(DblFromText(FileText(caption))))); }))
         value = MainWindow::tr("\"%1\" is not a number").arg(caption);

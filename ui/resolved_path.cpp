@@ -42,10 +42,10 @@ QString ResolvedPath(const QString& path) {
 bool MayHoldUndecodableName(const QString& path) { return path.contains(QChar::ReplacementCharacter); }
 
 QString UndecodableNameReason() {
-    return QCoreApplication::translate(
-        "orvik::ResolvedPath",
-        "Its name holds bytes that are not UTF-8 text (shown as \xEF\xBF\xBD), which the editor cannot pass back to the "
-        "system. Rename it with UTF-8 characters only to open it.");
+    return QCoreApplication::translate("orvik::ResolvedPath",
+                                       "Its name holds bytes that are not UTF-8 text (shown as \xEF\xBF\xBD), which "
+                                       "the editor cannot pass back to the "
+                                       "system. Rename it with UTF-8 characters only to open it.");
 }
 
 }  // namespace orvik

@@ -80,7 +80,8 @@ BENCHMARK(BM_FileListSetPath)->Unit(benchmark::kMillisecond);
 
 // The share of the name order in the file list's time.
 void BM_SortNames(benchmark::State& state) {
-    const QStringList listed = QDir(Folder().Path()).entryList(QStringList{QStringLiteral("*.atr")}, QDir::Files, QDir::NoSort);
+    const QStringList listed =
+        QDir(Folder().Path()).entryList(QStringList{QStringLiteral("*.atr")}, QDir::Files, QDir::NoSort);
     for (auto _ : state) {
         state.PauseTiming();
         QStringList names = listed;

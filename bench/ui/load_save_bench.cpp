@@ -29,7 +29,8 @@ void BM_LoadReset(benchmark::State& state) {
     MainWindow& window = loaded.Window();
     for (auto _ : state) window.Command6_Click();
     // Ten timings: the five normal ones and the five six-hit ones.
-    if (window.Stroke().KeyFrames[9].KeyFrameTag != "0") state.SkipWithError("Reset did not read the six-hit key frames");
+    if (window.Stroke().KeyFrames[9].KeyFrameTag != "0")
+        state.SkipWithError("Reset did not read the six-hit key frames");
     state.SetBytesProcessed(state.iterations() * QFile(Samples().SixHitPath()).size());
 }
 BENCHMARK(BM_LoadReset)->Unit(benchmark::kMicrosecond);

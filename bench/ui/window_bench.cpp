@@ -131,8 +131,8 @@ void EditingTicks(benchmark::State& state, bool paint) {
     if (loaded.Paints().Count() - paintsBefore < state.iterations())
         return state.SkipWithError("a tick did not repaint the window");
     if (window.Stroke().KeyFrames[0].Direction == 0) return state.SkipWithError("the ticks did not edit the direction");
-    state.counters["paints"] = benchmark::Counter(double(loaded.Paints().Count() - paintsBefore),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["paints"] =
+        benchmark::Counter(double(loaded.Paints().Count() - paintsBefore), benchmark::Counter::kAvgIterations);
     ReportRegion(state, Regions().atA.united(Regions().atB));
 }
 

@@ -95,9 +95,10 @@ void RunEventLoopFor(int milliseconds) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: orvik_window_probe memory window|bare [mappings]\n"
-                         "       orvik_window_probe startup window|bare|label\n"
-                         "       orvik_window_probe idle window|bare [seconds]\n");
+    std::fprintf(stderr,
+                 "usage: orvik_window_probe memory window|bare [mappings]\n"
+                 "       orvik_window_probe startup window|bare|label\n"
+                 "       orvik_window_probe idle window|bare [seconds]\n");
     return 2;
 }
 

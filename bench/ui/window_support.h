@@ -89,7 +89,8 @@ inline void MakeBare(QWidget& bare) {
 inline QString CheckoutSamples() {
     const QString chosen = qEnvironmentVariable("ORVIK_SAMPLES_DIR");
     if (!chosen.isEmpty()) return chosen;
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../samples/strokes"));
+    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+                           QStringLiteral("/../../samples/strokes"));
 }
 
 // The sample stroke files of the checkout, copied into a temporary folder so

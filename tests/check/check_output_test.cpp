@@ -78,13 +78,16 @@ TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark)
         {"\x1b]0;title\x07", "\\x1B]0;title\\x07"},
         {"\x1b[2J\x7f", "\\x1B[2J\\x7F"},
         {std::string("nul\0end", 7), "nul\\x00end"},
-        {"csi\xc2\x9b" "31m \xc2\x80 \xc2\x9f \xc2\xa0", "csi\\xC2\\x9B31m \\xC2\\x80 \\xC2\\x9F \xc2\xa0"},
+        {"csi\xc2\x9b"
+         "31m \xc2\x80 \xc2\x9f \xc2\xa0",
+         "csi\\xC2\\x9B31m \\xC2\\x80 \\xC2\\x9F \xc2\xa0"},
         {"\xef\xbb\xbfStrokeAttr", "\\xEF\\xBB\\xBFStrokeAttr"},
         {"x\xe9.atr", "x\\xE9.atr"},
         {"cut \xe2\x82", "cut \\xE2\\x82"},
         {"overlong \xc0\xaf surrogate \xed\xa0\x80 past \xf4\x90\x80\x80",
          "overlong \\xC0\\xAF surrogate \\xED\\xA0\\x80 past \\xF4\\x90\\x80\\x80"},
-        {"bidi \xe2\x80\xae rev \xe2\x81\xa6 sep \xe2\x80\xa8", "bidi \\xE2\\x80\\xAE rev \\xE2\\x81\\xA6 sep \\xE2\\x80\\xA8"},
+        {"bidi \xe2\x80\xae rev \xe2\x81\xa6 sep \xe2\x80\xa8",
+         "bidi \\xE2\\x80\\xAE rev \\xE2\\x81\\xA6 sep \\xE2\\x80\\xA8"},
     };
     for (const auto& c : cases) EXPECT_EQ(Escaped(c.text), c.shown) << c.shown;
 }
@@ -154,9 +157,17 @@ bool NothingRaw(const std::string& output) {
 }
 
 TEST_F(CheckOutputFiles, NothingRawReachesTheOutputAndNamesStayDistinct) {
-    const std::string content = "StrokeAttr\n\nType \x1b]0;owned\x07\x1b[2J\xc2\x9b" "31m\xe9\\\"\n";
-    const std::vector<std::string> names = {"t\x1b]0;title\x07.atr", "c\x1b[2J\xc2\x9b.atr", "n\n+++ x.atr",
-                                            "q\"\\.atr", "x\xe9.atr", "x\xc3\xa9.atr", "\xef\xbb\xbf" "b.atr"};
+    const std::string content =
+        "StrokeAttr\n\nType \x1b]0;owned\x07\x1b[2J\xc2\x9b"
+        "31m\xe9\\\"\n";
+    const std::vector<std::string> names = {"t\x1b]0;title\x07.atr",
+                                            "c\x1b[2J\xc2\x9b.atr",
+                                            "n\n+++ x.atr",
+                                            "q\"\\.atr",
+                                            "x\xe9.atr",
+                                            "x\xc3\xa9.atr",
+                                            "\xef\xbb\xbf"
+                                            "b.atr"};
     for (const std::string& name : names) std::ofstream(folder_ / name, std::ios::binary) << content;
     fs::create_symlink(folder_ / "none", folder_ / "d\x1b[2J\n.atr");
 
@@ -175,8 +186,8 @@ TEST_F(CheckOutputFiles, NothingRawReachesTheOutputAndNamesStayDistinct) {
 
     for (const bool withDiff : {false, true})
         for (const bool listOnly : {false, true}) {
-            const std::string json = Run({.Json = true, .Diff = withDiff, .FilesWithProblems = listOnly,
-                                          .Paths = {folder_}});
+            const std::string json =
+                Run({.Json = true, .Diff = withDiff, .FilesWithProblems = listOnly, .Paths = {folder_}});
             EXPECT_TRUE(NothingRaw(json)) << json;
             const Json doc = Json::parse(json);
             ASSERT_EQ(doc["files"].size(), 7u);

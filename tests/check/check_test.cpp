@@ -106,7 +106,10 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
         {"empty-file", "empty.atr", [] { return Bytes(""); },
          "empty.atr:1: empty-file: the file is empty\nempty.atr:1: save-changes: a save would change this file\n",
          R"({"code": "empty-file", "severity": "error", "line": 1})", 1},
-        {"ends-early", "short.atr", [&] { return JoinedLines({clean.begin(), clean.begin() + 30}); },
+        {"ends-early", "short.atr",
+         [&] {
+             return JoinedLines({clean.begin(), clean.begin() + 30});
+         },
          "short.atr:31: ends-early: the file ends early: expected \"Power <number> Range <number>\"\n"
          "short.atr:31: save-changes: a save would change this file\n",
          R"({"code": "ends-early", "severity": "error", "line": 31, "field": "Power of normal key frame 2"})", 1},
@@ -114,18 +117,21 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          "number.atr:19: not-a-number: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0\n"
          "number.atr:19: save-changes: a save would change this file\n",
          R"({"code": "not-a-number", "severity": "error", "line": 19, "field": "Power of normal key frame 0",
-             "found": "abc", "kept": "0"})", 1},
+             "found": "abc", "kept": "0"})",
+         1},
         {"out-of-range", "range.atr", [] { return Edited([](auto& l) { l[15] = " Frame 40000"; }); },
          "range.atr:16: out-of-range: Frame \"40000\" is out of range (-32768 to 32767); "
          "Frame of normal key frame 0 keeps 0\nrange.atr:16: save-changes: a save would change this file\n",
          R"({"code": "out-of-range", "severity": "error", "line": 16, "field": "Frame of normal key frame 0",
-             "found": "40000", "kept": "0"})", 1},
+             "found": "40000", "kept": "0"})",
+         1},
         // A save keeps such a tag as found, yet no timing of the game uses the key frame.
         {"bad-six-hit-tag", "tag.atr", [] { return Edited([](auto& l) { l[44] = "Mode 6Hit KeyFrame 7"; }); },
          "tag.atr:45: bad-six-hit-tag: six-hit key frame tag \"7\" names no timing (0 to 4); "
          "no timing uses this key frame\n",
          R"({"code": "bad-six-hit-tag", "severity": "error", "line": 45, "field": "six-hit key frame 7",
-             "found": "Mode 6Hit KeyFrame 7"})", 1},
+             "found": "Mode 6Hit KeyFrame 7"})",
+         1},
         {"unexpected-line", "word.atr", [] { return Edited([](auto& l) { l[14] = "Mode Normal KeyFrame 1x"; }); },
          "word.atr:15: unexpected-line: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 1x\"\n"
          "word.atr:15: save-changes: a save would change this file\n",
@@ -141,18 +147,27 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          "every later field is lost\nopen.atr: save-refused: a save would refuse it: trailing line 1: a line break "
          "ends a line in a stroke file\n",
          R"({"code": "unclosed-quote", "severity": "error", "line": 57, "field": "trailing line 1",
-             "found": "note\r\n\r\n\r\n\r\n\r\n"})", 1},
-        {"quote-joins-lines", "join.atr", [] { return Edited([](auto& l) { l[56] = "\"no"; l[57] = "te\""; }); },
+             "found": "note\r\n\r\n\r\n\r\n\r\n"})",
+         1},
+        {"quote-joins-lines", "join.atr",
+         [] {
+             return Edited([](auto& l) {
+                 l[56] = "\"no";
+                 l[57] = "te\"";
+             });
+         },
          "join.atr:57: quote-joins-lines: a double quote joins lines 57 to 58 into one field; every later field "
          "shifts\njoin.atr: save-refused: a save would refuse it: trailing line 1: a line break ends a line in a "
          "stroke file\n",
          R"({"code": "quote-joins-lines", "severity": "error", "line": 57, "field": "trailing line 1",
-             "found": "no\r\nte"})", 1},
+             "found": "no\r\nte"})",
+         1},
         {"text-after-quote", "after.atr", [] { return Edited([](auto& l) { l[56] = "\"note\" x"; }); },
          "after.atr:57: text-after-quote: text after the closing double quote is dropped\n"
          "after.atr:57: save-changes: a save would change this file\n",
          R"({"code": "text-after-quote", "severity": "error", "line": 57, "field": "trailing line 1",
-             "found": "note"})", 1},
+             "found": "note"})",
+         1},
         {"comma-split", "comma.atr", [] { return Edited([](auto& l) { l[12] = "Name a, b Variation 0"; }); },
          "comma.atr:13: comma-split: a comma splits this line into two fields; every later field shifts\n"
          "comma.atr:13: save-changes: a save would change this file\n",
@@ -241,8 +256,9 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
     fs::create_symlink(folder_ / "nothing", folder_ / "dangling.atr");
     fs::create_symlink(folder_ / "loop.atr", folder_ / "loop.atr");
     const Run links = Check({folder_ / "dangling.atr", folder_ / "loop.atr"});
-    EXPECT_EQ(links.Errors, "orvik-stroke-check: dangling.atr: dangling-link: a link to nothing\n"
-                            "orvik-stroke-check: loop.atr: link-loop: a loop of links, or too many links in a row\n");
+    EXPECT_EQ(links.Errors,
+              "orvik-stroke-check: dangling.atr: dangling-link: a link to nothing\n"
+              "orvik-stroke-check: loop.atr: link-loop: a loop of links, or too many links in a row\n");
     EXPECT_EQ(links.Out, "0 files, 0 clean, 0 problems\n");
     EXPECT_EQ(links.Status, 2);
 #endif
@@ -317,8 +333,10 @@ TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
         std::string bytes;
         const char* reason;
     } cases[] = {
-        {"lf.atr", JoinedLines(lines, "\n"), "1: save-changes: a save would change this file: its LF line ends become CR LF"},
-        {"mixed.atr", JoinedLines({lines.begin(), lines.begin() + 2}, "\n") + JoinedLines({lines.begin() + 2, lines.end()}, "\r"),
+        {"lf.atr", JoinedLines(lines, "\n"),
+         "1: save-changes: a save would change this file: its LF line ends become CR LF"},
+        {"mixed.atr",
+         JoinedLines({lines.begin(), lines.begin() + 2}, "\n") + JoinedLines({lines.begin() + 2, lines.end()}, "\r"),
          "1: save-changes: a save would change this file: its LF and CR line ends become CR LF"},
         {"unended.atr", fullText.substr(0, fullText.size() - 2),
          "121: save-changes: a save would change this file: its last line gets a line end"},
@@ -338,8 +356,9 @@ TEST_F(CheckTest, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
     std::string limit = JoinedLines(CleanLines("2 0"));
     limit.resize(MaxStrokeFileSize, '\n');
     const Run exact = Check({Write("exact.atr", limit)});
-    EXPECT_EQ(exact.Out, "exact.atr:122: text-after-end: text after trailing line 65 is not kept\n"
-                         "exact.atr:62: save-changes: a save would change this file\n1 file, 0 clean, 2 problems\n");
+    EXPECT_EQ(exact.Out,
+              "exact.atr:122: text-after-end: text after trailing line 65 is not kept\n"
+              "exact.atr:62: save-changes: a save would change this file\n1 file, 0 clean, 2 problems\n");
     const Run over = Check({Write("over.atr", limit + "\n")});
     EXPECT_EQ(over.Out.substr(0, over.Out.find(':', 9)), "over.atr: too-large");
 }

@@ -58,16 +58,21 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
         {"", "The text is empty."},
         {" \n\t\n", "The text is empty."},
         {"Orvik", "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Orvik\"."},
-        {" Frame 40000\n", "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Frame 40000\"."},
-        {"Mode Normal KeyFrame 0\n\n Frame 1", "Line 2 should hold \"Frame\" and a whole number from -32768 to 32767, "
-                                               "but holds an empty line."},
-        {" Frame 1\n Vertical 2\n", "The text ends where \"Direction\", a number, \"Range\" and a number should follow."},
+        {" Frame 40000\n",
+         "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Frame 40000\"."},
+        {"Mode Normal KeyFrame 0\n\n Frame 1",
+         "Line 2 should hold \"Frame\" and a whole number from -32768 to 32767, "
+         "but holds an empty line."},
+        {" Frame 1\n Vertical 2\n",
+         "The text ends where \"Direction\", a number, \"Range\" and a number should follow."},
         {" Frame 1\n Vertical 2\n Power 9,5 Range 15\n",
          "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Power 9,5 Range 15\"."},
-        {" Frame 1\n Vertical 2\n Direction 3 Range\n", "Line 3 should hold \"Direction\", a number, \"Range\" and a "
-                                                       "number, but holds \"Direction 3 Range\"."},
+        {" Frame 1\n Vertical 2\n Direction 3 Range\n",
+         "Line 3 should hold \"Direction\", a number, \"Range\" and a "
+         "number, but holds \"Direction 3 Range\"."},
         {" Frame 1\n Vertical 1e400\n", "Line 2 should hold \"Vertical\" and a number, but holds \"Vertical 1e400\"."},
-        {lines + "\n" + lines, "Line 6 should hold nothing after the Power line of one key frame, but holds \"Frame -3\"."},
+        {lines + "\n" + lines,
+         "Line 6 should hold nothing after the Power line of one key frame, but holds \"Frame -3\"."},
         {"Frame " + std::string(60, '7'), "but holds \"Frame " + std::string(54, '7') + "...\"."},
     };
     for (const auto& [text, problem] : refused) {

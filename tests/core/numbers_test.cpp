@@ -15,9 +15,7 @@ const char* FailureName(ConversionFailure kind) {
 }
 
 // IntFromText's value, or the kind of failure it refused the text with.
-std::string IntOf(const char* text) try {
-    return std::to_string(IntFromText(text));
-} catch (const ConversionError& e) {
+std::string IntOf(const char* text) try { return std::to_string(IntFromText(text)); } catch (const ConversionError& e) {
     return FailureName(e.Kind());
 }
 
@@ -31,10 +29,11 @@ std::string FailureOf(Convert convert, const char* text) try {
 }
 
 TEST(Numbers, TextConvertsToNumbersRoundingHalfToEvenWithinSixteenBits) {
-    const std::pair<const char*, const char*> ints[] = {{"12", "12"}, {" -3 ", "-3"}, {"+7", "7"}, {"12.5", "12"},
-        {"13.5", "14"}, {"-2.5", "-2"}, {"1e3", "1000"}, {".5", "0"}, {"5.", "5"}, {"32767", "32767"},
-        {"-32768", "-32768"}, {"-32768.5", "-32768"}, {"40000", "overflow"}, {"32767.5", "overflow"},
-        {"-32769", "overflow"}};
+    const std::pair<const char*, const char*> ints[] = {
+        {"12", "12"},          {" -3 ", "-3"},          {"+7", "7"},           {"12.5", "12"},
+        {"13.5", "14"},        {"-2.5", "-2"},          {"1e3", "1000"},       {".5", "0"},
+        {"5.", "5"},           {"32767", "32767"},      {"-32768", "-32768"},  {"-32768.5", "-32768"},
+        {"40000", "overflow"}, {"32767.5", "overflow"}, {"-32769", "overflow"}};
     for (const auto& [text, value] : ints) EXPECT_EQ(IntOf(text), value) << '"' << text << '"';
     EXPECT_EQ(FailureOf([](const char*) { ToInt16(std::nan("")); }, ""), "overflow");
 }
@@ -58,21 +57,35 @@ TEST(Numbers, RoundingTakesTheDoublesExactValue) {
 }
 
 TEST(Numbers, NumbersFormatAsTheGameFiles) {
-    const std::pair<double, const char*> doubles[] = {{0.5, "0.5"}, {30, "30"}, {1.0 / 3, "0.333333333333333"},
-        {-1.5, "-1.5"}, {1e15, "1E+15"}, {0.0001, "0.0001"}, {1e-5, "1E-05"}, {-0.0, "0"}, {1.5e-7, "1.5E-07"},
-        {1e100, "1E+100"}, {0.1 + 0.2, "0.3"}, {999999999999999.5, "1E+15"}, {123456789012345.0, "123456789012345"},
-        {-999999999999999.0, "-999999999999999"}, {-1e15, "-1E+15"}, {-4096, "-4096"}};
+    const std::pair<double, const char*> doubles[] = {{0.5, "0.5"},
+                                                      {30, "30"},
+                                                      {1.0 / 3, "0.333333333333333"},
+                                                      {-1.5, "-1.5"},
+                                                      {1e15, "1E+15"},
+                                                      {0.0001, "0.0001"},
+                                                      {1e-5, "1E-05"},
+                                                      {-0.0, "0"},
+                                                      {1.5e-7, "1.5E-07"},
+                                                      {1e100, "1E+100"},
+                                                      {0.1 + 0.2, "0.3"},
+                                                      {999999999999999.5, "1E+15"},
+                                                      {123456789012345.0, "123456789012345"},
+                                                      {-999999999999999.0, "-999999999999999"},
+                                                      {-1e15, "-1E+15"},
+                                                      {-4096, "-4096"}};
     for (const auto& [value, text] : doubles) EXPECT_EQ(NumberText(value), text);
 }
 
 // Whether two texts name exactly the same number: what a committed box compares with the written
 // value; a number of any size has the syntax, however large.
 TEST(Numbers, SameNumberComparesExactValues) {
-    const std::pair<const char*, const char*> same[] = {{"1.50", "1.5"}, {" -0 ", "0"}, {"1e2", "100"},
-        {".5", "0.5"}, {"+12", "12.000"}, {"0.001E3", "1"}, {"1e-400", "0.01e-398"}};
+    const std::pair<const char*, const char*> same[] = {{"1.50", "1.5"},        {" -0 ", "0"},     {"1e2", "100"},
+                                                        {".5", "0.5"},          {"+12", "12.000"}, {"0.001E3", "1"},
+                                                        {"1e-400", "0.01e-398"}};
     for (const auto& [a, b] : same) EXPECT_TRUE(SameNumber(a, b)) << a << " " << b;
-    const std::pair<const char*, const char*> different[] = {{"12.5", "12"}, {"1e-400", "0"},
-        {"2.5e-324", "4.94065645841247E-324"}, {"-1", "1"}, {"abc", "abc"}, {"1e999999999", "1e999999998"}};
+    const std::pair<const char*, const char*> different[] = {
+        {"12.5", "12"}, {"1e-400", "0"}, {"2.5e-324", "4.94065645841247E-324"},
+        {"-1", "1"},    {"abc", "abc"},  {"1e999999999", "1e999999998"}};
     for (const auto& [a, b] : different) EXPECT_FALSE(SameNumber(a, b)) << a << " " << b;
     EXPECT_TRUE(IsNumberSyntax("1e999999999"));
     EXPECT_FALSE(IsNumberSyntax("9,5"));

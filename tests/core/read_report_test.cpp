@@ -38,33 +38,46 @@ struct Fault {
 TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
     const Fault faults[] = {
         {.what = "clean", .edit = [](auto&) {}, .reported = ""},
-        {.what = "a number that is no number", .edit = [](auto& l) { l[18] = " Power abc Range 10"; },
+        {.what = "a number that is no number",
+         .edit = [](auto& l) { l[18] = " Power abc Range 10"; },
          .reported = "line 19: Power \"abc\" is not a number [Power of normal key frame 0 keeps 0]"},
         {.what = "a text as long as a message shows it whole",
          .edit = [](auto& l) { l[18] = " Power " + std::string(60, 'a') + " Range 10"; },
-         .reported = "line 19: Power \"" + std::string(60, 'a') + "\" is not a number [Power of normal key frame 0 keeps 0]"},
-        {.what = "a range that is no number", .edit = [](auto& l) { l[17] = " Direction 0 Range abc"; },
-         .reported = "line 18: Direction Range \"abc\" is not a number [Direction Range of normal key frame 0 keeps 0]"},
-        {.what = "whole numbers out of range", .edit = [](auto& l) { l[15] = " Frame 40000"; },
-         .reported = "line 16: Frame \"40000\" is out of range (-32768 to 32767) [Frame of normal key frame 0 keeps 0]"},
-        {.what = "a pitch position out of range", .edit = [](auto& l) { l[11] = "PitchPosition -40000"; },
+         .reported =
+             "line 19: Power \"" + std::string(60, 'a') + "\" is not a number [Power of normal key frame 0 keeps 0]"},
+        {.what = "a range that is no number",
+         .edit = [](auto& l) { l[17] = " Direction 0 Range abc"; },
+         .reported =
+             "line 18: Direction Range \"abc\" is not a number [Direction Range of normal key frame 0 keeps 0]"},
+        {.what = "whole numbers out of range",
+         .edit = [](auto& l) { l[15] = " Frame 40000"; },
+         .reported =
+             "line 16: Frame \"40000\" is out of range (-32768 to 32767) [Frame of normal key frame 0 keeps 0]"},
+        {.what = "a pitch position out of range",
+         .edit = [](auto& l) { l[11] = "PitchPosition -40000"; },
          .reported = "line 12: PitchPosition \"-40000\" is out of range (-32768 to 32767) [PitchPosition keeps 0]"},
-        {.what = "a number too large for a double", .edit = [](auto& l) { l[46] = " Vertical 1e400"; },
+        {.what = "a number too large for a double",
+         .edit = [](auto& l) { l[46] = " Vertical 1e400"; },
          .reported = "line 47: Vertical \"1e400\" is out of range [Vertical of six-hit key frame 2 keeps 0]"},
         {.what = "a key word different from the layout",
          .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 11"; },
          .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 11\""},
-        {.what = "a normal key frame that cannot be", .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 5"; },
+        {.what = "a normal key frame that cannot be",
+         .edit = [](auto& l) { l[14] = "Mode Normal KeyFrame 5"; },
          .reported = "line 15: expected \"Mode Normal KeyFrame 0\", found \"Mode Normal KeyFrame 5\""},
-        {.what = "a key word missing", .edit = [](auto& l) { l[4] = "Difficulty 3 2"; },
+        {.what = "a key word missing",
+         .edit = [](auto& l) { l[4] = "Difficulty 3 2"; },
          .reported = "line 5: expected \"Difficulty <text> Reward <text>\", found \"Difficulty 3 2\" "
                      "[Difficulty keeps \"\", Reward keeps \"\"]"},
-        {.what = "the six-hit key word missing", .edit = [](auto& l) { l[5] = "Difficulty6 4 5"; },
+        {.what = "the six-hit key word missing",
+         .edit = [](auto& l) { l[5] = "Difficulty6 4 5"; },
          .reported = "line 6: expected \"Difficulty6 <text> Reward6 <text>\", found \"Difficulty6 4 5\" "
                      "[Difficulty6 keeps \"\", Reward6 keeps \"\"]"},
-        {.what = "the first line, with a DEL byte", .edit = [](auto& l) { l[0] = "StrokeAtr\x7f"; },
+        {.what = "the first line, with a DEL byte",
+         .edit = [](auto& l) { l[0] = "StrokeAtr\x7f"; },
          .reported = "line 1: expected \"StrokeAttr\", found \"StrokeAtr\\x7F\""},
-        {.what = "a missing key frame block", .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
+        {.what = "a missing key frame block",
+         .edit = [](auto& l) { l.erase(l.begin() + 26, l.begin() + 32); },
          .reported = "line 27: expected \"Mode Normal KeyFrame 2\", found \"Mode Normal KeyFrame 3\"; "
                      "a line is missing or extra here, so every later field shifts"},
         {.what = "two six-hit tags that name no timing, each on its line",
@@ -75,19 +88,27 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
          .edit = [](auto& l) { l[7] = "EdgeProb 0,1 EdgeProb6 0,05 EdgeProb3 0.02", l[56] = "a, b"; },
          .reported = "line 8: a comma splits this line into two fields; every later field shifts\n"
                      "line 57: a comma splits this line into two fields; every later field shifts"},
-        {.what = "double quotes joining lines", .edit = [](auto& l) { l[56] = "\"a", l[57] = "b\""; },
+        {.what = "double quotes joining lines",
+         .edit = [](auto& l) { l[56] = "\"a", l[57] = "b\""; },
          .reported = "line 57: a double quote joins lines 57 to 58 into one field; every later field shifts"},
-        {.what = "text after a closing double quote", .edit = [](auto& l) { l[56] = "\"a\" b"; },
+        {.what = "text after a closing double quote",
+         .edit = [](auto& l) { l[56] = "\"a\" b"; },
          .reported = "line 57: text after the closing double quote is dropped"},
-        {.what = "an open double quote", .edit = [](auto& l) { l[56] = "\"a"; },
-         .reported = "line 57: a double quote opens a field that runs to the end of the file; every later field is lost"},
-        {.what = "the file ending early", .edit = [](auto& l) { l.resize(20); },
+        {.what = "an open double quote",
+         .edit = [](auto& l) { l[56] = "\"a"; },
+         .reported =
+             "line 57: a double quote opens a field that runs to the end of the file; every later field is lost"},
+        {.what = "the file ending early",
+         .edit = [](auto& l) { l.resize(20); },
          .reported = "line 21: the file ends early: expected \"Mode Normal KeyFrame 1\""},
         {.what = "empty", .edit = [](auto& l) { l.clear(); }, .reported = "line 1: the file is empty"},
-        {.what = "text beyond trailing line 65", .edit = [](auto& l) {
-             l.resize(56);
-             for (int j = 1; j <= 66; ++j) l.push_back("t" + std::to_string(j));
-         }, .reported = "line 122: text after trailing line 65 is not kept"},
+        {.what = "text beyond trailing line 65",
+         .edit =
+             [](auto& l) {
+                 l.resize(56);
+                 for (int j = 1; j <= 66; ++j) l.push_back("t" + std::to_string(j));
+             },
+         .reported = "line 122: text after trailing line 65 is not kept"},
     };
     for (const Fault& fault : faults) {
         std::vector<std::string> lines = CleanLines("2 0");

@@ -48,8 +48,10 @@ TEST(SaveCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
          "trailing line 2: a comma ends a field in a stroke file"},
         {"comma in the window's stroke type", [](StrokeFile&) {}, "Type: a comma ends a field in a stroke file",
          "De,fensive"},
-        {"pasted line break", [](StrokeFile& s) { s.Name = "a\r\nb"; }, "Name: a line break ends a line in a stroke file"},
-        {"lone line feed", [](StrokeFile& s) { s.EdgeProb6 = "0.5\n"; }, "EdgeProb6: a line break ends a line in a stroke file"},
+        {"pasted line break", [](StrokeFile& s) { s.Name = "a\r\nb"; },
+         "Name: a line break ends a line in a stroke file"},
+        {"lone line feed", [](StrokeFile& s) { s.EdgeProb6 = "0.5\n"; },
+         "EdgeProb6: a line break ends a line in a stroke file"},
         {"lone carriage return", [](StrokeFile& s) { s.Variation = "0\r1"; },
          "Variation: a line break ends a line in a stroke file"},
         {"largest double", [](StrokeFile& s) { s.KeyFrames[2].Power = DBL_MAX; },
@@ -63,17 +65,20 @@ TEST(SaveCheck, NamesTheFieldsThatWouldNotComeBackAndWhy) {
         {"a key word of its line", [](StrokeFile& s) { s.Reward = "x Reward y"; },
          "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
          "Reward: a stroke file would give it back as \"y\""},
-        {"a trailing line that reads as a six-hit block", [](StrokeFile& s) {
-             s.TrailingLines.at(1) = "Mode 6Hit KeyFrame 1";
-         }, "trailing line 1: a stroke file would give it back as \"\""},
+        {"a trailing line that reads as a six-hit block",
+         [](StrokeFile& s) { s.TrailingLines.at(1) = "Mode 6Hit KeyFrame 1"; },
+         "trailing line 1: a stroke file would give it back as \"\""},
         {"a value as long as a message shows it whole",
          [](StrokeFile& s) { s.Reward = "x Reward " + std::string(60, 'y'); },
          "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
-         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
+         "Reward: a stroke file would give it back as "
+         "\"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\""},
         {"a value one longer", [](StrokeFile& s) { s.Reward = "x Reward " + std::string(61, 'y'); },
          "Difficulty: a stroke file would give it back as \"5 Reward x\"; "
-         "Reward: a stroke file would give it back as \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
-        {"one byte over the size limit", [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
+         "Reward: a stroke file would give it back as "
+         "\"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\""},
+        {"one byte over the size limit",
+         [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit + 1, 'x'); },
          "the stroke file: it would take 1048577 bytes, more than the 1048576 bytes a stroke file may hold"},
     };
     for (const Change& fault : faults) ExpectNamed(fault);
@@ -85,11 +90,15 @@ TEST(SaveCheck, FindsNothingWhereTheFileGivesEveryWrittenFieldBack) {
         {"more digits than the format keeps: the value is what the file shows",
          [](StrokeFile& s) { s.KeyFrames[1].Power = 0.12345678901234567; }, ""},
         {"the record's own type and bowler class, which the window's replace",
-         [](StrokeFile& s) { s.Type = "a, b"; s.BowlerTypes = 3; }, "", "Defensive", 15},
+         [](StrokeFile& s) {
+             s.Type = "a, b";
+             s.BowlerTypes = 3;
+         },
+         "", "Defensive", 15},
         {"six-hit key frames after the last one with a tag, which are not written, whatever they hold",
          [](StrokeFile& s) { s.KeyFrames[8] = {1, 2, 3, 4, 5, 6, ""}; }, ""},
-        {"a six-hit tag that names no timing, written as it is", [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "2 "; },
-         ""},
+        {"a six-hit tag that names no timing, written as it is",
+         [](StrokeFile& s) { s.KeyFrames[6].KeyFrameTag = "2 "; }, ""},
         {"a double quote inside a text and bytes above 127", [](StrokeFile& s) { s.Name = "say \"hi\" \xe9\xff"; }, ""},
         {"exactly as large as a stroke file may be",
          [](StrokeFile& s) { s.TrailingLines.at(3) = std::string(FillsTheLimit, 'x'); }, ""},

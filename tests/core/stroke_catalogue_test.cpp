@@ -62,7 +62,8 @@ TEST(StrokeCatalogue, NamesItDoesNotHoldCharacterForCharacterFindNothing) {
     for (const char* other : {"A-CC017C.ATR", "a-Cc017c.ATR", "a-Cc029b.atr", "a-Cc027.atr ", ""})
         EXPECT_EQ(StrokeNameForFile(other), std::nullopt) << other;
     for (const char* name : {"Backfoot Defence", "", "Pull "}) EXPECT_EQ(FileForStrokeName(name), std::nullopt) << name;
-    for (const char* ending : {"29.atr", "7C.ATR", "", "8.atr"}) EXPECT_EQ(StrokeNameForEnding(ending), "Unknown") << ending;
+    for (const char* ending : {"29.atr", "7C.ATR", "", "8.atr"})
+        EXPECT_EQ(StrokeNameForEnding(ending), "Unknown") << ending;
 }
 
 TEST(StrokeCatalogue, TheCensusCountsEveryFileAndListsTheKnownOnesInTheFoldersOrder) {

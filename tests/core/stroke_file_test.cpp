@@ -77,9 +77,12 @@ const std::string WellFormed = Crlf(
     "Mode Normal KeyFrame 0\n Frame 10\n Vertical 20000000\n Direction 0 Range 3750000\n Power 1.5 Range 0.25\n\n"
     "Mode Normal KeyFrame 1\n Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n\n"
     "Mode Normal KeyFrame 2\n Frame 12\n Vertical 3E+16\n Direction 15000000 Range 3750000\n Power 3.5 Range 0.25\n\n"
-    "Mode Normal KeyFrame 3\n Frame 13\n Vertical 23000000\n Direction 22500000 Range 3750000\n Power 4.5 Range 0.25\n\n"
-    "Mode Normal KeyFrame 4\n Frame 14\n Vertical 24000000\n Direction -7500000 Range 3750000\n Power 5.5 Range 0.25\n\n"
-    "Mode 6Hit KeyFrame 2\n Frame 15\n Vertical 25000000\n Direction 37500000 Range 3750000\n Power 1E-05 Range 0.25\n\n"
+    "Mode Normal KeyFrame 3\n Frame 13\n Vertical 23000000\n Direction 22500000 Range 3750000\n Power 4.5 Range "
+    "0.25\n\n"
+    "Mode Normal KeyFrame 4\n Frame 14\n Vertical 24000000\n Direction -7500000 Range 3750000\n Power 5.5 Range "
+    "0.25\n\n"
+    "Mode 6Hit KeyFrame 2\n Frame 15\n Vertical 25000000\n Direction 37500000 Range 3750000\n Power 1E-05 Range "
+    "0.25\n\n"
     "Mode 6Hit KeyFrame 0\n Frame -3\n Vertical 26000000\n Direction 45000000 Range 3750000\n Power 7.5 Range 0.25\n\n"
     "43\nnote\n\n\n\n\n");
 
@@ -176,13 +179,21 @@ TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadTheSameFromMe
 // difficulty keeps its value; a line without the whole key is split at the key's last letter, as the
 // game's files always were. Numbers round half to even; a failed conversion keeps the old value.
 TEST(StrokeFile, TheReaderSplitsLinesAtTheirKeys) {
-    std::string text = Edited(WellFormed, {{"Reward 3", "Reward R2"}, {"Difficulty6 6 Reward6 4", "Difficulty6 8"},
-        {"Difficulty3 7 Reward3 2", "Difficulty3 7 Rewardx 4"}, {"EdgeProb3 0.3", "EdgeProb3 1E-05"},
-        {"Variation 2", "Variation V2"}, {"Frame 11", "Frame 40000"}, {"Frame 10", "Frame 12.5"},
-        {"Vertical 21000000", "Vertical 1e400"}, {"Power 1.5 Range 0.25", "Power -1.5 Range .25"}});
-    EXPECT_EQ(Written(ReadText(text, EarlierStroke())),
-              Edited(text, {{"Difficulty6 8", "Difficulty6 6 Reward6 "}, {"Rewardx", "Reward3"}, {"40000", "7"},
-                            {"12.5", "12"}, {"1e400", "1"}, {".25", "0.25"}}));
+    std::string text = Edited(WellFormed, {{"Reward 3", "Reward R2"},
+                                           {"Difficulty6 6 Reward6 4", "Difficulty6 8"},
+                                           {"Difficulty3 7 Reward3 2", "Difficulty3 7 Rewardx 4"},
+                                           {"EdgeProb3 0.3", "EdgeProb3 1E-05"},
+                                           {"Variation 2", "Variation V2"},
+                                           {"Frame 11", "Frame 40000"},
+                                           {"Frame 10", "Frame 12.5"},
+                                           {"Vertical 21000000", "Vertical 1e400"},
+                                           {"Power 1.5 Range 0.25", "Power -1.5 Range .25"}});
+    EXPECT_EQ(Written(ReadText(text, EarlierStroke())), Edited(text, {{"Difficulty6 8", "Difficulty6 6 Reward6 "},
+                                                                      {"Rewardx", "Reward3"},
+                                                                      {"40000", "7"},
+                                                                      {"12.5", "12"},
+                                                                      {"1e400", "1"},
+                                                                      {".25", "0.25"}}));
 }
 
 // Any tag is read; a "Mode 6Hit KeyFrame" line without the empty line before it is trailing text.
@@ -198,8 +209,10 @@ TEST(StrokeFile, TheReaderTakesSixHitBlocksOnlyAfterAnEmptyLine) {
 // commas and line ends (LF CR is two), lose leading spaces only, and unquote. 65 trailing fields are
 // read; the rest of the file is lost.
 TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
-    const StrokeFile s = ReadText(Edited(WellFormed, {{"Range 0.25\r\n\r\n43\r\nnote\r\n",
-        "Range 0.25\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, b\"junk,\"line\r\nbreak\"\r\nq\"u\"\r\n\"open, to the end\r\n"}}));
+    const StrokeFile s =
+        ReadText(Edited(WellFormed, {{"Range 0.25\r\n\r\n43\r\nnote\r\n",
+                                      "Range 0.25\r\n\r\n\r\nx, y\r\n  spaced \n\r\tz\r\"a, "
+                                      "b\"junk,\"line\r\nbreak\"\r\nq\"u\"\r\n\"open, to the end\r\n"}}));
     std::string fields;
     for (int j = 1; j <= 11; ++j) fields += s.TrailingLines.at(j) + "|";
     EXPECT_EQ(fields, "|x|y|spaced ||\tz|a, b|line\r\nbreak|q\"u\"|open, to the end\r\n\r\n\r\n\r\n\r\n||");
@@ -210,7 +223,8 @@ TEST(StrokeFile, TheReaderTakesTrailingFieldsByTheFieldRules) {
 
     // A field keeps as many bytes as the largest stroke file holds; the rest of it is passed over.
     const std::size_t limit = MaxStrokeFileSize;
-    const StrokeFile longField = ReadText(Edited(WellFormed, {{"43\r\nnote", std::string(limit + 1, 'x') + "\r\nnote"}}));
+    const StrokeFile longField =
+        ReadText(Edited(WellFormed, {{"43\r\nnote", std::string(limit + 1, 'x') + "\r\nnote"}}));
     EXPECT_EQ(longField.TrailingLines.at(1).size(), limit);
     EXPECT_EQ(longField.TrailingLines.at(2), "note");
 }
@@ -242,8 +256,9 @@ TEST(StrokeFile, WrittenFilesReadBackUnchangedOrTheCheckSaysSo) {
     int refused = 0;
     for (int round = 0; round < 2000; ++round) {
         StrokeFile s = LoadedStroke();
-        for (std::string* t : {&s.Type, &s.Faceing, &s.Difficulty, &s.Reward, &s.Difficulty6, &s.Reward6,
-                 &s.Difficulty3, &s.Reward3, &s.EdgeProb, &s.EdgeProb6, &s.EdgeProb3, &s.Name, &s.Variation})
+        for (std::string* t :
+             {&s.Type, &s.Faceing, &s.Difficulty, &s.Reward, &s.Difficulty6, &s.Reward6, &s.Difficulty3, &s.Reward3,
+              &s.EdgeProb, &s.EdgeProb6, &s.EdgeProb3, &s.Name, &s.Variation})
             *t = text();
         for (std::int16_t* n : {&s.BowlerTypes, &s.StumpPosition, &s.BatsmanPosition, &s.PitchPosition}) *n = int16();
         for (auto& f : s.KeyFrames) f = {int16(), number(), number(), number(), number(), number(), ""};
@@ -252,7 +267,8 @@ TEST(StrokeFile, WrittenFilesReadBackUnchangedOrTheCheckSaysSo) {
         const int valid = below(6);
         for (int k = 0; k < 5; ++k)
             s.KeyFrames[5 + k].KeyFrameTag = k < valid ? std::string(1, static_cast<char>('0' + below(5)))
-                                             : k == valid || below(2) == 0 ? invalidTags[below(7)] : "2";
+                                             : k == valid || below(2) == 0 ? invalidTags[below(7)]
+                                                                           : "2";
         for (int j = 1, last = below(4) == 0 ? 65 : below(12); j <= last; ++j)
             s.TrailingLines.at(j) = below(3) == 0 ? text() : "";
 

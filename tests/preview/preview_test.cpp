@@ -34,7 +34,11 @@ struct RecordingSurface : DrawingSurface {
     }
     Colour BackColor() const override { return 0xFFFFFF; }
     void SetDrawWidth(int pixels) override { pens.push_back(pixels); }
-    void Clear() { pens.clear(); erased.clear(); drawn.clear(); }
+    void Clear() {
+        pens.clear();
+        erased.clear();
+        drawn.clear();
+    }
 };
 
 struct FakeControls : EditorControls {
@@ -97,13 +101,27 @@ struct KeyFrameRow {
 TEST(Preview, KeyFramesPlaceTheLinesAndRedrawTheArc) {
     const KeyFrameRow rows[] = {
         {.what = "straight up"},
-        {.what = "left: the flight runs left", .direction = 67500000, .deg4 = 90, .deg1 = 90, .deg2 = 90,
-         .length = -1920, .firstX = 361},
+        {.what = "left: the flight runs left",
+         .direction = 67500000,
+         .deg4 = 90,
+         .deg1 = 90,
+         .deg2 = 90,
+         .length = -1920,
+         .firstX = 361},
         {.what = "down is not left", .direction = 135000000, .deg4 = 180, .deg1 = 180, .deg2 = 180},
-        {.what = "2.5, 3.5 and 1.5 degrees round to even", .direction = 1875000, .range = 750000, .deg4 = 2,
-         .deg1 = 4, .deg2 = 2, .length = -1920, .firstX = 361},
+        {.what = "2.5, 3.5 and 1.5 degrees round to even",
+         .direction = 1875000,
+         .range = 750000,
+         .deg4 = 2,
+         .deg1 = 4,
+         .deg2 = 2,
+         .length = -1920,
+         .firstX = 361},
         {.what = "a range of half a degree rounds to none", .range = 375000},
-        {.what = "136.5 height steps round to 136: a flat arc", .vertical = 136500000, .apexY = 1538, .firstY = 1499.996f,
+        {.what = "136.5 height steps round to 136: a flat arc",
+         .vertical = 136500000,
+         .apexY = 1538,
+         .firstY = 1499.996f,
          .lastY = 1499.881f},
         {.what = "the apex below the ground: no arc", .vertical = 137000000, .apexY = 1548.5, .firstX = 0},
         {.what = "137.5 height steps round to 138", .vertical = 137500000, .apexY = 1559, .firstX = 0},
@@ -166,9 +184,15 @@ protected:
     std::vector<PointF> arc = ProjectileCurvePoints(2280, 720, 3540);
     const PreviewLines& l = preview.Lines;
 
-    void ClickAt(float x, float y) { mouse.MouseMove(x, y); mouse.Click(); }
+    void ClickAt(float x, float y) {
+        mouse.MouseMove(x, y);
+        mouse.Click();
+    }
     // Both views armed: the top view by a click at (2280, 3000), the projectile view at (1000, 1000).
-    void ArmBoth() { ClickAt(2280, 3000); ClickAt(1000, 1000); }
+    void ArmBoth() {
+        ClickAt(2280, 3000);
+        ClickAt(1000, 1000);
+    }
     TickResult TickAt(float x, float y) {
         surface.Clear();
         controls.shown.clear();
@@ -203,7 +227,8 @@ TEST_F(MouseEditingTest, ClicksArmAndDisarmTheViewUnderThePointer) {
         {.what = "the projectile view's lower right corner", .x = 4320, .y = 1680, .direction = -1},
         {.what = "the top view's upper left corner", .x = 360, .y = 2280},
         {.what = "halves round to even: (4320, 300)", .x = 4320.5f, .y = 299.5f, .height = -1},
-        {.what = "beyond 16 bits: the pointer stays at (4320, 300)", .x = 40000,
+        {.what = "beyond 16 bits: the pointer stays at (4320, 300)",
+         .x = 40000,
          .y = std::numeric_limits<float>::quiet_NaN()},
     };
     for (const ClickRow& c : clicks) {
@@ -256,11 +281,18 @@ TEST_F(MouseEditingTest, TheTopViewSetsTheDirection) {
         {.what = "right", .x = 4200, .y = 4200, .direction = 202500000, .length = 1920},
         {.what = "45 degrees left", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
         {.what = "at rest: written again", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
-        {.what = "the angle times 180 in single precision: 36.25 degrees, not 36.24", .x = 1868, .y = 3638,
-         .direction = 27187500, .length = -697},
+        {.what = "the angle times 180 in single precision: 36.25 degrees, not 36.24",
+         .x = 1868,
+         .y = 3638,
+         .direction = 27187500,
+         .length = -697},
         {.what = "the batsman's point: no angle, no flight", .x = 2280, .y = 4200, .direction = 0, .length = 0},
-        {.what = "a range that is no number keeps the old one", .x = 3280, .y = 3200, .direction = 236250000,
-         .length = 1414, .range = "abc"},
+        {.what = "a range that is no number keeps the old one",
+         .x = 3280,
+         .y = 3200,
+         .direction = 236250000,
+         .length = 1414,
+         .range = "abc"},
     };
     ArmBoth();
     controls.timing = 2;

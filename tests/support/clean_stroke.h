@@ -33,8 +33,8 @@ inline StrokeFile CleanStroke(std::string_view sixHitTags) {
     stroke.BowlerTypes = 6, stroke.StumpPosition = 10, stroke.BatsmanPosition = -20, stroke.PitchPosition = 30;
     stroke.Name = "drive", stroke.Variation = "2";
     for (int k = 0; k < KeyFrameCount; ++k)
-        stroke.KeyFrames[static_cast<std::size_t>(k)] = {static_cast<std::int16_t>(10 + k), (20 + k) * 1e6,
-                                                         7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
+        stroke.KeyFrames[static_cast<std::size_t>(k)] = {
+            static_cast<std::int16_t>(10 + k), (20 + k) * 1e6, 7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
     std::size_t k = NormalKeyFrameCount;
     for (std::size_t at = 0; at < sixHitTags.size() && k < std::size_t{KeyFrameCount};) {
         const std::size_t end = std::min(sixHitTags.find(' ', at), sixHitTags.size());

@@ -17,7 +17,7 @@ struct Typed {
     const char* what;
     const char* box;
     QString text;
-    const char* named;              // the line of the refusal that names the box
+    const char* named;               // the line of the refusal that names the box
     const char* thenShow = nullptr;  // a timing shown instead before the save
 };
 
@@ -165,9 +165,12 @@ private:
         static const std::vector<Typed> rows = {
             {"typed comma", "Text2(4)", "0,5",
              "Nrml. Edge Prb.: a comma ends a field in a stroke file: use a point as the decimal separator"},
-            {"pasted line break", "Text2(7)", "0.5\r\n0.6", "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
-            {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"), "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
-            {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"), "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
+            {"pasted line break", "Text2(7)", "0.5\r\n0.6",
+             "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
+            {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"),
+             "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
+            {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"),
+             "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
             {"largest double", "Text2(3)", "1.7976931348623157e308", "Power: the number is too large to be read back"},
             {"largest double on a timing not shown", "Text2(3)", "1.7976931348623157e308",
              "Power of normal key frame 0: the number is too large to be read back", "Late"},

@@ -30,7 +30,8 @@ Run RunEditor(const QStringList& arguments) {
         return {};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 QString AccessibleText(QWidget* widget, QAccessible::Text text) {
@@ -97,8 +98,9 @@ private slots:
         window.StartIn(game_ + "/sub/..");
         orvik::DriveList drive;
         drive.ShowDriveOf(game_);
-        QCOMPARE((QStringList{Find<orvik::DirList>(window, "Dir1")->Path(), Find<orvik::DriveList>(window, "Drive1")->Drive(),
-                              TextOf(window, "Label2(0)"), Caption(window)}),
+        QCOMPARE((QStringList{Find<orvik::DirList>(window, "Dir1")->Path(),
+                              Find<orvik::DriveList>(window, "Drive1")->Drive(), TextOf(window, "Label2(0)"),
+                              Caption(window)}),
                  (QStringList{game_, drive.Drive(), "2 Stroke file(s) found in the directory.", caption}));
         QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
@@ -177,8 +179,9 @@ private slots:
         };
         QCOMPARE(names({"Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)", "Dir1", "Label3(1)",
                         "Label3(2)", "Label2(3)", "Command6", "Command3"}),
-                 (QStringList{"Frame no.", "Power", "Nrml. Edge Prb.", "Power Range", "Direction Range", "6-Hit Edge Prb.",
-                              "Folder", "Height", "Direction", "Nrml. Edge Prb.", "Reset Changes to Current Stroke", "Save"}));
+                 (QStringList{"Frame no.", "Power", "Nrml. Edge Prb.", "Power Range", "Direction Range",
+                              "6-Hit Edge Prb.", "Folder", "Height", "Direction", "Nrml. Edge Prb.",
+                              "Reset Changes to Current Stroke", "Save"}));
         // The lists carry their names; where Qt names a list by its entry (Linux),
         // a screen reader finds the caption through the label relation.
         QStringList lists;
@@ -203,11 +206,13 @@ private slots:
         }
 
         // The previews: named, described, and the mouse goes through to the window.
-        for (const auto& [area, name, does] : {std::tuple{"TopViewArea", "Top view of the stroke", "direction"},
-                                               std::tuple{"ProjectileViewArea", "Projectile of the stroke", "height"}}) {
+        for (const auto& [area, name, does] :
+             {std::tuple{"TopViewArea", "Top view of the stroke", "direction"},
+              std::tuple{"ProjectileViewArea", "Projectile of the stroke", "height"}}) {
             QWidget* preview = Find(window, area);
             QCOMPARE(AccessibleText(preview, QAccessible::Name), QString::fromLatin1(name));
-            QVERIFY(AccessibleText(preview, QAccessible::Description).contains(QStringLiteral("A click starts or stops setting the %1").arg(does)));
+            QVERIFY(AccessibleText(preview, QAccessible::Description)
+                        .contains(QStringLiteral("A click starts or stops setting the %1").arg(does)));
             QCOMPARE(window.childAt(preview->geometry().center()), nullptr);
         }
         // Each covers the rectangle in which a click arms it, the one framed while it is armed.

@@ -137,16 +137,21 @@ private slots:
                                QString::number(s.StumpPosition)};
             return fields + TextsOf(window, {"Combo1", "Combo2", "Text2(4)", "Text2(0)"}) + EntriesOf(window, "Combo3");
         };
-        const QStringList startValues{"", "0", "", "", "", "0", "Very Late", "Late", "Perfectly on time", "Early",
-                                      "Very Early"};
+        const QStringList startValues{"",      "0",         "", "", "", "0", "Very Late", "Late", "Perfectly on time",
+                                      "Early", "Very Early"};
         QVERIFY(unset() != startValues);
         for (auto [entry, length] : {std::pair{"Square Cut", qint64{0}}, {"Normal straight-drive", Long}}) {
             Pick(window, "Combo4", entry);
             QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Misread stroke file"));
             QCOMPARE(Caption(window), "Orvik Stroke Editor (" + window.FileDialog().FileName() + ")");
             const orvik::StrokeFile& s = window.Stroke();
-            for (auto [text, cut] : {std::pair{&s.Type, 5}, {&s.Faceing, 8}, {&s.Reward, 17}, {&s.Reward6, 30},
-                                     {&s.Reward3, 42}, {&s.EdgeProb3, 62}, {&s.Variation, 67}}) {
+            for (auto [text, cut] : {std::pair{&s.Type, 5},
+                                     {&s.Faceing, 8},
+                                     {&s.Reward, 17},
+                                     {&s.Reward6, 30},
+                                     {&s.Reward3, 42},
+                                     {&s.EdgeProb3, 62},
+                                     {&s.Variation, 67}}) {
                 QCOMPARE(qint64(text->size()), std::max<qint64>(0, length - cut));
                 QCOMPARE(text->find_first_not_of('x'), std::string::npos);
             }
@@ -172,7 +177,8 @@ private slots:
             // (Reset tells what was misread; the first Save of it asks, and is told to go on.)
             const auto resetAndSave = [&] {
                 window.Command6_Click();
-                std::erase_if(dialogs.messages, [](const RecordedMessage& m) { return m.title == "Misread stroke file"; });
+                std::erase_if(dialogs.messages,
+                              [](const RecordedMessage& m) { return m.title == "Misread stroke file"; });
                 dialogs.answers = {orvik::Answer::Save};
                 window.Command3_Click();
             };

@@ -6,13 +6,13 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstdlib>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
 
 #include "support/window_fixture.h"
 #include "ui/command_line.h"
@@ -65,7 +65,8 @@ gid_t FreeGroupId(gid_t from) {
 int SaveAs(uid_t user, const std::vector<gid_t>& groups, const QString& path, const QByteArray& bytes) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(groups[0]) != 0 || ::setuid(user) != 0) ::_exit(3);
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(groups[0]) != 0 || ::setuid(user) != 0)
+            ::_exit(3);
         ::_exit(orvik::WriteWholeFile(path, bytes).Ok() ? 0 : 1);
     }
     int status = 0;
@@ -91,7 +92,8 @@ Run RunEditor(const QStringList& arguments, const QProcessEnvironment& environme
         return {};
     }
     return {process.exitCode(), process.exitStatus() != QProcess::NormalExit,
-            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 // The environment of a session without any display.
@@ -260,8 +262,9 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err.count('\n'), 1);
-        QVERIFY2(run.err.startsWith("orvik-stroke-editor: ") && run.err.contains("DISPLAY") && run.err.contains("-platform"),
-                 qPrintable(run.err));
+        QVERIFY2(
+            run.err.startsWith("orvik-stroke-editor: ") && run.err.contains("DISPLAY") && run.err.contains("-platform"),
+            qPrintable(run.err));
 
         // A display that is named but not there: the toolkit fails to start.
         QProcessEnvironment absent = bare;

@@ -29,8 +29,10 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         QCOMPARE(Caption(window), QStringLiteral("Orvik stroke editor (No File Loaded)"));
         QCOMPARE(window.minimumSize(), window.maximumSize());  // fixed
-        QCOMPARE(EntriesOf(window, "Combo3"), (QStringList{"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}));
-        QCOMPARE(EntriesOf(window, "Combo2"), (QStringList{"All Bowlers", "Spinners", "Fast Bowler", "Fast and Swing bowlers"}));
+        QCOMPARE(EntriesOf(window, "Combo3"),
+                 (QStringList{"Very Late", "Late", "Perfectly on time", "Early", "Very Early"}));
+        QCOMPARE(EntriesOf(window, "Combo2"),
+                 (QStringList{"All Bowlers", "Spinners", "Fast Bowler", "Fast and Swing bowlers"}));
         for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4"})
             QCOMPARE(Find<orvik::DropDownList>(window, list)->ListIndex(), -1);
         for (const char* hidden : {"Command1", "Command2"}) QVERIFY2(Find(window, hidden)->isHidden(), hidden);
@@ -62,10 +64,10 @@ private slots:
                                           "Text2(7)", "Dir1", "Drive1", "Combo4", "Command7", "Combo1"}));
         editor_->Open("a-Cc031.atr");
         window.Command6_Click();
-        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "HeightBox", "DirectionBox",
-                                          "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Command3", "Command4",
-                                          "Command5", "Text2(7)", "Dir1", "Drive1", "Combo4", "Command6", "Command7",
-                                          "Combo1"}));
+        QCOMPARE(tabOrder(),
+                 (QStringList{"Combo1",   "Combo2",   "Combo3",   "Text2(0)", "HeightBox", "DirectionBox", "Text2(3)",
+                              "Text2(4)", "Text2(5)", "Text2(6)", "Command3", "Command4",  "Command5",     "Text2(7)",
+                              "Dir1",     "Drive1",   "Combo4",   "Command6", "Command7",  "Combo1"}));
     }
 
     void helpAboutAndExit() {
@@ -110,14 +112,16 @@ private slots:
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(!Find(window, "Command6")->isEnabled());
-        const QStringList timings{"Very Late", "Late", "Perfectly on time", "Early", "Very Early", "Very Early (6Hit)",
-                                  "Early (6Hit)", "Perfect (6Hit)", "Late (6Hit)", "Very Late (6Hit)"};
+        const QStringList timings{
+            "Very Late",         "Late",         "Perfectly on time", "Early",       "Very Early",
+            "Very Early (6Hit)", "Early (6Hit)", "Perfect (6Hit)",    "Late (6Hit)", "Very Late (6Hit)"};
         QCOMPARE(EntriesOf(window, "Combo3"), timings);
-        QCOMPARE(TextsOf(window, {"Combo3", "Label2(11)", "Combo1", "Combo2", "Text2(0)", "Label3(1)", "Text2(1)", "Label3(2)",
-                                  "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)"}),
-                 (QStringList{"Very Late", "Forward Defence2", "Moderate", "Fast and Swing bowlers", "10", "20000000",
-                              "20000000", "0", "1.5", "0.1", "0.25", "3750000", "0.2"}));  // "...18.atr": Forward Defence2
-        QCOMPARE(window.PreviewState().Lines.Line3.Y2, 320.0f);  // the apex for 20000000
+        QCOMPARE(
+            TextsOf(window, {"Combo3", "Label2(11)", "Combo1", "Combo2", "Text2(0)", "Label3(1)", "Text2(1)",
+                             "Label3(2)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)"}),
+            (QStringList{"Very Late", "Forward Defence2", "Moderate", "Fast and Swing bowlers", "10", "20000000",
+                         "20000000", "0", "1.5", "0.1", "0.25", "3750000", "0.2"}));  // "...18.atr": Forward Defence2
+        QCOMPARE(window.PreviewState().Lines.Line3.Y2, 320.0f);                       // the apex for 20000000
 
         dialogs.openAnswers = {path};
         window.Command2_Click();  // each Open adds the name again, selected from code
@@ -147,7 +151,8 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         // Before any load every key frame is zero.
         Pick(window, "Combo3", "Perfectly on time");
-        QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}), QStringList(6, "0"));
+        QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}),
+                 QStringList(6, "0"));
 
         orvik::StrokeFile stroke = orvik::CleanStroke("1 0");
         stroke.KeyFrames[6].Direction = 67500000;  // 90 degrees: to the left
@@ -166,14 +171,15 @@ private slots:
         for (const auto& [box, text] : typed) SetText(window, box, text);
         window.Text2_LostFocus(4);
         const orvik::KeyFrame& frame = window.Stroke().KeyFrames[6];
-        QCOMPARE((QList<double>{double(frame.Frame), frame.Power, frame.PowerRange, frame.DirectionRange, frame.Vertical,
-                                frame.Direction}),
+        QCOMPARE((QList<double>{double(frame.Frame), frame.Power, frame.PowerRange, frame.DirectionRange,
+                                frame.Vertical, frame.Direction}),
                  (QList<double>{16, 0.333333333333333, 0.75, -3, 26e6, 67500000}));
         QCOMPARE(TextOf(window, "Text2(3)"), QStringLiteral("abc"));
         QCOMPARE(window.Stroke().EdgeProb, "0.1");
         SetText(window, "Text2(0)", "12.5");
         window.Text2_LostFocus(0);
-        QCOMPARE((QList<int>{window.Stroke().KeyFrames[6].Frame, window.Stroke().KeyFrames[5].Frame}), (QList<int>{12, 15}));
+        QCOMPARE((QList<int>{window.Stroke().KeyFrames[6].Frame, window.Stroke().KeyFrames[5].Frame}),
+                 (QList<int>{12, 15}));
     }
 
     // A timing change erases the arc of the key frame shown before: going back
@@ -236,14 +242,16 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("frame 12.5") << "Text2(0)" << "12.5" << "12";
-        QTest::newRow("frame 1.4") << "Text2(0)" << "1.4" << "1";
-        QTest::newRow("frame 3.5") << "Text2(0)" << "3.5" << "4";
-        QTest::newRow("power 1e-400") << "Text2(3)" << "1e-400" << "0";
-        QTest::newRow("power 2.5e-324") << "Text2(3)" << "2.5e-324" << "4.94065645841247E-324";
-        QTest::newRow("power range with more digits than the file keeps") << "Text2(5)" << "0.12345678901234567"
-                                                                           << "0.123456789012346";
-        QTest::newRow("the same value in another form stays") << "Text2(6)" << " 1.50e1" << " 1.50e1";
+        const auto row = [](const char* name, const char* box, const char* typed, const char* shown) {
+            QTest::newRow(name) << QString(box) << QString(typed) << QString(shown);
+        };
+        row("frame 12.5", "Text2(0)", "12.5", "12");
+        row("frame 1.4", "Text2(0)", "1.4", "1");
+        row("frame 3.5", "Text2(0)", "3.5", "4");
+        row("power 1e-400", "Text2(3)", "1e-400", "0");
+        row("power 2.5e-324", "Text2(3)", "2.5e-324", "4.94065645841247E-324");
+        row("power range with more digits than the file keeps", "Text2(5)", "0.12345678901234567", "0.123456789012346");
+        row("the same value in another form stays", "Text2(6)", " 1.50e1", " 1.50e1");
     }
 
     // A commit that turns the text into another value shows the value as the
@@ -355,7 +363,8 @@ private slots:
         // Every "*.atr" counts; only names the catalogue knows, with exact case, are listed.
         QVERIFY(dir1->SetPath(game));
         QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("5 Stroke file(s) found in the directory."));
-        QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
+        QCOMPARE(EntriesOf(window, "Combo4"),
+                 (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
 
         Pick(window, "Combo4", "Paddle sweep");
@@ -367,7 +376,8 @@ private slots:
         QVERIFY(Find(window, "Command6")->isEnabled());
         // Save names the stroke as the list does.
         window.Command3_Click();
-        QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Paddle sweep)."});
+        QCOMPARE(TakeMessages(dialogs),
+                 QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Paddle sweep)."});
 
         // Picking the loaded stroke again drops the edits once discarded; a folder change keeps them.
         SetText(window, "Text2(3)", "42");
@@ -379,7 +389,8 @@ private slots:
         window.Text2_LostFocus(3);
         QVERIFY(dir1->SetPath(game + "/other"));
         QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"),
-                 (QStringList{"Forward Defence2", "Normal straight-drive", "Pull", "3 Stroke file(s) found in the directory."}));
+                 (QStringList{"Forward Defence2", "Normal straight-drive", "Pull",
+                              "3 Stroke file(s) found in the directory."}));
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
         QCOMPARE(window.FileDialog().FileName(), file);
         // A pick refused there selects nothing: the loaded stroke is none of this folder's.
@@ -401,9 +412,10 @@ private slots:
     // list and the folder list, on a tree with subfolders strokes, Beta,
     // alpha, zeta and .hidden.
     void initTestCase() {
-        for (const char* sub : {"strokes/x.atr", "Beta", "alpha", "zeta", ".hidden"}) QVERIFY(QDir().mkpath(game_ + "/" + sub));
-        for (const char* name : {"a-Cc018.atr", "a-Cc017c.atr", "A-CC018.ATR", "readme.atr", "b.ATR", "notes.txt", "x.atrx",
-                                 "atr", ".hidden.atr"})
+        for (const char* sub : {"strokes/x.atr", "Beta", "alpha", "zeta", ".hidden"})
+            QVERIFY(QDir().mkpath(game_ + "/" + sub));
+        for (const char* name : {"a-Cc018.atr", "a-Cc017c.atr", "A-CC018.ATR", "readme.atr", "b.ATR", "notes.txt",
+                                 "x.atrx", "atr", ".hidden.atr"})
             QVERIFY(QFile(game_ + "/strokes/" + name).open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(game_ + "/strokes/a-Cc018.atr", game_ + "/strokes/link.atr"));
         QVERIFY(QFile::link(game_ + "/strokes/gone", game_ + "/strokes/dead.atr"));
@@ -414,7 +426,8 @@ private slots:
         QVERIFY(files.SetPath(game_ + "/strokes"));
         // "*.atr" regardless of case, by name regardless of case, then by exact
         // characters; no folder, broken link or hidden file.
-        QCOMPARE(files.Names(), (QStringList{"a-Cc017c.atr", "A-CC018.ATR", "a-Cc018.atr", "b.ATR", "link.atr", "readme.atr"}));
+        QCOMPARE(files.Names(),
+                 (QStringList{"a-Cc017c.atr", "A-CC018.ATR", "a-Cc018.atr", "b.ATR", "link.atr", "readme.atr"}));
         QCOMPARE(files.List(5) + files.List(6) + files.List(-1), QStringLiteral("readme.atr"));
         QVERIFY(!files.SetPath(game_ + "/missing"));
         QCOMPARE(files.ListCount(), 0);
@@ -431,7 +444,8 @@ private slots:
     void dirListShowsParentsThenSubfoldersAndOpensThem() {
         orvik::DirList dirs;
         QStringList changes;  // Path() and the selected entry at each Change()
-        connect(&dirs, &orvik::DirList::Change, this, [&] { changes << dirs.Path() + " " + dirs.currentItem()->text(); });
+        connect(&dirs, &orvik::DirList::Change, this,
+                [&] { changes << dirs.Path() + " " + dirs.currentItem()->text(); });
         QVERIFY(dirs.ShowPath(game_ + "/strokes/../"));
         QCOMPARE(dirs.Path(), game_);
         const int depth = int(game_.count('/'));  // "/", then one entry per folder name

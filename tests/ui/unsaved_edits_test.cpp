@@ -35,8 +35,14 @@ void TypeAndLeave(QWidget& window, const char* name, const QString& text) {
     QTest::keyClick(box, Qt::Key_Tab);
 }
 
-void PressUndo(QWidget& window) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Z, Qt::ControlModifier); }
-void PressRedo(QWidget& window) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Y, Qt::ControlModifier); }
+void PressUndo(QWidget& window) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Z,
+                    Qt::ControlModifier);
+}
+void PressRedo(QWidget& window) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Y,
+                    Qt::ControlModifier);
+}
 
 }  // namespace
 
@@ -78,7 +84,8 @@ const DroppingAction DroppingActions[] = {
      [](Editor& e) { return !e.window.isWindowModified() && e.window.History().Steps() == 0; }},
     {"Exit", [](Editor& e) { Find<QPushButton>(e.window, "Command4")->click(); },
      [](Editor& e) { return !e.window.isVisible(); }},
-    {"the close box", [](Editor& e) { e.window.windowHandle()->close(); }, [](Editor& e) { return !e.window.isVisible(); }},
+    {"the close box", [](Editor& e) { e.window.windowHandle()->close(); },
+     [](Editor& e) { return !e.window.isVisible(); }},
 };
 
 class UnsavedEditsTest : public QObject {
@@ -264,7 +271,8 @@ private slots:
         dropping.run(*editor_);
         QCOMPARE(dialogs.questions, QStringList{"Orvik Stroke Editor: Save changes to " + pull + "?"});
         QCOMPARE(dropping.done(*editor_), answer != orvik::Answer::Cancel);
-        if (answer == orvik::Answer::Cancel) QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
+        if (answer == orvik::Answer::Cancel)
+            QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
         const QByteArray saved = FileBytes(pull);
         QCOMPARE(saved == loaded, answer != orvik::Answer::Save);
         QCOMPARE(saved.contains(" Power 42 Range 0.25\r\n"), answer == orvik::Answer::Save);
@@ -320,7 +328,8 @@ private slots:
         TypeAndLeave(window, "Text2(3)", "5");
         window.Command3_Click();  // Cancel is the default
         QCOMPARE(dialogs.questions.size(), 1);
-        QVERIFY2(dialogs.questions[0].startsWith("Save: The stroke file " + path + " was misread"), qPrintable(dialogs.questions[0]));
+        QVERIFY2(dialogs.questions[0].startsWith("Save: The stroke file " + path + " was misread"),
+                 qPrintable(dialogs.questions[0]));
         QVERIFY(dialogs.questions[0].contains("\nline 31: "));
         QCOMPARE(FileBytes(path), misread);
         QCOMPARE(TakeMessages(dialogs), QStringList{});

@@ -42,7 +42,8 @@ void TypeInto(QWidget& window, const char* name, const char* text) {
 void ArrowTo(QWidget& window, const char* name, const QString& entry) {
     auto* list = Find<QComboBox>(window, name);
     list->setFocus();
-    for (int steps = 0; list->currentText() != entry && steps < list->count(); ++steps) QTest::keyClick(list, Qt::Key_Down);
+    for (int steps = 0; list->currentText() != entry && steps < list->count(); ++steps)
+        QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentText(), entry);
 }
 
@@ -85,7 +86,8 @@ private slots:
         const QString strokes = root.filePath("strokes");
         const QDir samples(QStringLiteral(ORVIK_SAMPLES_DIR "/strokes"));
         QVERIFY(QDir().mkpath(strokes));
-        for (const QString& name : samples.entryList(QDir::Files)) QVERIFY(QFile::copy(samples.filePath(name), strokes + "/" + name));
+        for (const QString& name : samples.entryList(QDir::Files))
+            QVERIFY(QFile::copy(samples.filePath(name), strokes + "/" + name));
         const QString startFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(root.path()));
         FakeDialogs dialogs;
@@ -154,11 +156,12 @@ private slots:
         const QStringList shown = TextsOf(window, {"Label3(2)", "Text2(6)", "Text2(5)"});
         const QByteArray saved = FileBytes(file);
         const qsizetype keyFrame = saved.indexOf("Mode Normal KeyFrame 3\r\n");
-        QCOMPARE(saved.mid(keyFrame, saved.indexOf("\r\n\r\n", keyFrame) - keyFrame),
-                 QStringLiteral("Mode Normal KeyFrame 3\r\n Frame 21\r\n Vertical 58095238\r\n Direction %1 Range %2\r\n"
-                                " Power 77.25 Range %3")
-                     .arg(shown[0], shown[1], shown[2])
-                     .toUtf8());
+        QCOMPARE(
+            saved.mid(keyFrame, saved.indexOf("\r\n\r\n", keyFrame) - keyFrame),
+            QStringLiteral("Mode Normal KeyFrame 3\r\n Frame 21\r\n Vertical 58095238\r\n Direction %1 Range %2\r\n"
+                           " Power 77.25 Range %3")
+                .arg(shown[0], shown[1], shown[2])
+                .toUtf8());
     }
 
     // A long edit: both mouse edits armed and the pointer moving for 20,000

@@ -279,8 +279,9 @@ private slots:
         QClipboard& clipboard = *QGuiApplication::clipboard();
         Pick(window, "Combo3", "Late");
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(clipboard.text(),
-                 QStringLiteral(" Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n"));
+        QCOMPARE(
+            clipboard.text(),
+            QStringLiteral(" Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n"));
 
         Pick(window, "Combo3", "Early (6Hit)");
         const int steps = window.History().Steps();
@@ -295,7 +296,8 @@ private slots:
         // The paste is one step: undone, the six-hit key frame is as loaded.
         QCOMPARE(window.History().Steps(), steps + 1);
         window.UndoShortcut_Activated();
-        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[5]));
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]),
+                 orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[5]));
         QCOMPARE(TextOf(window, "Combo3"), QStringLiteral("Early (6Hit)"));
         window.RedoShortcut_Activated();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), clipboard.text().toStdString());
@@ -312,7 +314,8 @@ private slots:
         QTest::keyClick(Find(window, "HeightBox"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Find(window, "HeightBox")->isHidden());
         Find(window, "Text2(0)")->setFocus();
-        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]), orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[6]));
+        QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]),
+                 orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[6]));
 
         clipboard.setText(" Frame 1\n Vertical 2\n Power 9,5 Range 15\n");
         const QStringList before = Snapshot(window);
@@ -339,8 +342,9 @@ private slots:
             if (!menu) return;
             QStringList items;
             for (QAction* action : menu->actions())
-                items << (action->isSeparator() ? "-" : action->text() + (action->isChecked() ? " [x]" : "") + " " +
-                                                            action->shortcut().toString());
+                items << (action->isSeparator() ? "-"
+                                                : action->text() + (action->isChecked() ? " [x]" : "") + " " +
+                                                      action->shortcut().toString());
             seen << items.join(", ");
             if (seen.size() == 1) menu->actions().first()->trigger();
             menu->close();
