@@ -1,8 +1,9 @@
 #include "check/command_line.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs what windows.h defines first.
+#include <shellapi.h>
 #endif
 
 namespace orvik::check {
