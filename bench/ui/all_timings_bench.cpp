@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <optional>
 
 #include "bench/ui/window_support.h"
 #include "ui/all_timings_overlay.h"
@@ -24,28 +25,44 @@ void PointAt(MainWindow& window, const float* twips) {
     QCursor::setPos(window.mapToGlobal(QPoint(int(twips[0]) / 15, int(twips[1]) / 15)));
 }
 
+// The sample stroke with five six-hit key frames loaded into `loaded`, the
+// other timings shown or not; null, with the benchmark skipped, where the
+// samples are missing or the load fails.
+MainWindow* SixHitStrokeShown(benchmark::State& state, std::optional<LoadedWindow>& loaded, bool allTimings) {
+    if (!Samples().Ready()) {
+        state.SkipWithError("the sample strokes were not found");
+        return nullptr;
+    }
+    loaded.emplace(Samples().SixHitPath());
+    if (!loaded->Ready()) {
+        state.SkipWithError("the window did not load the stroke");
+        return nullptr;
+    }
+    loaded->Window().ShowAllTimings_Toggled(allTimings);
+    QCoreApplication::processEvents();
+    return &loaded->Window();
+}
+
 // Direction editing armed, the pointer moving between A and B on every tick,
 // and one pass of the event loop delivering each tick's repaint.
 void EditingTicksWithPaint(benchmark::State& state, bool allTimings) {
-    if (!Samples().Ready()) return state.SkipWithError("the sample strokes were not found");
-    LoadedWindow loaded(Samples().SixHitPath());
-    if (!loaded.Ready()) return state.SkipWithError("the window did not load the stroke");
-    MainWindow& window = loaded.Window();
-    window.ShowAllTimings_Toggled(allTimings);
-    QCoreApplication::processEvents();
+    std::optional<LoadedWindow> loaded;
+    MainWindow* const shown = SixHitStrokeShown(state, loaded, allTimings);
+    if (!shown) return;
+    MainWindow& window = *shown;
     PointAt(window, PointerA);
     QCoreApplication::processEvents();  // the window sees the pointer come in
     window.Form_MouseMove(PointerA[0], PointerA[1]);
     window.Form_Click();
     bool atB = true;
-    const int paintsBefore = loaded.Paints().Count();
+    const int paintsBefore = loaded->Paints().Count();
     for (auto _ : state) {
         PointAt(window, atB ? PointerB : PointerA);
         window.Timer1_Timer();
         QCoreApplication::processEvents();
         atB = !atB;
     }
-    if (loaded.Paints().Count() - paintsBefore < state.iterations())
+    if (loaded->Paints().Count() - paintsBefore < state.iterations())
         return state.SkipWithError("a tick did not repaint the window");
 }
 
@@ -57,18 +74,16 @@ BENCHMARK(BM_EditingTickWithPaint_OneTiming)->Unit(benchmark::kMicrosecond);
 
 // Both previews repainted whole, with the other timings computed and painted.
 void PreviewsRepainted(benchmark::State& state, bool allTimings) {
-    if (!Samples().Ready()) return state.SkipWithError("the sample strokes were not found");
-    LoadedWindow loaded(Samples().SixHitPath());
-    if (!loaded.Ready()) return state.SkipWithError("the window did not load the stroke");
-    MainWindow& window = loaded.Window();
-    window.ShowAllTimings_Toggled(allTimings);
-    QCoreApplication::processEvents();
-    const int paintsBefore = loaded.Paints().Count();
+    std::optional<LoadedWindow> loaded;
+    MainWindow* const shown = SixHitStrokeShown(state, loaded, allTimings);
+    if (!shown) return;
+    MainWindow& window = *shown;
+    const int paintsBefore = loaded->Paints().Count();
     for (auto _ : state) {
         window.update(AllTimingsOverlayRect());
         QCoreApplication::processEvents();
     }
-    if (loaded.Paints().Count() - paintsBefore < state.iterations())
+    if (loaded->Paints().Count() - paintsBefore < state.iterations())
         return state.SkipWithError("an update did not repaint the window");
 }
 
@@ -81,14 +96,12 @@ BENCHMARK(BM_PreviewsRepainted_OneTiming)->Unit(benchmark::kMicrosecond);
 // Another timing chosen on every iteration: the overlay's picture is painted
 // again (the timing shown before joins it, the one chosen leaves it).
 void TimingsChosen(benchmark::State& state, bool allTimings) {
-    if (!Samples().Ready()) return state.SkipWithError("the sample strokes were not found");
-    LoadedWindow loaded(Samples().SixHitPath());
-    if (!loaded.Ready()) return state.SkipWithError("the window did not load the stroke");
-    MainWindow& window = loaded.Window();
+    std::optional<LoadedWindow> loaded;
+    MainWindow* const shown = SixHitStrokeShown(state, loaded, allTimings);
+    if (!shown) return;
+    MainWindow& window = *shown;
     auto* timings = window.findChild<DropDownList*>(QStringLiteral("Combo3"));
     if (!timings || timings->ListCount() < 10) return state.SkipWithError("the six-hit timings are not listed");
-    window.ShowAllTimings_Toggled(allTimings);
-    QCoreApplication::processEvents();
     int timing = 0;
     for (auto _ : state) {
         timing = (timing + 1) % 10;
