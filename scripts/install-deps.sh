@@ -15,6 +15,8 @@ packages=(
   # package checker and the manual page reader it checks the pages with
   desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin file dpkg-dev lintian man-db
   g++-mingw-w64-x86-64 googletest wine wine64
+  # scripts/build-windows-qt.sh: Qt for Windows from Debian's source
+  ninja-build dpkg-dev
   # orvik-stroke-check: JSON output and command line, header-only, so the
   # Windows build takes the same headers
   nlohmann-json3-dev libcli11-dev
