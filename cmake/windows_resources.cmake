@@ -1,0 +1,17 @@
+# orvik_windows_resources(target description [ICON file]): gives a Windows
+# program its version information and, where an icon file is named, its icon.
+function(orvik_windows_resources target description)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ICON" "")
+  set(ORVIK_RC_NAME ${target})
+  set(ORVIK_RC_DESCRIPTION ${description})
+  set(ORVIK_RC_ICON "")
+  if(arg_ICON)
+    set(ORVIK_RC_ICON "1 ICON \"${arg_ICON}\"")
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/desktop/windows/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  if(arg_ICON)
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${arg_ICON})
+  endif()
+endfunction()
