@@ -3,6 +3,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
 
 namespace orvik {
 namespace {
@@ -85,8 +92,30 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList arguments;
+#ifdef Q_OS_WIN
+    // The command line as Windows keeps it, in UTF-16: argv holds it in the
+    // local code page, which loses the letters that page lacks.
+    int count = 0;
+    if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(wide[i]);
+        ::LocalFree(wide);
+        return arguments;
+    }
+#endif
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+void UseParentConsole() {
+#ifdef Q_OS_WIN
+    // A window program started from a command prompt has no console of its
+    // own: its help, version and errors go to the prompt's.
+    const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((output == nullptr || ::GetFileType(output) == FILE_TYPE_UNKNOWN) && ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
 }
 
 }  // namespace orvik

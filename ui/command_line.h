@@ -20,6 +20,11 @@ struct CommandLine {
 // name and version must be set (SetProgramIdentity).
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// The program's arguments, the program first.
 QStringList ArgumentsOf(int argc, char** argv);
+
+// Where the program was started from a command prompt, its standard output
+// and error go to that prompt, on a system that gives a window program none.
+void UseParentConsole();
 
 }  // namespace orvik

@@ -98,6 +98,11 @@ void GuardMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 }  // namespace
 
 QString MissingDisplayMessage(const QStringList& arguments) {
+#ifdef Q_OS_WIN
+    // Windows always has its desktop: there is no display to name.
+    Q_UNUSED(arguments);
+    return {};
+#endif
     const QStringList candidates = PlatformCandidates(arguments);
     for (const QString& platform : candidates)
         if (MayStart(platform, arguments)) return {};

@@ -72,14 +72,19 @@ QStringList DriveRoots() {
 }
 
 QString DriveText(const QString& root) {
+#ifdef Q_OS_WIN
+    // A drive by its letter, "C:", as Windows names drives.
+    QString text = root;
+    if (text.size() == 3 && text.endsWith(QLatin1Char('/'))) text.chop(1);
+    return QDir::toNativeSeparators(text);
+#else
     QString text = QDir::toNativeSeparators(root);
-#ifndef Q_OS_WIN
     // The volume's label, where it has one. (Asking a Windows drive letter
     // for its label can wait on a floppy or a network drive.)
     const QString label = QStorageInfo(root).name();
     if (!label.isEmpty() && label != root) text += QStringLiteral("  [") + label + QLatin1Char(']');
-#endif
     return text;
+#endif
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/file_access.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,6 +11,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 #include "core/file_bytes.h"
@@ -46,6 +50,29 @@ void KeepOwnerGroupAndMode(int fd, const QString& path) {
             mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
     }
     (void)::fchmod(fd, mode);
+}
+#endif
+
+#ifdef Q_OS_WIN
+// The attributes a saved file keeps: a save puts a new file in place of the
+// old one, which would otherwise lose them (a hidden stroke file would show).
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+DWORD AttributesOf(const QString& path) {
+    return ::GetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()));
+}
+
+bool IsReadOnly(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+void KeepAttributes(const QString& path, DWORD old) {
+    if (old == INVALID_FILE_ATTRIBUTES || (old & KeptAttributes) == 0) return;
+    const DWORD now = AttributesOf(path);
+    if (now == INVALID_FILE_ATTRIBUTES) return;
+    ::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                         (now & ~KeptAttributes) | (old & KeptAttributes));
 }
 #endif
 
@@ -88,6 +115,11 @@ Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     if (info.exists() && !info.isFile()) return Fail(NotRegular());
     if (!QFileInfo(info.absolutePath()).isDir())
         return Fail(Tr("The folder %1 does not exist.").arg(info.absolutePath()));
+#ifdef Q_OS_WIN
+    const DWORD oldAttributes = AttributesOf(path);
+    if (IsReadOnly(oldAttributes))
+        return Fail(Tr("The file is read-only. To save it, clear Read-only in the file's Properties."));
+#endif
     // Unbuffered, so that every write reaches the file here and its failure
     // shows: QSaveFile::commit() ignores a failure of the last flush of its
     // buffer (Qt 6.4) and would then put a cut or empty file in place of the
@@ -109,6 +141,9 @@ Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
         written += now;
     }
     if (!file.commit()) return Fail(file.errorString());
+#ifdef Q_OS_WIN
+    KeepAttributes(path, oldAttributes);
+#endif
     return Done{};
 }
 

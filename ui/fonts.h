@@ -16,7 +16,14 @@ inline QFont SansSerifFont(double pointSize, bool bold) {
         return true;
     }();
     (void)substitutesKnown;
+#ifdef Q_OS_WIN
+    // Windows' "MS Sans Serif" is a bitmap font of a few fixed sizes, which
+    // Qt's font engines do not draw; "Microsoft Sans Serif" is its outline
+    // font of the same shapes and widths, on every Windows.
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+#else
     QFont font(QStringLiteral("MS Sans Serif"));
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

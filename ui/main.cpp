@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = orvik::ArgumentsOf(argc, argv);
     const orvik::CommandLine command = orvik::ParseCommandLine(arguments);
     if (command.exitCode) {
+        orvik::UseParentConsole();
         std::fputs(command.message.toLocal8Bit().constData(), *command.exitCode == 0 ? stdout : stderr);
         return *command.exitCode;
     }
