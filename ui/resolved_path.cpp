@@ -33,7 +33,9 @@ QString ResolvedPath(const QString& path) {
     const qsizetype slash = given.lastIndexOf(QLatin1Char('/'));
     const QString name = given.mid(slash + 1);
     if (IsDotName(name)) return absolute;
-    const QString folder = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : given.left(slash);
+    // A root folder keeps its slash: "C:" alone is the current folder of drive C.
+    const bool inRoot = slash == 0 || (slash == 2 && given.at(1) == QLatin1Char(':'));
+    const QString folder = slash < 0 ? QStringLiteral(".") : given.left(inRoot ? slash + 1 : slash);
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     if (canonicalFolder.isEmpty()) return absolute;
     return Joined(canonicalFolder, name);
