@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <limits>
 
 #include "ui/file_text.h"
@@ -73,6 +74,10 @@ bool IsRedoKey(const QKeyEvent& key) {
     const QKeyCombination combination = key.keyCombination();
     return key.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+QString PlainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {

@@ -75,6 +75,10 @@ protected:
 bool IsUndoKey(const QKeyEvent& key);
 bool IsRedoKey(const QKeyEvent& key);
 
+// A tooltip that shows `text` as it is: text that would pass for markup is
+// turned into the markup that shows it, anything else is left as it is.
+QString PlainToolTip(const QString& text);
+
 // A label showing plain text (never rich text), wrapped at word ends.
 class CaptionLabel : public QLabel {
     Q_OBJECT
