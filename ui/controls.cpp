@@ -38,12 +38,14 @@ void TextBox::MarkCommitted() {
 
 bool TextBox::event(QEvent* event) {
     // The box undoes and redoes only its own typing; with none to undo or
-    // redo, the key is left to the window's shortcuts.
+    // redo, the key is left to the window's shortcuts. A redo waits while the
+    // box holds typing not yet committed: the window's redo would put another
+    // value in its place, and the typing would be lost.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool undo = IsUndoKey(*key), redo = IsRedoKey(*key);
         if (undo || redo) {
-            const bool own = undo ? isUndoAvailable() : isRedoAvailable();
+            const bool own = undo ? isUndoAvailable() : isRedoAvailable() || HasTyping();
             event->setAccepted(own);
             return own;
         }
@@ -61,7 +63,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     emit KeyPress(event);
     // Ctrl+Y redoes the typing on every platform, as in the window's history.
     if (IsRedoKey(*event) && !event->matches(QKeySequence::Redo)) {
-        redo();
+        if (isRedoAvailable()) redo();
         event->accept();
         return;
     }

@@ -49,8 +49,9 @@ public:
 
     // Whether the user typed into the box since its text was set or last
     // committed, and the text differs from what it was then. While there is
-    // typing to undo or redo, the undo and redo keys undo and redo it;
-    // otherwise they go on to the window's history.
+    // typing to undo or redo, the undo and redo keys undo and redo it, and
+    // while there is typing the redo key does nothing else; otherwise they go
+    // on to the window's history.
     bool HasTyping() const { return isModified(); }
     // The typing is committed: it leaves the box's own undo history, and the
     // undo and redo keys go to the window's history again. The text, the

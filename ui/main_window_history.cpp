@@ -32,10 +32,13 @@ void MainWindow::RecordEdit(const QString& action) {
 void MainWindow::RecordEditUnderWay() { RecordEdit(tr("Mouse edit")); }
 
 // A mouse edit under way ends before a step is undone or redone: undoing it
-// while the pointer still sets the value would undo nothing that lasts.
+// while the pointer still sets the value would undo nothing that lasts. With
+// none under way nothing is recorded, so that typing in an edge probability
+// box never passes for a mouse edit.
 void MainWindow::EndMouseEditUnderWay() {
+    const bool underWay = mouse_.DirectionEditOn != 0 || mouse_.HeightEditOn != 0;
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
-    RecordEditUnderWay();
+    if (underWay) RecordEditUnderWay();
     ShowEditingArmed();
 }
 
