@@ -78,6 +78,12 @@ bool IsRedoKey(const QKeyEvent& key) {
            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
+void ShowInputProblem(QWidget& control, const QString& problem) {
+    // The frame replaces the style's own only while there is a problem.
+    control.setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("border: 2px solid #c00000;"));
+    control.setToolTip(PlainToolTip(problem));
+}
+
 QString PlainToolTip(const QString& text) {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }

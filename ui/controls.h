@@ -76,6 +76,10 @@ protected:
 bool IsUndoKey(const QKeyEvent& key);
 bool IsRedoKey(const QKeyEvent& key);
 
+// Marks a control whose text cannot be taken with a red frame and `problem`
+// as its tooltip; an empty `problem` takes the mark away.
+void ShowInputProblem(QWidget& control, const QString& problem);
+
 // A tooltip that shows `text` as it is: text that would pass for markup is
 // turned into the markup that shows it, anything else is left as it is.
 QString PlainToolTip(const QString& text);

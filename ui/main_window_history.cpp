@@ -57,6 +57,9 @@ void MainWindow::RedoShortcut_Activated() {
 bool MainWindow::HasUnsavedEdits() const {
     if (!Command3->isEnabled()) return false;  // nothing loaded
     if (!history_.AtSavedState() || !(CurrentValues() == history_.Recorded())) return true;
+    // A box left with text that could not be committed shows what the file
+    // does not hold.
+    if (ShowsValueNotInRecord()) return true;
     for (const auto& [index, box] : Text2.Elements())
         if (box->HasTyping()) return true;
     for (const DisplayEditor* editor : {heightEditor_, directionEditor_})
@@ -71,7 +74,6 @@ bool MainWindow::MayDropEdits() {
                      {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     if (answer == Answer::Discard) return true;
     if (answer != Answer::Save) return false;
-    CommitTyping();
     return SaveStroke();
 }
 
