@@ -477,6 +477,8 @@ private slots:
         QTest::keyClicks(edge, "0.9");
         QTest::keyClick(edge, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(edge->text(), QStringLiteral("0.9"));
+        window.RedoShortcut_Activated();  // however it is started
+        QCOMPARE(edge->text(), QStringLiteral("0.9"));
         QCOMPARE(window.History().Steps(), steps);
         QCOMPARE(window.History().CanRedo(), true);
 
