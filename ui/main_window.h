@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/read_report.h"
 #include "core/result.h"
@@ -179,6 +180,8 @@ private:
     // a Save that succeeded or when the user discards the edits; not when the
     // user cancels or the Save is refused or fails.
     bool MayDropEdits();
+    // Whether a box holds typing not yet committed.
+    bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.
     void CommitTyping();
     // main_window_whole_stroke.cpp
@@ -188,10 +191,26 @@ private:
     // main_window_save.cpp
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
-    bool MayRewriteFile(const QString& fileName);
+    bool MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames);
+    bool MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
+    // The displays of the shown key frame's numbers, each with its text.
+    struct NumberDisplay {
+        QWidget* Display;
+        QString Text;
+        FieldKind Kind;
+    };
+    std::vector<NumberDisplay> NumberDisplays() const;
+    // Why the display's text cannot be committed; empty where it can.
+    static QString NumberProblem(const NumberDisplay& display);
     QStringList UnconvertedNumberBoxes() const;
+    // main_window_fields.cpp
+    // Each number display whose text cannot be committed is marked, with a
+    // tooltip that names the problem and the timing; the others are not.
+    void MarkUnconvertedBoxes();
+    // Whether a number display shows another value than the record holds.
+    bool ShowsValueNotInRecord() const;
 
     Dialogs& dialogs_;
     StrokeFile stroke_;
@@ -236,6 +255,9 @@ private:
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;
+    // The name the stroke list gave the loaded stroke, which Save's
+    // confirmation names whatever the list shows since.
+    QString loadedStrokeName_;
     // A press on the window's own surface, so that its release is a click.
     bool pressedOnSurface_ = false;
     // What the window shows of the armed editing.

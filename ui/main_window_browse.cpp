@@ -89,6 +89,7 @@ void MainWindow::Combo4_Click() {
     CommonDialog1.SetFileName(path);
     RunResetSteps(std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
+    loadedStrokeName_ = QtText(Combo4->Text());
 }
 
 // The path given on the command line. A folder is shown as a folder change

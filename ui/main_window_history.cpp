@@ -32,21 +32,27 @@ void MainWindow::RecordEdit(const QString& action) {
 void MainWindow::RecordEditUnderWay() { RecordEdit(tr("Mouse edit")); }
 
 // A mouse edit under way ends before a step is undone or redone: undoing it
-// while the pointer still sets the value would undo nothing that lasts.
+// while the pointer still sets the value would undo nothing that lasts. With
+// none under way nothing is recorded, so that typing in an edge probability
+// box never passes for a mouse edit.
 void MainWindow::EndMouseEditUnderWay() {
+    const bool underWay = mouse_.DirectionEditOn != 0 || mouse_.HeightEditOn != 0;
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
-    RecordEditUnderWay();
+    if (underWay) RecordEditUnderWay();
     ShowEditingArmed();
 }
 
+// While a box holds typing not yet committed, the window's undo and redo
+// wait: the values they put back would take the typing's place. (The keys
+// undo and redo the typing itself first; see TextBox.)
 void MainWindow::UndoShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!Command3->isEnabled() || HoldsTyping()) return;
     EndMouseEditUnderWay();
     if (history_.CanUndo()) history_.Undo();
 }
 
 void MainWindow::RedoShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!Command3->isEnabled() || HoldsTyping()) return;
     EndMouseEditUnderWay();
     if (history_.CanRedo()) history_.Redo();
 }
@@ -54,6 +60,13 @@ void MainWindow::RedoShortcut_Activated() {
 bool MainWindow::HasUnsavedEdits() const {
     if (!Command3->isEnabled()) return false;  // nothing loaded
     if (!history_.AtSavedState() || !(CurrentValues() == history_.Recorded())) return true;
+    // A box left with text that could not be committed shows what the file
+    // does not hold.
+    if (ShowsValueNotInRecord()) return true;
+    return HoldsTyping();
+}
+
+bool MainWindow::HoldsTyping() const {
     for (const auto& [index, box] : Text2.Elements())
         if (box->HasTyping()) return true;
     for (const DisplayEditor* editor : {heightEditor_, directionEditor_})
@@ -68,7 +81,6 @@ bool MainWindow::MayDropEdits() {
                      {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     if (answer == Answer::Discard) return true;
     if (answer != Answer::Save) return false;
-    CommitTyping();
     return SaveStroke();
 }
 

@@ -51,11 +51,11 @@ void MainWindow::KeepAsLoaded(FileRead read) {
     fileBytes_ = std::move(read.Bytes);
     misread_ = std::move(read.Report);
     if (misread_.empty()) return;
-    dialogs_.ShowMessage(this,
-                         tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
-                            "read.\n\n%2")
-                             .arg(CommonDialog1.FileName(), MisreadLines(misread_)),
-                         tr("Misread stroke file"), MessageIcon::Warning);
+    QString text = tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
+                      "read.\n\n%2")
+                       .arg(CommonDialog1.FileName(), MisreadLines(misread_));
+    if (const QString advice = MisreadAdvice(misread_); !advice.isEmpty()) text += "\n\n" + advice;
+    dialogs_.ShowMessage(this, text, tr("Misread stroke file"), MessageIcon::Warning);
 }
 
 // The caption ends in Qt's place holder for the unsaved-edits mark, which
@@ -85,6 +85,7 @@ void MainWindow::OpenFile(const QString& path) {
     Command3->setEnabled(true);
     ShowCaptionForFile();
     LoadBody(std::move(read->Stroke), LoadEntry::Open);
+    loadedStrokeName_ = QtText(Combo4->Text());
     RepaintPreview(before);
     KeepAsLoaded(std::move(*read));
 }
@@ -151,6 +152,7 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
     ShowKeyFrameFields(KeyFrameFieldsFor::Load);
+    MarkUnconvertedBoxes();
 
     auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
     // The preview. Open erases the old arc here, after the top view is placed;
