@@ -7,7 +7,7 @@
 #include <QStylePainter>
 #include <limits>
 
-#include "ui/file_text.h"
+#include "document/file_text.h"
 
 namespace orvik {
 

@@ -1,16 +1,17 @@
 #pragma once
-// main: the editor's one window, which owns the one StrokeFile and the
-// preview and mouse editing state beside it, and runs the user's commands in
-// handlers named after the control and the event.
+// main: the editor's one window. It holds the stroke document (the stroke
+// loaded, its file, its history and its saving) and the preview and mouse
+// editing state beside it, binds the controls to them, and runs the user's
+// commands in handlers named after the control and the event.
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <string_view>
 
-#include "core/read_report.h"
 #include "core/result.h"
 #include "core/save_check.h"
 #include "core/stroke_file.h"
+#include "document/stroke_document.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
 #include "ui/all_timings_overlay.h"
@@ -18,7 +19,6 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
-#include "ui/edit_history.h"
 
 class QAction;
 class QKeyEvent;
@@ -78,14 +78,14 @@ public:
     // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
 
-    // The state beside the controls.
-    const StrokeFile& Stroke() const { return stroke_; }
+    // The stroke loaded, and the state beside the controls.
+    const StrokeFile& Stroke() const { return document_.Stroke(); }
+    const StrokeDocument& Document() const { return document_; }
     const Preview& PreviewState() const { return preview_; }
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
     bool ShowsAllTimings() const { return allTimings_.IsOn(); }
-    const EditHistory& History() const { return history_; }
 
     // Whether the stroke loaded has edits that Save has not written: steps
     // since the load or the last Save, a mouse edit under way, or typing in a
@@ -135,25 +135,20 @@ private:
     // Direction, Power and the two ranges.
     void ShowKeyFrameFields(KeyFrameFieldsFor handler);
     // main_window_load.cpp
-    // A stroke file as a load read it: the record, the file's bytes and what
-    // the reader reported on them.
-    struct FileRead {
-        StrokeFile Stroke;
-        std::string Bytes;
-        ReadReport Report;
-    };
-    // The file read whole into a record at its start values, or why it cannot be.
-    static Result<FileRead, QString> ReadStrokeFile(const QString& path);
     // The file read, or nothing once the user is told why it cannot be.
-    std::optional<FileRead> ReadOrTell(const QString& path);
+    std::optional<StrokeFileRead> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
-    void RunResetSteps(FileRead read);
-    // Keeps what Save asks about later, and tells the user of a misread file.
-    void KeepAsLoaded(FileRead read);
-    void LoadBody(StrokeFile read, LoadEntry entry);
+    void RunResetSteps(const QString& path, StrokeFileRead read);
+    // Tells the user of a misread file.
+    void TellMisread();
+    void LoadBody(LoadEntry entry);
     // main_window_history.cpp
-    EditedValues CurrentValues() const;
-    void ShowEditedValues(const EditedValues& values, int keyFrame);
+    // The stroke type, the bowler class and the edge probabilities as the
+    // lists and boxes show them go into the document.
+    void TakeListsAndBoxes();
+    // Undo and redo put values back into the document: the lists and boxes
+    // show them, and the key frame the step changed is shown.
+    void ShowValuesPutBack(int keyFrame);
     // One step of the history for the user's action, where it changed
     // anything: called after every action that changes the key frames or a
     // value Save takes from the window (a commit, a list choice, the end of a
@@ -188,19 +183,18 @@ private:
     // main_window_save.cpp
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
-    bool MayRewriteFile(const QString& fileName);
+    bool MayRewriteFile();
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
     QStringList UnconvertedNumberBoxes() const;
 
     Dialogs& dialogs_;
-    StrokeFile stroke_;
     Preview preview_;
     MouseEditing mouse_;
     ArcLayer arc_;
+    StrokeDocument document_;
     CommonDialog CommonDialog1;
     QTimer Timer1;
-    EditHistory history_;
 
     DriveList* Drive1 = nullptr;
     DirList* Dir1 = nullptr;
@@ -228,11 +222,6 @@ private:
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
 
-    // The file's bytes when it was loaded or last saved: Save asks before it
-    // overwrites a file that changed since.
-    std::string fileBytes_;
-    // What the reader reported on the file loaded, until a Save rewrites it.
-    ReadReport misread_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;

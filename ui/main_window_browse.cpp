@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/stroke_catalogue.h"
+#include "document/file_text.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
 #include "ui/file_access.h"
 #include "ui/file_list.h"
-#include "ui/file_text.h"
 #include "ui/main_window.h"
 #include "ui/resolved_path.h"
 
@@ -78,16 +78,15 @@ void MainWindow::Combo4_Click() {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
-    // The stroke's file in the listed folder. A file that cannot be read is refused before the current file name
+    // The stroke's file in the listed folder. A file that cannot be read is refused before the stroke loaded
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
-    std::optional<FileRead> read = ReadOrTell(path);
+    std::optional<StrokeFileRead> read = ReadOrTell(path);
     if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
-    CommonDialog1.SetFileName(path);
-    RunResetSteps(std::move(*read));
+    RunResetSteps(path, std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
 }
 

@@ -44,7 +44,7 @@ constexpr FieldDisplayOrder LoadOrder = {
 // Each display is a statement of its own that reads k anew; the edge
 // probabilities belong to the whole stroke and are not touched.
 void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
-    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
+    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(document_.Stroke(), Combo3->ListIndex()); };
     for (const FieldDisplay display : handler == KeyFrameFieldsFor::TimingChosen ? TimingChosenOrder : LoadOrder) {
         ResumeNext([&] {
             switch (display) {
@@ -66,7 +66,7 @@ void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
 // erased.
 void MainWindow::Combo3_Click() {
     const PreviewLines before = preview_.Lines;
-    preview_.PreviewKeyFrame(stroke_, Combo3->ListIndex(), arc_,
+    preview_.PreviewKeyFrame(document_.Stroke(), Combo3->ListIndex(), arc_,
                              [this] { ShowKeyFrameFields(KeyFrameFieldsFor::TimingChosen); });
     RepaintPreview(before);
 }
@@ -78,7 +78,7 @@ void MainWindow::Combo3_Click() {
 // frame rounded to a whole number, a number too small for a double, more
 // digits than the file keeps) then shows the value as the file will hold it.
 void MainWindow::Text2_LostFocus(int /*index*/) {
-    auto keyFrame = [this]() -> KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
+    auto keyFrame = [this]() -> KeyFrame& { return KeyFrameAt(document_.EditedStroke(), Combo3->ListIndex()); };
 
     const bool frame = ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(0).Text()); });
     ResumeNext([&] { keyFrame().Vertical = DblFromText(Text2(1).Text()); });

@@ -84,8 +84,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
     // The other timings go over the shapes and under the shown one: its arc's
     // dots are painted again over them, and its lines come last.
-    if (allTimings_.IsOn() && Command3->isEnabled()) {
-        allTimings_.Paint(painter, event->rect(), stroke_, Combo3->ListCount(), Combo3->ListIndex(),
+    if (allTimings_.IsOn() && document_.IsLoaded()) {
+        allTimings_.Paint(painter, event->rect(), document_.Stroke(), Combo3->ListCount(), Combo3->ListIndex(),
                           devicePixelRatioF());
         const PreviewLines& lines = preview_.Lines;
         arc_.PaintArcDotsOnTop(painter, lines.Line3.X1, lines.Line3.Y2, lines.Line5.X2);
@@ -107,7 +107,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 // the whole of both previews when other timings are shown and they changed.
 void MainWindow::RepaintPreview(const PreviewLines& before) {
     QRegion region(arc_.TakeChangedRect());
-    if (allTimings_.IsStale(stroke_, Combo3->ListCount(), Combo3->ListIndex())) region += AllTimingsOverlayRect();
+    if (allTimings_.IsStale(document_.Stroke(), Combo3->ListCount(), Combo3->ListIndex()))
+        region += AllTimingsOverlayRect();
     const PreviewLines& now = preview_.Lines;
     const std::pair<const Line*, const Line*> visible[] = {
         {&before.Line1, &now.Line1}, {&before.Line2, &now.Line2}, {&before.Line4, &now.Line4}};

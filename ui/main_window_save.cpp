@@ -1,5 +1,6 @@
-// Save (Command3): the record to the current file, with the stroke type, the
-// bowler class and the two edge probabilities taken from their controls.
+// Save (Command3): the document writes the stroke to its file, with the stroke
+// type, the bowler class and the two edge probabilities as their controls show
+// them; the window asks the questions and tells the outcome.
 //
 // The whole text is formed first and read back with the reader; only a text
 // that gives back every field as the window shows it replaces the file, and
@@ -14,9 +15,7 @@
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
-#include "core/stroke_writer.h"
-#include "ui/file_access.h"
-#include "ui/file_text.h"
+#include "document/file_text.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
 
@@ -27,74 +26,50 @@ namespace orvik {
 void MainWindow::Command3_Click() { SaveStroke(); }
 
 bool MainWindow::SaveStroke() try {
-    // A mouse edit under way is saved as far as it has gone.
+    // A mouse edit under way is saved as far as it has gone; the stroke type,
+    // the bowler class and the edge probabilities as their lists and boxes
+    // show them.
     RecordEditUnderWay();
-    const QString fileName = CommonDialog1.FileName();
-    // The edge probabilities come from their boxes, without loss: a character
-    // with no single-byte form is refused, never turned into "?".
-    StrokeFile saved = stroke_;
+    const QString& fileName = document_.Path();
+    const FormedStroke formed = document_.Form();
+    // Every reason for refusing goes into one message: the characters without
+    // a single-byte form, a number box whose text is no number (the file would
+    // not hold what the box shows), a field that would not read back.
     QStringList refusals;
-    const std::pair<int, FieldKind> edgeBoxes[] = {{4, FieldKind::EdgeProb}, {7, FieldKind::EdgeProb6}};
-    for (const auto& [box, kind] : edgeBoxes) {
-        const QString text = Text2(box).text();
-        if (const QString odd = FirstCharacterWithoutSingleByteForm(text); !odd.isEmpty())
-            refusals << CaptionOf({kind}) + ": " + tr("'%1' has no single-byte form").arg(odd);
-        else
-            (kind == FieldKind::EdgeProb ? saved.EdgeProb : saved.EdgeProb6) = FileText(text);
-    }
-    // A number box whose text is no number left its field as it was: the
-    // file would not hold what the box shows.
+    for (const FieldRefusal& refusal : formed.Unwritable) refusals << CaptionOf(refusal.Field) + ": " + refusal.Reason;
     refusals << UnconvertedNumberBoxes();
-    // The type and the bowler class from their lists; where a list shows none
-    // (the file's own value is none of its entries), the file's own value.
-    const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
-    const std::int32_t bowlerCode =
-        Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
-
-    const std::string bytes = StrokeFileText(saved, type, bowlerCode);
-    // Only a text that reads back as the stroke shown replaces the file. Every
-    // reason for refusing goes into one message.
-    for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
-        refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
+    for (const FieldRefusal& refusal : formed.NotReadBack) refusals << CaptionOf(refusal.Field) + ": " + refusal.Reason;
     if (!refusals.isEmpty()) {
         TellSaveFailed(fileName, refusals.join('\n'));
         return false;
     }
-    if (!MayRewriteFile(fileName)) return false;
-    const Status<QString> written =
-        WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!written) {
+    if (!MayRewriteFile()) return false;
+    if (const Status<QString> written = document_.Write(formed); !written) {
         TellSaveFailed(fileName, written.Why());
         return false;
     }
-    stroke_.EdgeProb = saved.EdgeProb;
-    stroke_.EdgeProb6 = saved.EdgeProb6;
-    fileBytes_ = bytes;
-    misread_.clear();
-    history_.MarkSaved();
     UpdateUnsavedMark();
     dialogs_.ShowMessage(this, tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
                          tr("Saved!"), MessageIcon::Information);
     return true;
 } catch (const std::bad_alloc&) {
-    TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
+    TellSaveFailed(document_.Path(), tr("There is not enough memory to form the stroke's text."));
     return false;
 }
 
 // The file is rewritten without a question unless it was misread when it
 // was loaded (its first Save replaces what was misread by the values shown)
 // or another program changed it since it was loaded or saved here.
-bool MainWindow::MayRewriteFile(const QString& fileName) {
-    if (!misread_.empty() &&
+bool MainWindow::MayRewriteFile() {
+    const QString& fileName = document_.Path();
+    if (!document_.Misread().empty() &&
         dialogs_.Ask(this,
                      tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
                         "lines hold by the values shown.")
-                         .arg(fileName, MisreadLines(misread_)),
+                         .arg(fileName, MisreadLines(document_.Misread())),
                      tr("Save"), {Answer::Save, Answer::Cancel}, Answer::Cancel) != Answer::Save)
         return false;
-    // (A file that cannot be read now is left to the write, which says why.)
-    const Result<std::string, QString> onDisk = ReadStrokeFileBytes(fileName);
-    if (!onDisk || *onDisk == fileBytes_) return true;
+    if (!document_.ChangedOnDisk()) return true;
     return dialogs_.Ask(this,
                         tr("The file %1 has changed on disk since it was loaded; another program may have saved "
                            "it.\nOverwrite it with the stroke shown?")
@@ -158,7 +133,7 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
             default: break;
         }
     }
-    return QtText(FieldFileKey(stroke_, field));
+    return QtText(FieldFileKey(document_.Stroke(), field));
 }
 
 // Ctrl+S: Save from the keyboard, whenever the Save button could be clicked.
@@ -167,7 +142,7 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
 // handler commits the typed values before the click saves; the key leaves the
 // focus where it is and runs that commit itself.
 void MainWindow::SaveShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!document_.IsLoaded()) return;
     for (const auto& [index, box] : Text2.Elements()) {
         if (box == focusWidget()) Text2_LostFocus(index);
     }

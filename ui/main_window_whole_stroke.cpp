@@ -9,10 +9,10 @@
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
+#include "document/file_text.h"
 #include "preview/mouse_editing.h"
 #include "preview/timing_sketch.h"
 #include "ui/display_editor.h"
-#include "ui/file_text.h"
 #include "ui/key_frame_clipboard.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
@@ -110,7 +110,7 @@ void MainWindow::ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimi
 void MainWindow::RedrawShownTiming() {
     if (Combo3->ListIndex() < 0) return;
     const PreviewLines before = preview_.Lines;
-    preview_.PreviewKeyFrame(stroke_, Combo3->ListIndex(), arc_);
+    preview_.PreviewKeyFrame(document_.Stroke(), Combo3->ListIndex(), arc_);
     RepaintPreview(before);
 }
 
@@ -123,7 +123,7 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
     Text2(index).setText(text);
     Text2_LostFocus(index);
     ResumeNext([&] {
-        const KeyFrame& keyFrame = KeyFrameAt(stroke_, Combo3->ListIndex());
+        const KeyFrame& keyFrame = KeyFrameAt(document_.Stroke(), Combo3->ListIndex());
         const double typed = DblFromText(FileText(text));
         if (typed != (index == 1 ? keyFrame.Vertical : keyFrame.Direction)) return;
         const std::string shown = NumberText(typed);
@@ -140,15 +140,15 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
 // The key frame as the boxes show it: a value typed but not yet committed is
 // committed first, so that the copy holds what the user sees.
 void MainWindow::CopyKeyFrame_Triggered() {
-    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    if (!document_.IsLoaded() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
     for (const auto& [index, box] : Text2.Elements())
         if (box == focusWidget()) Text2_LostFocus(index);
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
-    ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(stroke_, Combo3->ListIndex())); });
+    ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(document_.Stroke(), Combo3->ListIndex())); });
 }
 
 void MainWindow::PasteKeyFrame_Triggered() {
-    if (!Command3->isEnabled() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    if (!document_.IsLoaded() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
     const Result<KeyFrame> pasted = KeyFrameFromClipboard();
     if (!pasted) {
         dialogs_.ShowMessage(this, PasteRefusal(pasted.Why()), tr("Paste Key Frame"), MessageIcon::Critical);
@@ -157,7 +157,7 @@ void MainWindow::PasteKeyFrame_Triggered() {
     // A value being typed into a display gives way to the pasted one.
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     const bool pastedIn = ResumeNext([&] {
-        KeyFrame& keyFrame = KeyFrameAt(stroke_, Combo3->ListIndex());
+        KeyFrame& keyFrame = KeyFrameAt(document_.EditedStroke(), Combo3->ListIndex());
         const KeyFrame& values = *pasted;
         keyFrame.Frame = values.Frame;
         keyFrame.Vertical = values.Vertical;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "ui/file_text.h"
+#include "document/file_text.h"
 
 namespace orvik {
 

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 
 #include "bench/ui/window_support.h"
-#include "ui/edit_history.h"
+#include "document/edit_history.h"
 #include "ui/main_window.h"
 
 namespace orvik::bench {

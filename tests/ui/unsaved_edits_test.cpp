@@ -81,7 +81,7 @@ const DroppingAction DroppingActions[] = {
      },
      ShowsTheOtherStroke},
     {"Reset", [](Editor& e) { e.window.Command6_Click(); },
-     [](Editor& e) { return !e.window.isWindowModified() && e.window.History().Steps() == 0; }},
+     [](Editor& e) { return !e.window.isWindowModified() && e.window.Document().Steps() == 0; }},
     {"Exit", [](Editor& e) { Find<QPushButton>(e.window, "Command4")->click(); },
      [](Editor& e) { return !e.window.isVisible(); }},
     {"the close box", [](Editor& e) { e.window.windowHandle()->close(); },
@@ -132,7 +132,7 @@ private slots:
             edit();
             QVERIFY2(window.isWindowModified(), qPrintable(QString::number(kind)));
             QCOMPARE(Caption(window), caption + "*");
-            QCOMPARE(window.History().Steps(), 1);
+            QCOMPARE(window.Document().Steps(), 1);
             PressUndo(window);
             QVERIFY2(!window.isWindowModified(), qPrintable(QString::number(kind)));
             ++kind;
@@ -143,7 +143,7 @@ private slots:
         QTest::keyClicks(edge, "5");
         QVERIFY(window.isWindowModified());
         QTest::keyClick(edge, Qt::Key_Tab);
-        QCOMPARE(window.History().Steps(), 1);
+        QCOMPARE(window.Document().Steps(), 1);
 
         // Saved: no mark; undone past the save: the mark; redone to it: none.
         window.Command3_Click();
@@ -159,7 +159,7 @@ private slots:
         dialogs.answers = {orvik::Answer::Discard};
         window.Command6_Click();
         QVERIFY(!window.isWindowModified());
-        QCOMPARE(window.History().Steps(), 0);
+        QCOMPARE(window.Document().Steps(), 0);
         QCOMPARE(Caption(window), caption);
     }
 
@@ -180,7 +180,7 @@ private slots:
         Pick(window, "Combo1", "Moderate");
         Pick(window, "Combo3", "Very Late");
         MouseEdit(window, {2010, 900}, {2010, 720});
-        QCOMPARE(window.History().Steps(), 6);
+        QCOMPARE(window.Document().Steps(), 6);
         window.Command3_Click();
         const QByteArray edited = FileBytes(path);
         QVERIFY(edited != loaded);

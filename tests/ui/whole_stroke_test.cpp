@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(FocusName(), QStringLiteral("Text2(0)"));
 
         // Each typed value is one step of the history.
-        QCOMPARE(window.History().Steps(), 2);
+        QCOMPARE(window.Document().Steps(), 2);
         QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
         QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
@@ -284,7 +284,7 @@ private slots:
             QStringLiteral(" Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n"));
 
         Pick(window, "Combo3", "Early (6Hit)");
-        const int steps = window.History().Steps();
+        const int steps = window.Document().Steps();
         Find(window, "Text2(3)")->setFocus();  // typing in a box: the keys still paste
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         const orvik::KeyFrame& pasted = window.Stroke().KeyFrames[5];
@@ -294,7 +294,7 @@ private slots:
                  (QStringList{"11", "21000000", "7500000", "2.5", "0.25", "3750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(7500000).x);
         // The paste is one step: undone, the six-hit key frame is as loaded.
-        QCOMPARE(window.History().Steps(), steps + 1);
+        QCOMPARE(window.Document().Steps(), steps + 1);
         window.UndoShortcut_Activated();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]),
                  orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[5]));
