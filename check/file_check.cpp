@@ -10,6 +10,7 @@
 #include "core/stroke_catalogue.h"
 #include "core/stroke_file.h"
 #include "core/stroke_format.h"
+#include "core/stroke_lists.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
 #include "core/usable_values.h"
@@ -137,6 +138,27 @@ void AddReadReport(std::string_view bytes, FileCheck& check) {
     }
 }
 
+// Each normal key frame of zeros, as a comma in a number before it leaves
+// it. The line is that of its Frame where the file is laid out as a save
+// writes it. Of a file that ends early, the key frames it does not reach
+// keep their start values, which its ends-early problem tells already.
+void AddZeroedKeyFrames(const StrokeFile& stroke, bool laidOut, FileCheck& check) {
+    for (const Problem& problem : check.Problems)
+        if (problem.Code == problem_code::EndsEarly || problem.Code == problem_code::EmptyFile) return;
+    constexpr std::int64_t FirstFrameLine = 16;  // after the header, the empty line and the mode line
+    constexpr std::int64_t KeyFrameBlockLines = 6;
+    for (int k = 0; k < NormalKeyFrameCount; ++k) {
+        if (!IsZeroedKeyFrame(KeyFrameAt(stroke, k))) continue;
+        const std::string key = "normal key frame " + std::to_string(k);
+        Problem problem =
+            FileProblem("zeroed-key-frame", key + " (" + std::string(TimingNames[static_cast<std::size_t>(k)]) +
+                                                ") has Frame, Vertical, Direction and Power all 0");
+        problem.Field = key;
+        if (laidOut) problem.Line = FirstFrameLine + KeyFrameBlockLines * k;
+        check.Problems.push_back(std::move(problem));
+    }
+}
+
 // The checks of a file's bytes, once read.
 void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
     // Read as the editor loads a file: into the record as it starts.
@@ -152,6 +174,7 @@ void CheckStrokeBytes(std::string_view bytes, bool withDiff, FileCheck& check) {
 
     for (Problem& problem : byteProblems) check.Problems.push_back(std::move(problem));
     AddReadReport(bytes, check);
+    AddZeroedKeyFrames(stroke, written == bytes, check);
     if (written == bytes) return;
 
     const std::vector<FieldProblem> refused =

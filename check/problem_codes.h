@@ -18,7 +18,7 @@ struct ProblemCode {
     std::string_view Meaning;
 };
 
-inline constexpr std::array<ProblemCode, 27> ProblemCodes = {{
+inline constexpr std::array<ProblemCode, 28> ProblemCodes = {{
     {"empty-file", "error", 1, "the file holds nothing"},
     {"ends-early", "error", 1, "the file ends before the layout does; the fields after keep their start values"},
     {"not-a-number", "error", 1, "a number field holds no number; the field keeps its value from before"},
@@ -38,6 +38,8 @@ inline constexpr std::array<ProblemCode, 27> ProblemCodes = {{
     {"edge-prob-out-of-range", "error", 1, "EdgeProb, EdgeProb6 or EdgeProb3 lies outside 0 to 1"},
     {"unknown-type", "error", 1, "Type is none of Aggressive, Defensive, Moderate (exact spelling)"},
     {"unknown-bowler-class", "error", 1, "BowlerTypes is none of the bowler class codes 15, 6, 1, 9"},
+    {"zeroed-key-frame", "error", 1,
+     "a normal key frame's Frame, Vertical, Direction and Power are all 0: a timing that sends the ball nowhere"},
     {"byte-order-mark", "warning", 1, "the file starts with a byte-order mark, which a save drops"},
     {"control-byte", "error", 1, "a byte that is neither printable nor a line end"},
     {"save-refused", "error", 1, "a save would refuse the stroke: a field would not read back as it is"},

@@ -227,4 +227,12 @@ std::string NumberText(double value) {
     return out;
 }
 
+double AsWritten(double value) {
+    try {
+        return DblFromText(NumberText(value));
+    } catch (const ConversionError&) {
+        return value;
+    }
+}
+
 }  // namespace orvik

@@ -69,6 +69,11 @@ std::string NumberText(std::int64_t value);
 // decimal exponent is below -4 or 15 and above. Negative zero gives "0".
 std::string NumberText(double value);
 
+// The value as a file holds it once written: the value of NumberText(value),
+// that is rounded to 15 significant digits; `value` itself where that text
+// would not read back (rounded up past the largest double).
+double AsWritten(double value);
+
 // Keeps int16_t and int from picking the double overload.
 inline std::string NumberText(std::int16_t value) { return NumberText(static_cast<std::int64_t>(value)); }
 inline std::string NumberText(std::int32_t value) { return NumberText(static_cast<std::int64_t>(value)); }

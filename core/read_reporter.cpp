@@ -57,13 +57,16 @@ void ReadReporter::LineRead(std::string_view layoutLine, std::span<const FieldId
     for (const FieldId& field : fields)
         if (fieldCount_ < std::size(fields_)) fields_[fieldCount_++] = field;
     if (!read_) {
+        // Only a file from which no line at all was read is empty: a first
+        // line without a line end is read, and the file ends after it.
         if (InStep())
-            Add(origin_.Line == 1 ? problem_code::EmptyFile : problem_code::EndsEarly, origin_.Line,
+            Add(anyLineRead_ ? problem_code::EndsEarly : problem_code::EmptyFile, origin_.Line,
                 fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), "",
-                origin_.Line == 1 ? "the file is empty" : "the file ends early: expected " + Expected(layoutLine));
+                anyLineRead_ ? "the file ends early: expected " + Expected(layoutLine) : "the file is empty");
         ended_ = true;
         return;
     }
+    anyLineRead_ = true;
     // The line is checked against the layout as read: the statements that
     // follow change the reader's line buffer.
     const bool sixHitMode = layoutLine == format::SixHitMode.Layout();

@@ -19,7 +19,7 @@ class ReadReporter {
 public:
     ReadReporter(ReadReport& report, const StrokeFile& stroke) : report_(report), stroke_(stroke) {}
 
-    // A line read for `layoutLine` into `fields` (at most two); `line` is null
+    // A line read for `layoutLine` into `fields` (at most MaxFieldsPerLine); `line` is null
     // where the file has no line left. The line read before it is done.
     void LineRead(std::string_view layoutLine, std::span<const FieldId> fields, const std::string* line,
                   const FieldOrigin& origin);
@@ -61,10 +61,11 @@ private:
     std::string text_;  // the line as read, kept only where a report may need it
     std::string_view layout_;
     FieldOrigin origin_;
-    FieldId fields_[2]{};
+    FieldId fields_[MaxFieldsPerLine]{};
     std::size_t fieldCount_ = 0;
     ReadReport numberProblems_;  // reported once the line is found to fit its layout
 
+    bool anyLineRead_ = false;
     bool outOfStep_ = false;
     bool ended_ = false;
     std::int64_t lastCommaLine_ = 0;

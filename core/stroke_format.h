@@ -108,6 +108,10 @@ struct FormatText {
     constexpr std::string_view View() const { return {Chars.data(), Size}; }
 };
 
+// The most fields one line of the format holds ("EdgeProb", "EdgeProb6",
+// "EdgeProb3").
+inline constexpr std::size_t MaxFieldsPerLine = 3;
+
 // One line of fields: each field's key, a space, its value, and a space
 // before the next key: "Difficulty 3 Reward x". The key frames' value lines
 // start with a space.
@@ -118,7 +122,7 @@ public:
             layout_.Append(count_ == 0 ? "" : " ");
             layout_.Append(field.Key);
             layout_.Append(field.IsNumber() ? " <number>" : " <text>");
-            fields_[count_++] = field;  // three fields at most
+            fields_[count_++] = field;  // MaxFieldsPerLine at most
         }
         spacedLastKey_.Append(" ");
         spacedLastKey_.Append(fields_[count_ - 1].Key);
@@ -137,7 +141,7 @@ public:
 
 private:
     std::string_view indent_;
-    std::array<FormatField, 3> fields_{};
+    std::array<FormatField, MaxFieldsPerLine> fields_{};
     std::size_t count_ = 0;
     FormatText layout_{};
     FormatText spacedLastKey_{};

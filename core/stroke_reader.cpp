@@ -107,7 +107,7 @@ private:
     // other without them, as the game's files were always split.
     void ReadFields(const FormatLine& line, int keyFrame) {
         const std::span<const FormatField> fields = line.Fields();
-        std::array<FieldId, 3> ids{};
+        std::array<FieldId, MaxFieldsPerLine> ids{};
         for (std::size_t i = 0; i < fields.size(); ++i) ids[i] = {fields[i].Kind, keyFrame};
         ReadLine(line.Layout(), std::span<const FieldId>(ids.data(), fields.size()));
 

@@ -38,7 +38,13 @@ bool HasOnlyUsableSixHitTags(const StrokeFile& stroke) {
     return true;
 }
 
+bool IsZeroedKeyFrame(const KeyFrame& keyFrame) {
+    return keyFrame.Frame == 0 && keyFrame.Vertical == 0 && keyFrame.Direction == 0 && keyFrame.Power == 0;
+}
+
 bool HasOnlyUsableValues(const StrokeFile& stroke) {
+    for (int k = 0; k < NormalKeyFrameCount; ++k)
+        if (IsZeroedKeyFrame(KeyFrameAt(stroke, k))) return false;
     return HasOnlyUsableSixHitTags(stroke) && IsEditorStrokeType(stroke.Type) &&
            IsBowlerClassCode(stroke.BowlerTypes) &&
            EdgeProbabilityFaultOf(stroke.EdgeProb) == EdgeProbabilityFault::None &&

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <limits>
 
 #include "document/file_text.h"
@@ -37,12 +38,14 @@ void TextBox::MarkCommitted() {
 
 bool TextBox::event(QEvent* event) {
     // The box undoes and redoes only its own typing; with none to undo or
-    // redo, the key is left to the window's shortcuts.
+    // redo, the key is left to the window's shortcuts. A redo waits while the
+    // box holds typing not yet committed: the window's redo would put another
+    // value in its place, and the typing would be lost.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool undo = IsUndoKey(*key), redo = IsRedoKey(*key);
         if (undo || redo) {
-            const bool own = undo ? isUndoAvailable() : isRedoAvailable();
+            const bool own = undo ? isUndoAvailable() : isRedoAvailable() || HasTyping();
             event->setAccepted(own);
             return own;
         }
@@ -60,7 +63,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     emit KeyPress(event);
     // Ctrl+Y redoes the typing on every platform, as in the window's history.
     if (IsRedoKey(*event) && !event->matches(QKeySequence::Redo)) {
-        redo();
+        if (isRedoAvailable()) redo();
         event->accept();
         return;
     }
@@ -73,6 +76,16 @@ bool IsRedoKey(const QKeyEvent& key) {
     const QKeyCombination combination = key.keyCombination();
     return key.matches(QKeySequence::Redo) || combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+void ShowInputProblem(QWidget& control, const QString& problem) {
+    // The frame replaces the style's own only while there is a problem.
+    control.setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("border: 2px solid #c00000;"));
+    control.setToolTip(PlainToolTip(problem));
+}
+
+QString PlainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {

@@ -49,8 +49,9 @@ public:
 
     // Whether the user typed into the box since its text was set or last
     // committed, and the text differs from what it was then. While there is
-    // typing to undo or redo, the undo and redo keys undo and redo it;
-    // otherwise they go on to the window's history.
+    // typing to undo or redo, the undo and redo keys undo and redo it, and
+    // while there is typing the redo key does nothing else; otherwise they go
+    // on to the window's history.
     bool HasTyping() const { return isModified(); }
     // The typing is committed: it leaves the box's own undo history, and the
     // undo and redo keys go to the window's history again. The text, the
@@ -74,6 +75,14 @@ protected:
 // (with the platform's own Undo and Redo keys).
 bool IsUndoKey(const QKeyEvent& key);
 bool IsRedoKey(const QKeyEvent& key);
+
+// Marks a control whose text cannot be taken with a red frame and `problem`
+// as its tooltip; an empty `problem` takes the mark away.
+void ShowInputProblem(QWidget& control, const QString& problem);
+
+// A tooltip that shows `text` as it is: text that would pass for markup is
+// turned into the markup that shows it, anything else is left as it is.
+QString PlainToolTip(const QString& text);
 
 // A label showing plain text (never rich text), wrapped at word ends.
 class CaptionLabel : public QLabel {

@@ -20,12 +20,16 @@ void Dialogs::ShowMessage(QWidget* owner, const QString& text, const QString& ti
                                     : icon == MessageIcon::Warning ? QMessageBox::Warning
                                                                    : QMessageBox::Information;
     QMessageBox box(shown, title, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 Answer Dialogs::Ask(QWidget* owner, const QString& text, const QString& title, const QList<Answer>& answers,
-                    Answer defaultAnswer) {
+                    Answer defaultAnswer, const QString& details) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    // The details part is always plain text.
+    if (!details.isEmpty()) box.setDetailedText(details);
     QList<std::pair<QAbstractButton*, Answer>> buttons;
     for (const Answer answer : answers) {
         QAbstractButton* button = nullptr;

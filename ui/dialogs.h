@@ -42,12 +42,17 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
+    // Message boxes and questions show their texts as plain text, whatever
+    // they quote (a path, a file's lines, the clipboard): nothing that looks
+    // like markup is rendered, and no picture or link is loaded from it.
+
     // A modal message box with one OK button.
     virtual void ShowMessage(QWidget* owner, const QString& text, const QString& title, MessageIcon icon);
     // A modal question with a button for each of `answers` and the warning
     // icon; Enter presses `defaultAnswer`, Esc and the close box answer Cancel.
+    // `details`, where given, is shown in the box's details part.
     virtual Answer Ask(QWidget* owner, const QString& text, const QString& title, const QList<Answer>& answers,
-                       Answer defaultAnswer);
+                       Answer defaultAnswer, const QString& details = {});
     // The file-open dialog of `dialog`; the chosen file, or none when cancelled.
     virtual std::optional<QString> OpenFileName(QWidget* owner, const CommonDialog& dialog);
     // Shows `dialog` modally; returns when it is closed.

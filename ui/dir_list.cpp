@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "ui/controls.h"
 #include "ui/file_access.h"
 #include "ui/file_list.h"
 #include "ui/icon.h"
@@ -121,7 +122,7 @@ void DirList::Fill(const QString& folder) {
         auto* item = new QListWidgetItem(icon, text, this);
         item->setData(PathRole, entryPath);
         item->setData(DepthRole, depth);
-        item->setToolTip(QDir::toNativeSeparators(entryPath));
+        item->setToolTip(PlainToolTip(QDir::toNativeSeparators(entryPath)));
         return item;
     };
     QListWidgetItem* current = nullptr;

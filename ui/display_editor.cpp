@@ -94,7 +94,8 @@ bool DisplayEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::ToolTip: {
             auto* help = static_cast<QHelpEvent*>(event);
-            QToolTip::showText(help->globalPos(), describe_(display_.text()), &display_);
+            // The description quotes what was typed: shown as plain text.
+            QToolTip::showText(help->globalPos(), PlainToolTip(describe_(display_.text())), &display_);
             return true;
         }
         default: return false;

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/result.h"
 #include "core/save_check.h"
@@ -183,10 +184,26 @@ private:
     // main_window_save.cpp
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
-    bool MayRewriteFile();
+    bool MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames);
+    bool MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
+    // The displays of the shown key frame's numbers, each with its text.
+    struct NumberDisplay {
+        QWidget* Display;
+        QString Text;
+        FieldKind Kind;
+    };
+    std::vector<NumberDisplay> NumberDisplays() const;
+    // Why the display's text cannot be committed; empty where it can.
+    static QString NumberProblem(const NumberDisplay& display);
     QStringList UnconvertedNumberBoxes() const;
+    // main_window_fields.cpp
+    // Each number display whose text cannot be committed is marked, with a
+    // tooltip that names the problem and the timing; the others are not.
+    void MarkUnconvertedBoxes();
+    // Whether a number display shows another value than the record holds.
+    bool ShowsValueNotInRecord() const;
 
     Dialogs& dialogs_;
     Preview preview_;
@@ -225,6 +242,9 @@ private:
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;
+    // The name the stroke list gave the loaded stroke, which Save's
+    // confirmation names whatever the list shows since.
+    QString loadedStrokeName_;
     // A press on the window's own surface, so that its release is a click.
     bool pressedOnSurface_ = false;
     // What the window shows of the armed editing.

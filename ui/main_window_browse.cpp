@@ -88,6 +88,7 @@ void MainWindow::Combo4_Click() {
     }
     RunResetSteps(path, std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
+    loadedStrokeName_ = QtText(Combo4->Text());
 }
 
 // The path given on the command line. A folder is shown as a folder change

@@ -7,6 +7,8 @@
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
+#include "core/stroke_format.h"
+#include "document/file_text.h"
 #include "ui/main_window.h"
 
 namespace orvik {
@@ -61,6 +63,30 @@ void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
     }
 }
 
+void MainWindow::MarkUnconvertedBoxes() {
+    const int k = Combo3->ListIndex();
+    for (const NumberDisplay& display : NumberDisplays()) {
+        QString problem = k >= 0 ? NumberProblem(display) : QString();
+        ResumeNext([&] {
+            if (problem.isEmpty()) return;
+            const QString kept = QtText(ValueText(document_.Stroke(), {display.Kind, k}));
+            problem += "\n" + tr("%1 keeps %2 until a number is typed.").arg(CaptionOf({display.Kind, k}), kept);
+        });
+        if (display.Display->toolTip() != PlainToolTip(problem)) ShowInputProblem(*display.Display, problem);
+    }
+}
+
+bool MainWindow::ShowsValueNotInRecord() const {
+    if (Combo3->ListIndex() < 0) return false;
+    for (const NumberDisplay& display : NumberDisplays()) {
+        std::string recorded;
+        if (!ResumeNext([&] { recorded = ValueText(document_.Stroke(), {display.Kind, Combo3->ListIndex()}); }))
+            continue;
+        if (!SameNumber(FileText(display.Text), recorded)) return true;
+    }
+    return false;
+}
+
 // The display step is the preview of the key frame, with its displays filled
 // while the lines still hold the key frame shown so far, after the old arc is
 // erased.
@@ -68,6 +94,7 @@ void MainWindow::Combo3_Click() {
     const PreviewLines before = preview_.Lines;
     preview_.PreviewKeyFrame(document_.Stroke(), Combo3->ListIndex(), arc_,
                              [this] { ShowKeyFrameFields(KeyFrameFieldsFor::TimingChosen); });
+    MarkUnconvertedBoxes();
     RepaintPreview(before);
 }
 
@@ -80,14 +107,17 @@ void MainWindow::Combo3_Click() {
 void MainWindow::Text2_LostFocus(int /*index*/) {
     auto keyFrame = [this]() -> KeyFrame& { return KeyFrameAt(document_.EditedStroke(), Combo3->ListIndex()); };
 
+    // Each number is kept as the file will hold it, so that a Save and the
+    // next commit of the same text change nothing more.
     const bool frame = ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(0).Text()); });
-    ResumeNext([&] { keyFrame().Vertical = DblFromText(Text2(1).Text()); });
-    ResumeNext([&] { keyFrame().Direction = DblFromText(Text2(2).Text()); });
-    const bool power = ResumeNext([&] { keyFrame().Power = DblFromText(Text2(3).Text()); });
-    const bool directionRange = ResumeNext([&] { keyFrame().DirectionRange = DblFromText(Text2(6).Text()); });
-    const bool powerRange = ResumeNext([&] { keyFrame().PowerRange = DblFromText(Text2(5).Text()); });
-    ResumeNext([&] { keyFrame().Vertical = DblFromText(Label3(1).Caption()); });
-    ResumeNext([&] { keyFrame().Direction = DblFromText(Label3(2).Caption()); });
+    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Text2(1).Text())); });
+    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Text2(2).Text())); });
+    const bool power = ResumeNext([&] { keyFrame().Power = AsWritten(DblFromText(Text2(3).Text())); });
+    const bool directionRange =
+        ResumeNext([&] { keyFrame().DirectionRange = AsWritten(DblFromText(Text2(6).Text())); });
+    const bool powerRange = ResumeNext([&] { keyFrame().PowerRange = AsWritten(DblFromText(Text2(5).Text())); });
+    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Label3(1).Caption())); });
+    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Label3(2).Caption())); });
 
     // (A value whose written form would not read back, Save refuses; the box
     // keeps the text typed then.)
@@ -102,8 +132,10 @@ void MainWindow::Text2_LostFocus(int /*index*/) {
     if (powerRange) ResumeNext([&] { showAsWritten(5, NumberText(keyFrame().PowerRange)); });
 
     // The typing is committed; leaving any box is one step of the history,
-    // the edge probabilities' boxes included.
+    // the edge probabilities' boxes included. A box whose text could not be
+    // committed says so.
     for (const auto& [box, control] : Text2.Elements()) control->MarkCommitted();
+    MarkUnconvertedBoxes();
     RecordEdit(tr("Typing"));
     // Both previews show the committed values at once.
     RedrawShownTiming();

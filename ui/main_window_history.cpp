@@ -38,10 +38,13 @@ void MainWindow::RecordEdit(const QString& action) {
 void MainWindow::RecordEditUnderWay() { RecordEdit(tr("Mouse edit")); }
 
 // A mouse edit under way ends before a step is undone or redone: undoing it
-// while the pointer still sets the value would undo nothing that lasts.
+// while the pointer still sets the value would undo nothing that lasts. With
+// none under way nothing is recorded, so that typing in an edge probability
+// box never passes for a mouse edit.
 void MainWindow::EndMouseEditUnderWay() {
+    const bool underWay = mouse_.DirectionEditOn != 0 || mouse_.HeightEditOn != 0;
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
-    RecordEditUnderWay();
+    if (underWay) RecordEditUnderWay();
     ShowEditingArmed();
 }
 
@@ -60,7 +63,11 @@ void MainWindow::RedoShortcut_Activated() {
 }
 
 bool MainWindow::HasUnsavedEdits() const {
+    if (!document_.IsLoaded()) return false;
     if (document_.IsModified()) return true;
+    // A box left with text that could not be committed shows what the file
+    // does not hold.
+    if (ShowsValueNotInRecord()) return true;
     for (const auto& [index, box] : Text2.Elements())
         if (box->HasTyping()) return true;
     for (const DisplayEditor* editor : {heightEditor_, directionEditor_})
@@ -74,7 +81,6 @@ bool MainWindow::MayDropEdits() {
                                        {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     if (answer == Answer::Discard) return true;
     if (answer != Answer::Save) return false;
-    CommitTyping();
     return SaveStroke();
 }
 

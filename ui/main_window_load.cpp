@@ -34,11 +34,11 @@ std::optional<StrokeFileRead> MainWindow::ReadOrTell(const QString& path) {
 // sees what was read, then the reader's report.
 void MainWindow::TellMisread() {
     if (document_.Misread().empty()) return;
-    dialogs_.ShowMessage(this,
-                         tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
-                            "read.\n\n%2")
-                             .arg(document_.Path(), MisreadLines(document_.Misread())),
-                         tr("Misread stroke file"), MessageIcon::Warning);
+    QString text = tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
+                      "read.\n\n%2")
+                       .arg(document_.Path(), MisreadLines(document_.Misread()));
+    if (const QString advice = MisreadAdvice(document_.Misread()); !advice.isEmpty()) text += "\n\n" + advice;
+    dialogs_.ShowMessage(this, text, tr("Misread stroke file"), MessageIcon::Warning);
 }
 
 // The caption ends in Qt's place holder for the unsaved-edits mark, which
@@ -70,6 +70,7 @@ void MainWindow::OpenFile(const QString& path) {
     Command3->setEnabled(true);
     ShowCaptionForFile();
     LoadBody(LoadEntry::Open);
+    loadedStrokeName_ = QtText(Combo4->Text());
     RepaintPreview(before);
     TellMisread();
 }
@@ -137,6 +138,7 @@ void MainWindow::LoadBody(LoadEntry entry) {
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
     ShowKeyFrameFields(KeyFrameFieldsFor::Load);
+    MarkUnconvertedBoxes();
 
     auto keyFrame = [&]() -> const KeyFrame& { return KeyFrameAt(stroke, Combo3->ListIndex()); };
     // The preview. Open erases the old arc here, after the top view is placed;

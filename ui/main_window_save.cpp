@@ -26,9 +26,12 @@ namespace orvik {
 void MainWindow::Command3_Click() { SaveStroke(); }
 
 bool MainWindow::SaveStroke() try {
-    // A mouse edit under way is saved as far as it has gone; the stroke type,
-    // the bowler class and the edge probabilities as their lists and boxes
-    // show them.
+    // Typing in any box, the Height and Direction boxes included, is committed
+    // as leaving its box commits it, and a mouse edit under way is saved as
+    // far as it has gone; the stroke type, the bowler class and the edge
+    // probabilities as their lists and boxes show them. The file then holds
+    // what the window shows.
+    CommitTyping();
     RecordEditUnderWay();
     const QString& fileName = document_.Path();
     const FormedStroke formed = document_.Form();
@@ -43,13 +46,13 @@ bool MainWindow::SaveStroke() try {
         TellSaveFailed(fileName, refusals.join('\n'));
         return false;
     }
-    if (!MayRewriteFile()) return false;
+    if (!MayRewriteFile(fileName, formed.Bytes, NormalKeyFrameCount + SixHitKeyFrameCount(formed.Saved))) return false;
     if (const Status<QString> written = document_.Write(formed); !written) {
         TellSaveFailed(fileName, written.Why());
         return false;
     }
     UpdateUnsavedMark();
-    dialogs_.ShowMessage(this, tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, QtText(Combo4->Text())),
+    dialogs_.ShowMessage(this, tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, loadedStrokeName_),
                          tr("Saved!"), MessageIcon::Information);
     return true;
 } catch (const std::bad_alloc&) {
@@ -60,15 +63,8 @@ bool MainWindow::SaveStroke() try {
 // The file is rewritten without a question unless it was misread when it
 // was loaded (its first Save replaces what was misread by the values shown)
 // or another program changed it since it was loaded or saved here.
-bool MainWindow::MayRewriteFile() {
-    const QString& fileName = document_.Path();
-    if (!document_.Misread().empty() &&
-        dialogs_.Ask(this,
-                     tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
-                        "lines hold by the values shown.")
-                         .arg(fileName, MisreadLines(document_.Misread())),
-                     tr("Save"), {Answer::Save, Answer::Cancel}, Answer::Cancel) != Answer::Save)
-        return false;
+bool MainWindow::MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames) {
+    if (!document_.Misread().empty() && !MayRewriteMisreadFile(fileName, bytes, keyFrames)) return false;
     if (!document_.ChangedOnDisk()) return true;
     return dialogs_.Ask(this,
                         tr("The file %1 has changed on disk since it was loaded; another program may have saved "
@@ -77,43 +73,73 @@ bool MainWindow::MayRewriteFile() {
                         tr("Save"), {Answer::Overwrite, Answer::Cancel}, Answer::Cancel) == Answer::Overwrite;
 }
 
+// The question names the timings whose values the Save changes and shows
+// every line it changes, old and new, as orvik-stroke-check --diff shows
+// them; a long list goes to the question's details.
+bool MainWindow::MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames) {
+    QString text = tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
+                      "lines hold by the values shown.")
+                       .arg(fileName, MisreadLines(document_.Misread()));
+    QStringList timings;
+    for (const int k : KeyFramesChangedBySave(document_.FileBytes(), bytes, keyFrames))
+        timings << (k < Combo3->ListCount() ? Combo3->itemText(k) : QString::number(k));
+    if (!timings.isEmpty()) text += ' ' + tr("It changes the values of %1.").arg(timings.join(", "));
+    const QString diff = SaveDiff(document_.FileBytes(), bytes, fileName);
+    constexpr qsizetype LongDiff = 30;  // lines
+    QString details;
+    if (diff.count('\n') < LongDiff) {
+        text += "\n\n" + tr("The lines it changes:") + "\n" + diff;
+    } else {
+        text += "\n\n" + tr("Show Details lists every line it changes.");
+        details = diff;
+    }
+    return dialogs_.Ask(this, text, tr("Save"), {Answer::Save, Answer::Cancel}, Answer::Cancel, details) ==
+           Answer::Save;
+}
+
 void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) {
     dialogs_.ShowMessage(this,
                          tr("The stroke could not be saved to %1.\n%2\nNothing was written.").arg(fileName, reason),
                          tr("Error"), MessageIcon::Critical);
 }
 
+std::vector<MainWindow::NumberDisplay> MainWindow::NumberDisplays() const {
+    // The Height and Direction displays stand for their hidden boxes: a typed
+    // value that is no number stays in its display.
+    return {
+        {&Text2(0), Text2(0).text(), FieldKind::Frame},       {&Label3(1), Label3(1).text(), FieldKind::Vertical},
+        {&Label3(2), Label3(2).text(), FieldKind::Direction}, {&Text2(3), Text2(3).text(), FieldKind::Power},
+        {&Text2(5), Text2(5).text(), FieldKind::PowerRange},  {&Text2(6), Text2(6).text(), FieldKind::DirectionRange}};
+}
+
+QString MainWindow::NumberProblem(const NumberDisplay& display) {
+    const QString& text = display.Text;
+    const bool converts = ResumeNext([&] {
+        if (display.Kind == FieldKind::Frame)
+            IntFromText(FileText(text));
+        else
+            DblFromText(FileText(text));
+    });
+    if (converts) return {};
+    if (text.contains(',')) return tr("\"%1\" is not a number: use a point as the decimal separator").arg(text);
+    if (display.Kind == FieldKind::Frame && IsNumberSyntax(FileText(text)))
+        return tr("%1 is outside -32768 to 32767").arg(text.trimmed());
+    if (IsNumberSyntax(FileText(text))) return tr("%1 is too large for a stroke file").arg(text.trimmed());
+    return tr("\"%1\" is not a number").arg(text);
+}
+
 QStringList MainWindow::UnconvertedNumberBoxes() const {
     QStringList lines;
     if (Combo3->ListIndex() < 0) return lines;
-    // The Height and Direction displays as well: a typed value that is no
-    // number stays in its display.
-    const std::pair<QString, FieldKind> boxes[] = {
-        {Text2(0).text(), FieldKind::Frame},      {Label3(1).text(), FieldKind::Vertical},
-        {Label3(2).text(), FieldKind::Direction}, {Text2(3).text(), FieldKind::Power},
-        {Text2(5).text(), FieldKind::PowerRange}, {Text2(6).text(), FieldKind::DirectionRange}};
-    for (const auto& [text, kind] : boxes) {
-        const bool converts = ResumeNext([&] {
-            if (kind == FieldKind::Frame)
-                IntFromText(FileText(text));
-            else
-                DblFromText(FileText(text));
-        });
-        if (converts) continue;
-        QString reason = tr("\"%1\" is not a number").arg(text);
-        if (text.contains(','))
-            reason += tr(": use a point as the decimal separator");
-        else if (kind == FieldKind::Frame && IsNumberSyntax(FileText(text)))
-            reason = tr("%1 is outside -32768 to 32767").arg(text.trimmed());
-        else if (IsNumberSyntax(FileText(text)))
-            reason = tr("%1 is too large for a stroke file").arg(text.trimmed());
-        lines << CaptionOf({kind, Combo3->ListIndex()}) + ": " + reason;
-    }
+    for (const NumberDisplay& display : NumberDisplays())
+        if (const QString problem = NumberProblem(display); !problem.isEmpty())
+            lines << CaptionOf({display.Kind, Combo3->ListIndex()}) + ": " + problem;
     return lines;
 }
 
 // A field as the refusal of a save names it: its caption as the window shows
-// it, or its key in the file where the window does not show it.
+// it, with the timing shown for a key frame's field ("Power (Late)"), or its
+// key in the file where the window does not show it.
 QString MainWindow::CaptionOf(const FieldId& field) const {
     switch (field.Kind) {
         case FieldKind::Type: return tr("Stroke type");
@@ -122,25 +148,28 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
         case FieldKind::EdgeProb6: return tr("6-Hit Edge Prb.");
         default: break;
     }
+    QString caption;
     if (field.Index == Combo3->ListIndex()) {
         switch (field.Kind) {
-            case FieldKind::Frame: return tr("Frame no.");
-            case FieldKind::Vertical: return tr("Height");
-            case FieldKind::Direction: return tr("Direction");
-            case FieldKind::DirectionRange: return tr("Direction Range");
-            case FieldKind::Power: return tr("Power");
-            case FieldKind::PowerRange: return tr("Power Range");
+            case FieldKind::Frame: caption = tr("Frame no."); break;
+            case FieldKind::Vertical: caption = tr("Height"); break;
+            case FieldKind::Direction: caption = tr("Direction"); break;
+            case FieldKind::DirectionRange: caption = tr("Direction Range"); break;
+            case FieldKind::Power: caption = tr("Power"); break;
+            case FieldKind::PowerRange: caption = tr("Power Range"); break;
             default: break;
         }
     }
-    return QtText(FieldFileKey(document_.Stroke(), field));
+    if (caption.isEmpty()) return QtText(FieldFileKey(document_.Stroke(), field));
+    return caption + " (" + QtText(Combo3->Text()) + ")";
 }
 
 // Ctrl+S: Save from the keyboard, whenever the Save button could be clicked.
 //
 // A click on Save takes the focus from the box being edited, whose lost-focus
 // handler commits the typed values before the click saves; the key leaves the
-// focus where it is and runs that commit itself.
+// focus where it is and runs that commit itself (Save then commits a Height
+// or Direction box being typed in).
 void MainWindow::SaveShortcut_Activated() {
     if (!document_.IsLoaded()) return;
     for (const auto& [index, box] : Text2.Elements()) {

@@ -124,7 +124,7 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
     Text2_LostFocus(index);
     ResumeNext([&] {
         const KeyFrame& keyFrame = KeyFrameAt(document_.Stroke(), Combo3->ListIndex());
-        const double typed = DblFromText(FileText(text));
+        const double typed = AsWritten(DblFromText(FileText(text)));
         if (typed != (index == 1 ? keyFrame.Vertical : keyFrame.Direction)) return;
         const std::string shown = NumberText(typed);
         Label3(index).SetCaption(shown);

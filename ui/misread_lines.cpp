@@ -3,9 +3,23 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "check/save_diff.h"
+#include "core/stroke_format.h"
 #include "document/file_text.h"
 
 namespace orvik {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("orvik::MisreadLines", text); }
+
+// A stroke file as a save writes it: "StrokeAttr", an empty line, the header
+// lines and an empty line, then each key frame's block of a mode line, its
+// value lines and an empty line.
+constexpr std::size_t HeaderLineCount = 2 + format::HeaderLines.size() + 1;
+constexpr std::size_t KeyFrameBlockLines = 1 + format::KeyFrameValueLines.size() + 1;
+
+}  // namespace
 
 QString MisreadLines(const ReadReport& report) {
     constexpr std::size_t Shown = 10;
@@ -17,9 +31,45 @@ QString MisreadLines(const ReadReport& report) {
         if (!problem.Keeps.empty()) line += "; " + QtText(problem.Keeps);
         lines << line;
     }
-    if (report.size() > Shown)
-        lines << QCoreApplication::translate("orvik::MisreadLines", "and %1 more").arg(report.size() - Shown);
+    if (report.size() > Shown) lines << Tr("and %1 more").arg(report.size() - Shown);
     return lines.join('\n');
+}
+
+QString MisreadAdvice(const ReadReport& report) {
+    for (const ReadProblem& problem : report) {
+        if (problem.Code != std::string_view(problem_code::CommaSplit)) continue;
+        return Tr("A comma on line %1 splits a number in two, as the game reads it: the later values of this key "
+                  "frame, and those of the key frames after it, read as zero. Type the number with a point (9.5, "
+                  "not 9,5) before you save, or fix the line in a text editor and open the file again.")
+            .arg(problem.Line);
+    }
+    return {};
+}
+
+std::vector<int> KeyFramesChangedBySave(std::string_view file, std::string_view written, int keyFrames) {
+    const std::vector<std::string_view> before = check::SplitLines(file);
+    const std::vector<std::string_view> after = check::SplitLines(written);
+    auto lineOf = [](const std::vector<std::string_view>& lines, std::size_t at) {
+        return at < lines.size() ? check::WithoutLineEnd(lines[at]) : std::string_view();
+    };
+    std::vector<int> changed;
+    for (int k = 0; k < keyFrames; ++k) {
+        const std::size_t first = HeaderLineCount + static_cast<std::size_t>(k) * KeyFrameBlockLines + 1;
+        for (std::size_t line = first; line < first + format::KeyFrameValueLines.size(); ++line) {
+            if (line >= before.size() || lineOf(before, line) != lineOf(after, line)) {
+                changed.push_back(k);
+                break;
+            }
+        }
+    }
+    return changed;
+}
+
+QString SaveDiff(std::string_view file, std::string_view written, const QString& fileName) {
+    // The diff escapes what is not text, as the checker prints it; the rest is UTF-8.
+    const std::string name = fileName.toStdString();
+    return QString::fromStdString(check::UnifiedDiff(file, written, name, name + " as a save would write it"))
+        .trimmed();
 }
 
 }  // namespace orvik

@@ -33,7 +33,7 @@ public:
     std::optional<QString> openAnswer;
 
     void ShowMessage(QWidget*, const QString&, const QString&, MessageIcon) override {}
-    Answer Ask(QWidget*, const QString&, const QString&, const QList<Answer>&, Answer) override {
+    Answer Ask(QWidget*, const QString&, const QString&, const QList<Answer>&, Answer, const QString&) override {
         return Answer::Discard;
     }
     std::optional<QString> OpenFileName(QWidget*, const CommonDialog&) override { return openAnswer; }

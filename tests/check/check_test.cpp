@@ -113,6 +113,10 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          "short.atr:31: ends-early: the file ends early: expected \"Power <number> Range <number>\"\n"
          "short.atr:31: save-changes: a save would change this file\n",
          R"({"code": "ends-early", "severity": "error", "line": 31, "field": "Power of normal key frame 2"})", 1},
+        {"ends-early", "unended.atr", [] { return Bytes("StrokeAttr"); },
+         "unended.atr:1: ends-early: the file ends early: expected an empty line\n"
+         "unended.atr:1: save-changes: a save would change this file\n",
+         R"({"code": "ends-early", "severity": "error", "line": 1})", 1},
         {"not-a-number", "number.atr", [] { return Edited([](auto& l) { l[18] = " Power abc Range 10"; }); },
          "number.atr:19: not-a-number: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0\n"
          "number.atr:19: save-changes: a save would change this file\n",
@@ -170,7 +174,12 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          1},
         {"comma-split", "comma.atr", [] { return Edited([](auto& l) { l[12] = "Name a, b Variation 0"; }); },
          "comma.atr:13: comma-split: a comma splits this line into two fields; every later field shifts\n"
-         "comma.atr:13: save-changes: a save would change this file\n",
+         "comma.atr: zeroed-key-frame: normal key frame 0 (Very Late) has Frame, Vertical, Direction and Power all "
+         "0\ncomma.atr: zeroed-key-frame: normal key frame 1 (Late) has Frame, Vertical, Direction and Power all 0\n"
+         "comma.atr: zeroed-key-frame: normal key frame 2 (Perfectly on time) has Frame, Vertical, Direction and "
+         "Power all 0\ncomma.atr: zeroed-key-frame: normal key frame 3 (Early) has Frame, Vertical, Direction and "
+         "Power all 0\ncomma.atr: zeroed-key-frame: normal key frame 4 (Very Early) has Frame, Vertical, Direction "
+         "and Power all 0\ncomma.atr:13: save-changes: a save would change this file\n",
          R"({"code": "comma-split", "severity": "error", "line": 13, "field": "Name", "found": "Name a"})", 1},
         {"text-after-end", "long.atr",
          [] {
@@ -203,6 +212,16 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
          "Bowlers, 6 Spinners, 1 Fast Bowler, 9 Fast and Swing bowlers): the editor shows no bowler class for it\n",
          R"({"code": "unknown-bowler-class", "severity": "error", "line": 9, "field": "BowlerTypes", "found": "99"})",
          1},
+        // Clean otherwise: the ranges of such a key frame do not matter.
+        {"zeroed-key-frame", "zeros.atr",
+         [] {
+             return Edited([](auto& l) {
+                 l[27] = " Frame 0", l[28] = " Vertical 0", l[29] = " Direction 0 Range 0", l[30] = " Power 0 Range 5";
+             });
+         },
+         "zeros.atr:28: zeroed-key-frame: normal key frame 2 (Perfectly on time) has Frame, Vertical, Direction and "
+         "Power all 0\n",
+         R"({"code": "zeroed-key-frame", "severity": "error", "line": 28, "field": "normal key frame 2"})", 1},
         {"byte-order-mark", "bom.atr", [&] { return "\xEF\xBB\xBF" + JoinedLines(clean); },
          "bom.atr:1: byte-order-mark: the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save drops\n"
          "bom.atr:1: save-changes: a save would change this file\n",

@@ -102,6 +102,11 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
          .edit = [](auto& l) { l.resize(20); },
          .reported = "line 21: the file ends early: expected \"Mode Normal KeyFrame 1\""},
         {.what = "empty", .edit = [](auto& l) { l.clear(); }, .reported = "line 1: the file is empty"},
+        {.what = "a line of three fields that does not fit, each field kept",
+         .edit = [](auto& l) { l[7] = "EdgeProbX 0.1 EdgeProb6 0.2 EdgeProb3 0.3"; },
+         .reported = "line 8: expected \"EdgeProb <text> EdgeProb6 <text> EdgeProb3 <text>\", found \"EdgeProbX 0.1 "
+                     "EdgeProb6 0.2 EdgeProb3 0.3\" [EdgeProb keeps \" 0.1\", EdgeProb6 keeps \"0.2\", EdgeProb3 keeps "
+                     "\"0.3\"]"},
         {.what = "text beyond trailing line 65",
          .edit =
              [](auto& l) {
@@ -115,6 +120,14 @@ TEST(ReadReport, NamesEachStepThatDidNotGoAsTheLayoutSaysWithItsLine) {
         fault.edit(lines);
         EXPECT_EQ(Reported(JoinedLines(lines)), fault.reported) << fault.what;
     }
+    // A file that holds a first line, ended or not, is not empty: it ends early.
+    EXPECT_EQ(Reported("StrokeAttr"), "line 1: the file ends early: expected an empty line");
+    EXPECT_EQ(Reported(std::string(MaxStrokeFileSize, 'x')),
+              "line 1: expected \"StrokeAttr\", found \"" + std::string(60, 'x') +
+                  "...\"\nline 1: the file ends early: expected an empty line");
+    const std::string clean = JoinedLines(CleanLines("2 0"));
+    for (std::size_t size = 1; size <= 40; ++size)
+        EXPECT_EQ(Reported(clean.substr(0, size)).find("the file is empty"), std::string::npos) << size;
     // The field rules end a line at a lone CR or LF too: the reader finds nothing in such files.
     EXPECT_EQ(Reported(JoinedLines(CleanLines("2 0"), "\r")), "");
     EXPECT_EQ(Reported(JoinedLines(CleanLines("2 0"), "\n")), "");

@@ -171,13 +171,16 @@ private:
              "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
             {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"),
              "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
-            {"largest double", "Text2(3)", "1.7976931348623157e308", "Power: the number is too large to be read back"},
+            {"largest double", "Text2(3)", "1.7976931348623157e308",
+             "Power (Very Late): the number is too large to be read back"},
             {"largest double on a timing not shown", "Text2(3)", "1.7976931348623157e308",
              "Power of normal key frame 0: the number is too large to be read back", "Late"},
-            {"direction range that is no number", "Text2(6)", "abc", "Direction Range: \"abc\" is not a number"},
+            {"direction range that is no number", "Text2(6)", "abc",
+             "Direction Range (Very Late): \"abc\" is not a number"},
             {"comma in a number box", "Text2(5)", "1,5",
-             "Power Range: \"1,5\" is not a number: use a point as the decimal separator"},
-            {"frame number out of range", "Text2(0)", "40000", "Frame no.: 40000 is outside -32768 to 32767"},
+             "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"},
+            {"frame number out of range", "Text2(0)", "40000",
+             "Frame no. (Very Late): 40000 is outside -32768 to 32767"},
         };
         return rows;
     }

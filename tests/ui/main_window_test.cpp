@@ -283,10 +283,12 @@ private slots:
         window.Text2_LostFocus(0);
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs),
-                 QStringList{"Error (critical): The stroke could not be saved to " + path +
-                             ".\nFrame no.: 40000 is outside -32768 to 32767\nPower: 1e999999999 is too large for a "
-                             "stroke file\nPower Range: \"abc\" is not a number\nNrml. Edge Prb.: a comma ends a "
-                             "field in a stroke file: use a point as the decimal separator\nNothing was written."});
+                 QStringList{
+                     "Error (critical): The stroke could not be saved to " + path +
+                     ".\nFrame no. (Very Late): 40000 is outside -32768 to 32767\nPower (Very Late): 1e999999999 is "
+                     "too large for a "
+                     "stroke file\nPower Range (Very Late): \"abc\" is not a number\nNrml. Edge Prb.: a comma ends a "
+                     "field in a stroke file: use a point as the decimal separator\nNothing was written."});
         QCOMPARE(FileBytes(path), loaded);
     }
 

@@ -248,7 +248,7 @@ private slots:
         window.Command3_Click();
         const QStringList messages = TakeMessages(dialogs);
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].contains("Height: \"abc\" is not a number"), qPrintable(messages[0]));
+        QVERIFY2(messages[0].contains("Height (Very Late): \"abc\" is not a number"), qPrintable(messages[0]));
         QCOMPARE(FileBytes(path), bytes);
     }
 

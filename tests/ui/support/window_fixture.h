@@ -26,15 +26,15 @@ struct FakeDialogs : orvik::Dialogs {
     std::vector<RecordedMessage> messages;
     QStringList openAnswers;                // the file dialog's next answers; none or "" is "cancelled"
     std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
-    QStringList questions;                  // "<title>: <text>" of each question asked
+    QStringList questions;                  // "<title>: <text>", then its details, of each question asked
     QList<orvik::Answer> answers;           // the next answers; none left is Cancel
 
     void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override {
         messages.push_back({text, title, icon});
     }
-    orvik::Answer Ask(QWidget*, const QString& text, const QString& title, const QList<orvik::Answer>&,
-                      orvik::Answer) override {
-        questions << title + ": " + text;
+    orvik::Answer Ask(QWidget*, const QString& text, const QString& title, const QList<orvik::Answer>&, orvik::Answer,
+                      const QString& details) override {
+        questions << title + ": " + text + (details.isEmpty() ? QString() : "\n\n" + details);
         return answers.isEmpty() ? orvik::Answer::Cancel : answers.takeFirst();
     }
     std::optional<QString> OpenFileName(QWidget*, const orvik::CommonDialog&) override {
