@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/stroke_reader.h"
+#include "core/usable_values.h"
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
 
@@ -323,6 +325,7 @@ private slots:
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].startsWith("Misread stroke file: The stroke file " + path), qPrintable(told[0]));
         QVERIFY2(told[0].contains("\nline 31: "), qPrintable(told[0]));
+        QVERIFY2(told[0].contains("A comma on line 31 splits that line in two"), qPrintable(told[0]));
         QCOMPARE(window.Stroke().KeyFrames[3].Power, 0.0);  // shown as it was read
 
         TypeAndLeave(window, "Text2(3)", "5");
@@ -331,6 +334,13 @@ private slots:
         QVERIFY2(dialogs.questions[0].startsWith("Save: The stroke file " + path + " was misread"),
                  qPrintable(dialogs.questions[0]));
         QVERIFY(dialogs.questions[0].contains("\nline 31: "));
+        // Every timing whose values change, and every line that changes.
+        QVERIFY(
+            dialogs.questions[0].contains("It changes the values of Very Late, Perfectly on time, Early, Very Early."));
+        QVERIFY(dialogs.questions[0].contains("- Power 9,5 Range 15\\r\\n\n+ Power 0 Range 0\\r\\n\n"));
+        QVERIFY(dialogs.questions[0].contains("- Frame 14\\r\\n\n"));
+        QVERIFY(dialogs.questions[0].contains("+Power 5.5 Range 0.25\\r\\n\n"));
+        QCOMPARE(dialogs.questions[0].count(QRegularExpression("^[-+][^-+]", QRegularExpression::MultilineOption)), 22);
         QCOMPARE(FileBytes(path), misread);
         QCOMPARE(TakeMessages(dialogs), QStringList{});
         QVERIFY(window.isWindowModified());
@@ -339,9 +349,200 @@ private slots:
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs).size(), 1);  // saved
         QVERIFY(FileBytes(path).contains(" Power 5 Range 0.25\r\n"));
+        // What the question showed is what was written: Early and Very Early
+        // hold zeros, which the checker reports.
+        orvik::StrokeFile saved = orvik::StartStroke();
+        orvik::ReadStrokeText(FileBytes(path).toStdString(), saved);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[2]), false);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[3]), true);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[4]), true);
         dialogs.questions.clear();
         window.Command3_Click();  // rewritten once: no more question
         QCOMPARE(dialogs.questions, QStringList{});
+    }
+
+    // Typing left in a box, the Height and Direction boxes over their displays
+    // included, is committed by every Save before it writes: the file then
+    // holds what the box shows, and nothing is left unsaved.
+    void everySaveCommitsTheTypingInEveryBox_data() {
+        QTest::addColumn<QByteArray>("box");  // a box's name, or the display a double-click opens
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<int>("save");  // 0 Ctrl+S, 1 the Save answer to picking another stroke
+        const char* const saves[] = {"Ctrl+S", "Save answer"};
+        for (int save = 0; save < 2; ++save) {
+            QTest::addRow("Frame no., %s", saves[save])
+                << QByteArray("Text2(0)") << "42" << QByteArray(" Frame 42\r\n") << save;
+            QTest::addRow("Power, %s", saves[save])
+                << QByteArray("Text2(3)") << "42" << QByteArray(" Power 42 Range 0.25\r\n") << save;
+            QTest::addRow("Direction Range, %s", saves[save])
+                << QByteArray("Text2(6)") << "42" << QByteArray(" Direction 0 Range 42\r\n") << save;
+            QTest::addRow("Power Range, %s", saves[save])
+                << QByteArray("Text2(5)") << "42" << QByteArray(" Power 1.5 Range 42\r\n") << save;
+            QTest::addRow("Nrml. Edge Prb., %s", saves[save])
+                << QByteArray("Text2(4)") << "0.42" << QByteArray("EdgeProb 0.42 EdgeProb6 ") << save;
+            QTest::addRow("Height, %s", saves[save])
+                << QByteArray("Label3(1)") << "4242" << QByteArray(" Vertical 4242\r\n") << save;
+            QTest::addRow("Direction, %s", saves[save])
+                << QByteArray("Label3(2)") << "4242" << QByteArray(" Direction 4242 Range 3750000\r\n") << save;
+        }
+    }
+    void everySaveCommitsTheTypingInEveryBox() {
+        QFETCH(QByteArray, box);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        QFETCH(int, save);
+        auto& [folder, dialogs, window] = *editor_;
+        const QString pull = PickPull();
+        QLineEdit* typedInto = nullptr;
+        if (box.startsWith("Label3")) {
+            QTest::mouseDClick(Find(window, box.constData()), Qt::LeftButton);
+            typedInto = Find<QLineEdit>(window, box == "Label3(1)" ? "HeightBox" : "DirectionBox");
+        } else {
+            typedInto = Find<QLineEdit>(window, box.constData());
+            typedInto->setFocus();
+            typedInto->selectAll();
+        }
+        QCOMPARE(QApplication::focusWidget(), typedInto);
+        QTest::keyClicks(typedInto, typed);
+        if (save == 0) {
+            QTest::keyClick(typedInto, Qt::Key_S, Qt::ControlModifier);
+        } else {
+            dialogs.answers = {orvik::Answer::Save};
+            window.Command6_Click();  // Reset asks first
+            QCOMPARE(dialogs.questions.size(), 1);
+        }
+        QVERIFY2(FileBytes(pull).contains(written), FileBytes(pull).constData());
+        const QStringList told = TakeMessages(dialogs);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0], "Saved!: Stroke Saved Successfully to " + pull + " (Pull).");
+        QCOMPARE(window.isWindowModified(), false);
+    }
+
+    // A typed value that cannot be committed refuses every Save, which names
+    // the box and the timing; the file stays as it was.
+    void aSaveRefusesTypingThatCannotBeCommitted() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString pull = PickPull();
+        const QByteArray loaded = FileBytes(pull);
+        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        auto* height = Find<QLineEdit>(window, "HeightBox");
+        QTest::keyClicks(height, "abc");
+        QTest::keyClick(height, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(TakeMessages(dialogs), QStringList{"Error (critical): The stroke could not be saved to " + pull +
+                                                    ".\nHeight (Very Late): \"abc\" is not a number\nNothing was "
+                                                    "written."});
+        QCOMPARE(FileBytes(pull), loaded);
+        QCOMPARE(window.isWindowModified(), true);
+    }
+
+    // A box whose text cannot be committed says so when it is left: a red
+    // frame and a tooltip that names the problem and the timing. The mark of
+    // unsaved edits stays, and goes with the mark once a number is typed.
+    void aBoxThatCannotBeCommittedSaysSoAtOnce() {
+        auto& [folder, dialogs, window] = *editor_;
+        editor_->Open("a-Cc031.atr");
+        auto* power = Find<QLineEdit>(window, "Text2(3)");
+        QCOMPARE(power->styleSheet(), QString());
+        TypeAndLeave(window, "Text2(3)", "abc");
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
+        QCOMPARE(power->text(), QStringLiteral("abc"));
+        QCOMPARE(power->toolTip(),
+                 QStringLiteral("\"abc\" is not a number\nPower (Very Late) keeps 1.5 until a number is typed."));
+        QVERIFY(!power->styleSheet().isEmpty());
+        QCOMPARE(window.isWindowModified(), true);
+        SaveScreenshot(window, "unconverted-power-box");
+        window.Command3_Click();
+        QCOMPARE(TakeMessages(dialogs).value(0).section('\n', 1, 1),
+                 QStringLiteral("Power (Very Late): \"abc\" is not a number"));
+
+        TypeAndLeave(window, "Text2(3)", "1.5");
+        QCOMPARE(power->toolTip(), QString());
+        QCOMPARE(power->styleSheet(), QString());
+        QCOMPARE(window.isWindowModified(), false);
+    }
+
+    // Typing in a box with none of its own to redo is never thrown away by a
+    // redo: the redo waits, and the window's redo history stays as it was.
+    // A redo records no step where no mouse edit was under way.
+    void aRedoNeverDropsTyping() {
+        auto& [folder, dialogs, window] = *editor_;
+        editor_->Open("a-Cc031.atr");
+        TypeAndLeave(window, "Text2(3)", "77");
+        PressUndo(window);
+        auto* power = Find<QLineEdit>(window, "Text2(3)");
+        QCOMPARE(power->text(), QStringLiteral("1.5"));
+        QCOMPARE(window.Document().CanRedo(), true);
+        const int steps = window.Document().Steps();
+
+        power->setFocus();
+        power->selectAll();
+        QTest::keyClicks(power, "99");
+        QTest::keyClick(power, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(power->text(), QStringLiteral("99"));
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(power->text(), QStringLiteral("99"));
+        QCOMPARE(window.Document().CanRedo(), true);
+        QCOMPARE(window.Document().Steps(), steps);
+
+        // In an edge probability box as well: no step named "Mouse edit".
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // the box's own typing undone
+        QCOMPARE(power->text(), QStringLiteral("1.5"));
+        auto* edge = Find<QLineEdit>(window, "Text2(4)");
+        edge->setFocus();
+        edge->selectAll();
+        QTest::keyClicks(edge, "0.9");
+        QTest::keyClick(edge, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(edge->text(), QStringLiteral("0.9"));
+        window.RedoShortcut_Activated();  // however it is started
+        QCOMPARE(edge->text(), QStringLiteral("0.9"));
+        QCOMPARE(window.Document().Steps(), steps);
+        QCOMPARE(window.Document().CanRedo(), true);
+
+        // Once the typing is undone, the window's step is there to redo.
+        while (edge->isUndoAvailable()) QTest::keyClick(edge, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edge->text(), QStringLiteral("0.1"));
+        Find(window, "Text2(0)")->setFocus();
+        PressRedo(window);
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 77.0);
+        QCOMPARE(power->text(), QStringLiteral("77"));
+    }
+
+    // Save's confirmation names the stroke it wrote, not the one the stroke
+    // list shows by then.
+    void theConfirmationNamesTheStrokeSaved() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString pull = PickPull();
+        TypeAndLeave(window, "Text2(3)", "42");
+        dialogs.answers = {orvik::Answer::Save};
+        Pick(window, "Combo4", OtherStroke);
+        QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + pull + " (Pull)."});
+        QVERIFY(ShowsTheOtherStroke(*editor_));
+    }
+
+    // A number with more digits than the file keeps is committed as the file
+    // will hold it: after a Save, leaving every box adds no step and no mark.
+    void aCommittedNumberIsKeptAsTheFileHoldsIt() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr");
+        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        QTest::keyClicks(Find<QLineEdit>(window, "HeightBox"), "1.23456789012345678");
+        QTest::keyClick(Find<QLineEdit>(window, "HeightBox"), Qt::Key_Return);
+        TypeAndLeave(window, "Text2(3)", "2.71828182845904523");
+        QCOMPARE(TextsOf(window, {"Label3(1)", "Text2(3)"}), (QStringList{"1.23456789012346", "2.71828182845905"}));
+        window.Command3_Click();
+        QVERIFY(FileBytes(path).contains(" Vertical 1.23456789012346\r\n"));
+        const int steps = window.Document().Steps();
+        for (const char* box : {"Text2(0)", "Text2(4)", "Text2(7)", "Text2(6)", "Text2(3)", "Text2(5)"}) {
+            Find(window, box)->setFocus();
+            QTest::keyClick(Find(window, box), Qt::Key_Tab);
+        }
+        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        QTest::keyClick(Find<QLineEdit>(window, "HeightBox"), Qt::Key_Tab);
+        QCOMPARE(window.Document().Steps(), steps);
+        QCOMPARE(window.isWindowModified(), false);
+        QCOMPARE(window.Stroke().KeyFrames[0].Vertical, 1.23456789012346);
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 2.71828182845905);
     }
 
     // Another program saved the file after the load: Save asks before it
