@@ -61,15 +61,15 @@ void MainWindow::Form_Load() { document_.StartRecord(); }
 
 int MainWindow::TimingIndex() const { return Combo3->ListIndex(); }
 
-std::string MainWindow::DirectionRangeText() const { return Text2(6).Text(); }
+std::string MainWindow::DirectionRangeText() const { return Text2(Box::DirectionRange).Text(); }
 
-void MainWindow::SetVerticalText(const std::string& text) { Text2(1).SetText(text); }
+void MainWindow::SetVerticalText(const std::string& text) { Text2(Box::Height).SetText(text); }
 
-void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(1).SetCaption(caption); }
+void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(Value::Height).SetCaption(caption); }
 
-void MainWindow::SetDirectionText(const std::string& text) { Text2(2).SetText(text); }
+void MainWindow::SetDirectionText(const std::string& text) { Text2(Box::Direction).SetText(text); }
 
-void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(2).SetCaption(caption); }
+void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(Value::Direction).SetCaption(caption); }
 
 // Help, About and Exit.
 void MainWindow::Command7_Click() {

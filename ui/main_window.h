@@ -29,6 +29,52 @@ namespace orvik {
 class DirList;
 class DisplayEditor;
 
+// The numbered controls keep the names of the editor's first window (Text2(4),
+// Label2(11)), so that each handler can be held beside the command it runs;
+// these say what each element is.
+//
+// Text2(Box::...): the field boxes. Height and Direction are hidden; their
+// values show in Label3.
+namespace Box {
+enum : int {
+    Frame = 0,           // Frame no.
+    Height = 1,          // hidden: the key frame's Vertical
+    Direction = 2,       // hidden
+    Power = 3,           // Power
+    EdgeProb = 4,        // Nrml. Edge Prb., the whole stroke's
+    PowerRange = 5,      // Power Range
+    DirectionRange = 6,  // Direction Range
+    EdgeProb6 = 7,       // 6-Hit Edge Prb., the whole stroke's
+};
+}
+// Label3(Value::...): the values the mouse sets, which may be typed in place.
+namespace Value {
+enum : int { Height = 1, Direction = 2 };
+}
+// Label2(Label::...): the captions, the file count and the stroke's name.
+namespace Label {
+enum : int {
+    FileCount = 0,        // "2 Stroke file(s) found in the directory."
+    StrokeType = 1,       // Stroke type
+    BowlerClass = 2,      // Stroke Played against
+    EdgeProb = 3,         // Nrml. Edge Prb.
+    Timing = 4,           // Result of the shot being played
+    Frame = 5,            // Frame no.
+    Height = 6,           // Height
+    Power = 7,            // Power
+    Direction = 8,        // Direction
+    PowerRange = 9,       // Power Range
+    DirectionRange = 10,  // Direction Range
+    StrokeName = 11,      // the loaded stroke's name, under the stroke list
+    EdgeProb6 = 12,       // 6-Hit Edge Prb.
+    Previews = 13,        // Direction and Height of stroke
+};
+}
+// Label1(View::...): the captions under the two previews.
+namespace View {
+enum : int { Projectile = 0, TopView = 1 };
+}
+
 // The frame drawn around a view while its editing is armed, in pixels.
 QRect ArmedViewFrame(const TwipRect& view);
 class DriveList;

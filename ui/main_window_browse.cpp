@@ -1,5 +1,5 @@
 // Folder browsing and the stroke list: Drive1 chooses a drive, Dir1 a folder,
-// the hidden File1 lists its "*.atr" files, Label2(0) counts them and Combo4
+// the hidden File1 lists its "*.atr" files, Label2(Label::FileCount) counts them and Combo4
 // names the known strokes among them. Picking a stroke loads its file with the
 // Reset steps. A path given on the command line is shown (and loaded) here too.
 #include <QDir>
@@ -45,7 +45,7 @@ void MainWindow::Dir1_Change() {
     // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
     if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
-        Label2(0).SetCaption("");
+        Label2(Label::FileCount).SetCaption("");
         dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
                              tr("Error"), MessageIcon::Critical);
         return;
@@ -55,7 +55,7 @@ void MainWindow::Dir1_Change() {
     names.reserve(static_cast<std::size_t>(File1->ListCount()));
     for (int i = 0; i < File1->ListCount(); ++i) names.push_back(FileText(File1->List(i)));
     const StrokeCensusResult census = StrokeCensus(names);
-    Label2(0).SetCaption(census.CountMessage);
+    Label2(Label::FileCount).SetCaption(census.CountMessage);
     // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }

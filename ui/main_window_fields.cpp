@@ -18,14 +18,14 @@ namespace {
 // The eight displays of a key frame's fields: a box and a label each for
 // Height and Direction, a box for the other four.
 enum class FieldDisplay {
-    FrameBox,           // Text2(0)
-    HeightBox,          // Text2(1), hidden
-    HeightLabel,        // Label3(1)
-    DirectionBox,       // Text2(2), hidden
-    DirectionLabel,     // Label3(2)
-    PowerBox,           // Text2(3)
-    PowerRangeBox,      // Text2(5)
-    DirectionRangeBox,  // Text2(6)
+    FrameBox,           // Text2(Box::Frame)
+    HeightBox,          // Text2(Box::Height), hidden
+    HeightLabel,        // Label3(Value::Height)
+    DirectionBox,       // Text2(Box::Direction), hidden
+    DirectionLabel,     // Label3(Value::Direction)
+    PowerBox,           // Text2(Box::Power)
+    PowerRangeBox,      // Text2(Box::PowerRange)
+    DirectionRangeBox,  // Text2(Box::DirectionRange)
 };
 
 using FieldDisplayOrder = std::array<FieldDisplay, 8>;
@@ -50,14 +50,22 @@ void MainWindow::ShowKeyFrameFields(KeyFrameFieldsFor handler) {
     for (const FieldDisplay display : handler == KeyFrameFieldsFor::TimingChosen ? TimingChosenOrder : LoadOrder) {
         ResumeNext([&] {
             switch (display) {
-                case FieldDisplay::FrameBox: Text2(0).SetText(NumberText(keyFrame().Frame)); break;
-                case FieldDisplay::HeightBox: Text2(1).SetText(NumberText(keyFrame().Vertical)); break;
-                case FieldDisplay::HeightLabel: Label3(1).SetCaption(NumberText(keyFrame().Vertical)); break;
-                case FieldDisplay::DirectionBox: Text2(2).SetText(NumberText(keyFrame().Direction)); break;
-                case FieldDisplay::DirectionLabel: Label3(2).SetCaption(NumberText(keyFrame().Direction)); break;
-                case FieldDisplay::PowerBox: Text2(3).SetText(NumberText(keyFrame().Power)); break;
-                case FieldDisplay::PowerRangeBox: Text2(5).SetText(NumberText(keyFrame().PowerRange)); break;
-                case FieldDisplay::DirectionRangeBox: Text2(6).SetText(NumberText(keyFrame().DirectionRange)); break;
+                case FieldDisplay::FrameBox: Text2(Box::Frame).SetText(NumberText(keyFrame().Frame)); break;
+                case FieldDisplay::HeightBox: Text2(Box::Height).SetText(NumberText(keyFrame().Vertical)); break;
+                case FieldDisplay::HeightLabel:
+                    Label3(Value::Height).SetCaption(NumberText(keyFrame().Vertical));
+                    break;
+                case FieldDisplay::DirectionBox: Text2(Box::Direction).SetText(NumberText(keyFrame().Direction)); break;
+                case FieldDisplay::DirectionLabel:
+                    Label3(Value::Direction).SetCaption(NumberText(keyFrame().Direction));
+                    break;
+                case FieldDisplay::PowerBox: Text2(Box::Power).SetText(NumberText(keyFrame().Power)); break;
+                case FieldDisplay::PowerRangeBox:
+                    Text2(Box::PowerRange).SetText(NumberText(keyFrame().PowerRange));
+                    break;
+                case FieldDisplay::DirectionRangeBox:
+                    Text2(Box::DirectionRange).SetText(NumberText(keyFrame().DirectionRange));
+                    break;
             }
         });
     }
@@ -99,7 +107,7 @@ void MainWindow::Combo3_Click() {
 }
 
 // Commits all six fields whichever box was left. The labels come last, so the
-// values the mouse set win over the hidden boxes Text2(1) and Text2(2).
+// values the mouse set win over the hidden boxes Text2(Box::Height) and Text2(Box::Direction).
 //
 // A box whose text was committed as another value than the text names (a
 // frame rounded to a whole number, a number too small for a double, more
@@ -109,15 +117,16 @@ void MainWindow::Text2_LostFocus(int /*index*/) {
 
     // Each number is kept as the file will hold it, so that a Save and the
     // next commit of the same text change nothing more.
-    const bool frame = ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(0).Text()); });
-    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Text2(1).Text())); });
-    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Text2(2).Text())); });
-    const bool power = ResumeNext([&] { keyFrame().Power = AsWritten(DblFromText(Text2(3).Text())); });
+    const bool frame = ResumeNext([&] { keyFrame().Frame = IntFromText(Text2(Box::Frame).Text()); });
+    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Text2(Box::Height).Text())); });
+    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Text2(Box::Direction).Text())); });
+    const bool power = ResumeNext([&] { keyFrame().Power = AsWritten(DblFromText(Text2(Box::Power).Text())); });
     const bool directionRange =
-        ResumeNext([&] { keyFrame().DirectionRange = AsWritten(DblFromText(Text2(6).Text())); });
-    const bool powerRange = ResumeNext([&] { keyFrame().PowerRange = AsWritten(DblFromText(Text2(5).Text())); });
-    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Label3(1).Caption())); });
-    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Label3(2).Caption())); });
+        ResumeNext([&] { keyFrame().DirectionRange = AsWritten(DblFromText(Text2(Box::DirectionRange).Text())); });
+    const bool powerRange =
+        ResumeNext([&] { keyFrame().PowerRange = AsWritten(DblFromText(Text2(Box::PowerRange).Text())); });
+    ResumeNext([&] { keyFrame().Vertical = AsWritten(DblFromText(Label3(Value::Height).Caption())); });
+    ResumeNext([&] { keyFrame().Direction = AsWritten(DblFromText(Label3(Value::Direction).Caption())); });
 
     // (A value whose written form would not read back, Save refuses; the box
     // keeps the text typed then.)

@@ -14,7 +14,7 @@ void MainWindow::TakeListsAndBoxes() {
     const StrokeFile& stroke = document_.Stroke();
     document_.SetType(Combo1->ListIndex() < 0 ? stroke.Type : Combo1->Text());
     document_.SetBowlerTypes(Combo2->ListIndex() < 0 ? stroke.BowlerTypes : Combo2->ItemData(Combo2->ListIndex()));
-    document_.SetEdgeProbs(Text2(4).text(), Text2(7).text());
+    document_.SetEdgeProbs(Text2(Box::EdgeProb).text(), Text2(Box::EdgeProb6).text());
 }
 
 void MainWindow::ShowValuesPutBack(int keyFrame) {
@@ -22,8 +22,8 @@ void MainWindow::ShowValuesPutBack(int keyFrame) {
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     Combo1->SetListIndex(Combo1->IndexOf(document_.Type()));
     Combo2->SetListIndex(Combo2->IndexOfItemData(document_.BowlerTypes()));
-    Text2(4).setText(document_.EdgeProb());
-    Text2(7).setText(document_.EdgeProb6());
+    Text2(Box::EdgeProb).setText(document_.EdgeProb());
+    Text2(Box::EdgeProb6).setText(document_.EdgeProb6());
     if (keyFrame >= 0 && keyFrame < Combo3->ListCount()) Combo3->SetListIndex(keyFrame);
     // The display step: the key frame's boxes and both previews.
     Combo3_Click();

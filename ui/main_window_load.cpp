@@ -107,13 +107,13 @@ void MainWindow::LoadBody(LoadEntry entry) {
     for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name));
 
     // The stroke's name from the last six characters of the file name.
-    ResumeNext([&] { Label2(11).SetCaption(StrokeNameForEnding(FileText(document_.Path().right(6)))); });
+    ResumeNext([&] { Label2(Label::StrokeName).SetCaption(StrokeNameForEnding(FileText(document_.Path().right(6)))); });
 
     // Open only: the name becomes a new entry of the stroke list, selected
     // from code, which starts no stroke selection.
     if (entry == LoadEntry::Open) {
-        ResumeNext([&] { Combo4->AddItem(Label2(11).Caption()); });
-        ResumeNext([&] { Combo4->SetText(Label2(11).Caption()); });
+        ResumeNext([&] { Combo4->AddItem(Label2(Label::StrokeName).Caption()); });
+        ResumeNext([&] { Combo4->SetText(Label2(Label::StrokeName).Caption()); });
         loadedStrokeEntry_ = Combo4->ListIndex();
     }
 
@@ -132,8 +132,8 @@ void MainWindow::LoadBody(LoadEntry entry) {
     // type or bowler class code shows none, and Save then writes the file's own
     // value; a value of another file is never shown in its place.
     ResumeNext([&] { Combo1->SetListIndex(Combo1->IndexOf(stroke.Type)); });
-    ResumeNext([&] { Text2(4).SetText(stroke.EdgeProb); });
-    ResumeNext([&] { Text2(7).SetText(stroke.EdgeProb6); });
+    ResumeNext([&] { Text2(Box::EdgeProb).SetText(stroke.EdgeProb); });
+    ResumeNext([&] { Text2(Box::EdgeProb6).SetText(stroke.EdgeProb6); });
     ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke.BowlerTypes)); });
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 

@@ -106,10 +106,12 @@ void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) 
 std::vector<MainWindow::NumberDisplay> MainWindow::NumberDisplays() const {
     // The Height and Direction displays stand for their hidden boxes: a typed
     // value that is no number stays in its display.
-    return {
-        {&Text2(0), Text2(0).text(), FieldKind::Frame},       {&Label3(1), Label3(1).text(), FieldKind::Vertical},
-        {&Label3(2), Label3(2).text(), FieldKind::Direction}, {&Text2(3), Text2(3).text(), FieldKind::Power},
-        {&Text2(5), Text2(5).text(), FieldKind::PowerRange},  {&Text2(6), Text2(6).text(), FieldKind::DirectionRange}};
+    return {{&Text2(Box::Frame), Text2(Box::Frame).text(), FieldKind::Frame},
+            {&Label3(Value::Height), Label3(Value::Height).text(), FieldKind::Vertical},
+            {&Label3(Value::Direction), Label3(Value::Direction).text(), FieldKind::Direction},
+            {&Text2(Box::Power), Text2(Box::Power).text(), FieldKind::Power},
+            {&Text2(Box::PowerRange), Text2(Box::PowerRange).text(), FieldKind::PowerRange},
+            {&Text2(Box::DirectionRange), Text2(Box::DirectionRange).text(), FieldKind::DirectionRange}};
 }
 
 QString MainWindow::NumberProblem(const NumberDisplay& display) {

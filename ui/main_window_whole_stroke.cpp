@@ -61,20 +61,23 @@ void MainWindow::CreateWholeStrokeCommands() {
     connect(Combo3, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { ShowKeyFrameMenu(Combo3->mapToGlobal(position), false); });
 
-    heightEditor_ = new DisplayEditor(Label3(1), QStringLiteral("HeightBox"), [](const QString& caption) {
+    heightEditor_ = new DisplayEditor(Label3(Value::Height), QStringLiteral("HeightBox"), [](const QString& caption) {
         return DescribeDisplay(caption, tr("Height step %1 (the side view draws whole steps)"), HeightStepForVertical,
                                tr("Double-click, or Tab from Frame no., to type it."));
     });
-    directionEditor_ = new DisplayEditor(Label3(2), QStringLiteral("DirectionBox"), [](const QString& caption) {
-        return DescribeDisplay(caption, tr("%1 degrees (0 up, growing to the left)"), DegreesForDirection,
-                               tr("Double-click, or Tab from Height, to type it."));
-    });
-    heightEditor_->Box().setAccessibleName(Label2(6).text().trimmed());
-    directionEditor_->Box().setAccessibleName(Label2(8).text().trimmed());
+    directionEditor_ =
+        new DisplayEditor(Label3(Value::Direction), QStringLiteral("DirectionBox"), [](const QString& caption) {
+            return DescribeDisplay(caption, tr("%1 degrees (0 up, growing to the left)"), DegreesForDirection,
+                                   tr("Double-click, or Tab from Height, to type it."));
+        });
+    heightEditor_->Box().setAccessibleName(Label2(Label::Height).text().trimmed());
+    directionEditor_->Box().setAccessibleName(Label2(Label::Direction).text().trimmed());
     for (DisplayEditor* editor : {heightEditor_, directionEditor_})
         connect(&editor->Box(), &QLineEdit::textEdited, this, &MainWindow::UpdateUnsavedMark);
-    connect(heightEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(1, text); });
-    connect(directionEditor_, &DisplayEditor::Committed, this, [this](const QString& text) { Label3_Typed(2, text); });
+    connect(heightEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Height, text); });
+    connect(directionEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Direction, text); });
 }
 
 void MainWindow::ShowAllTimings_Toggled(bool on) {
@@ -125,7 +128,7 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
     ResumeNext([&] {
         const KeyFrame& keyFrame = KeyFrameAt(document_.Stroke(), Combo3->ListIndex());
         const double typed = AsWritten(DblFromText(FileText(text)));
-        if (typed != (index == 1 ? keyFrame.Vertical : keyFrame.Direction)) return;
+        if (typed != (index == Value::Height ? keyFrame.Vertical : keyFrame.Direction)) return;
         const std::string shown = NumberText(typed);
         Label3(index).SetCaption(shown);
         Text2(index).SetText(shown);
