@@ -2,7 +2,10 @@
 // main: the editor's one window. It holds the stroke document (the stroke
 // loaded, its file, its history and its saving) and the preview and mouse
 // editing state beside it, binds the controls to them, and runs the user's
-// commands in handlers named after the control and the event.
+// commands in handlers named after the control and the event. Its code lies
+// in main_window_<role>.cpp by role, as its private part is grouped: layout,
+// browse, load, fields, previews, mouse, history, save; main_window.cpp
+// holds its life from creation to closing.
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -161,27 +164,24 @@ protected:
 private:
     enum class LoadEntry { Open, Reset };
 
-    // main_window_layout.cpp
+    // Layout: the controls, their tab order and their names.
     void CreateControls();
     void CreatePreviewCaptions();
     void CreateFileSelection();
     void CreateAttributes();
     void CreateFields();
     void CreateCommands();
+    void CreateWholeStrokeCommands();
     void SetTabOrder();
     void NameControlsForScreenReaders();
-    // main_window_browse.cpp
+
+    // Browsing: the folders and the stroke list.
     void ShowStartFolder();
     void TellFolderRefused(const QString& path, const QString& reason);
     // Shows `folder` in Dir1, or gives why it cannot.
     Status<QString> ShowFolderAtStart(const QString& folder);
-    // main_window_fields.cpp
-    // The handler that fills a key frame's displays, each in its own order.
-    enum class KeyFrameFieldsFor { TimingChosen, Load };
-    // Fills the displays of KeyFrames(Combo3.ListIndex): Frame no., Height,
-    // Direction, Power and the two ranges.
-    void ShowKeyFrameFields(KeyFrameFieldsFor handler);
-    // main_window_load.cpp
+
+    // Loading.
     // The file read, or nothing once the user is told why it cannot be.
     std::optional<StrokeFileRead> ReadOrTell(const QString& path);
     void ShowCaptionForFile();
@@ -189,7 +189,33 @@ private:
     // Tells the user of a misread file.
     void TellMisread();
     void LoadBody(LoadEntry entry);
-    // main_window_history.cpp
+
+    // Fields: the key frame's displays.
+    // The handler that fills a key frame's displays, each in its own order.
+    enum class KeyFrameFieldsFor { TimingChosen, Load };
+    // Fills the displays of KeyFrames(Combo3.ListIndex): Frame no., Height,
+    // Direction, Power and the two ranges.
+    void ShowKeyFrameFields(KeyFrameFieldsFor handler);
+    // Each number display whose text cannot be committed is marked, with a
+    // tooltip that names the problem and the timing; the others are not.
+    void MarkUnconvertedBoxes();
+    // Whether a number display shows another value than the record holds.
+    bool ShowsValueNotInRecord() const;
+
+    // Previews: painting, the other timings, the menu of the whole stroke.
+    void RepaintPreview(const PreviewLines& before);
+    void RedrawShownTiming();
+    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
+
+    // Mouse editing.
+    // Where the pointer is now, in pixels of the window, when it is over the
+    // window's own surface (not over a control or another window).
+    std::optional<QPointF> PointerOnSurface() const;
+    // The frames of the armed views and the pointer's shape.
+    void ShowEditingArmed();
+    void ShowPointerShape(std::optional<QPointF> twips);
+
+    // History: undo, redo and the unsaved edits.
     // The stroke type, the bowler class and the edge probabilities as the
     // lists and boxes show them go into the document.
     void TakeListsAndBoxes();
@@ -206,16 +232,6 @@ private:
     void RecordEditUnderWay();
     void EndMouseEditUnderWay();
     void UpdateUnsavedMark();
-    // main_window_mouse.cpp
-    // Where the pointer is now, in pixels of the window, when it is over the
-    // window's own surface (not over a control or another window).
-    std::optional<QPointF> PointerOnSurface() const;
-    // The frames of the armed views and the pointer's shape.
-    void ShowEditingArmed();
-    void ShowPointerShape(std::optional<QPointF> twips);
-    // main_window_paint.cpp
-    void RepaintPreview(const PreviewLines& before);
-    // main_window_history.cpp
     // Before a command drops the stroke shown: with unsaved edits, asks
     // whether to save them first. Returns whether the command goes on: after
     // a Save that succeeded or when the user discards the edits; not when the
@@ -225,11 +241,8 @@ private:
     bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.
     void CommitTyping();
-    // main_window_whole_stroke.cpp
-    void CreateWholeStrokeCommands();
-    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
-    void RedrawShownTiming();
-    // main_window_save.cpp
+
+    // Save.
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
     bool MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames);
@@ -246,12 +259,6 @@ private:
     // Why the display's text cannot be committed; empty where it can.
     static QString NumberProblem(const NumberDisplay& display);
     QStringList UnconvertedNumberBoxes() const;
-    // main_window_fields.cpp
-    // Each number display whose text cannot be committed is marked, with a
-    // tooltip that names the problem and the timing; the others are not.
-    void MarkUnconvertedBoxes();
-    // Whether a number display shows another value than the record holds.
-    bool ShowsValueNotInRecord() const;
 
     Dialogs& dialogs_;
     Preview preview_;

@@ -3,12 +3,18 @@
 // stands alone: one that fails (no timing chosen, text that is no
 // number) is skipped and the next one runs. k is Combo3's ListIndex, read anew
 // by every statement.
+//
+// The Height and Direction displays may be typed into in place, and a key
+// frame copied and pasted as a whole from the menus of the previews and of
+// the timing list.
 #include <array>
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "core/stroke_format.h"
 #include "document/file_text.h"
+#include "ui/display_editor.h"
+#include "ui/key_frame_clipboard.h"
 #include "ui/main_window.h"
 
 namespace orvik {
@@ -156,5 +162,64 @@ void MainWindow::Combo2_Click() { RecordEdit(tr("Bowler class")); }
 
 // Every key reaches the box unchanged.
 void MainWindow::Text2_KeyPress(int /*index*/, QKeyEvent* /*event*/) {}
+
+// The typed text takes the place of the display's caption and of its hidden
+// box, and the fields are committed as on leaving any box. A number then shows
+// as the file will hold it; other text stays, and Save refuses it as it
+// refuses such text in any box.
+void MainWindow::Label3_Typed(int index, const QString& text) {
+    Label3(index).SetCaption(FileText(text));
+    Text2(index).setText(text);
+    Text2_LostFocus(index);
+    ResumeNext([&] {
+        const KeyFrame& keyFrame = KeyFrameAt(document_.Stroke(), Combo3->ListIndex());
+        const double typed = AsWritten(DblFromText(FileText(text)));
+        if (typed != (index == Value::Height ? keyFrame.Vertical : keyFrame.Direction)) return;
+        const std::string shown = NumberText(typed);
+        Label3(index).SetCaption(shown);
+        Text2(index).SetText(shown);
+    });
+}
+
+// Copying the shown timing's key frame and pasting one into it: Frame, Height,
+// Direction, Direction Range, Power and Power Range, never a six-hit tag. A
+// paste is one step of the history, and the key frame is then shown as
+// choosing its timing shows it. Both need a stroke loaded.
+//
+// The key frame as the boxes show it: a value typed but not yet committed is
+// committed first, so that the copy holds what the user sees.
+void MainWindow::CopyKeyFrame_Triggered() {
+    if (!document_.IsLoaded() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    for (const auto& [index, box] : Text2.Elements())
+        if (box == focusWidget()) Text2_LostFocus(index);
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
+    ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(document_.Stroke(), Combo3->ListIndex())); });
+}
+
+void MainWindow::PasteKeyFrame_Triggered() {
+    if (!document_.IsLoaded() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
+    const Result<KeyFrame> pasted = KeyFrameFromClipboard();
+    if (!pasted) {
+        dialogs_.ShowMessage(this, PasteRefusal(pasted.Why()), tr("Paste Key Frame"), MessageIcon::Critical);
+        return;
+    }
+    // A value being typed into a display gives way to the pasted one.
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
+    const bool pastedIn = ResumeNext([&] {
+        KeyFrame& keyFrame = KeyFrameAt(document_.EditedStroke(), Combo3->ListIndex());
+        const KeyFrame& values = *pasted;
+        keyFrame.Frame = values.Frame;
+        keyFrame.Vertical = values.Vertical;
+        keyFrame.Direction = values.Direction;
+        keyFrame.DirectionRange = values.DirectionRange;
+        keyFrame.Power = values.Power;
+        keyFrame.PowerRange = values.PowerRange;
+    });
+    if (!pastedIn) return;
+    // One step of the history; then the display step shows the key frame in
+    // its boxes and both previews.
+    RecordEdit(tr("Paste key frame"));
+    Combo3_Click();
+}
 
 }  // namespace orvik

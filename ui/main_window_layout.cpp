@@ -2,11 +2,16 @@
 // colours and start-up state. Shapes and lines are not controls: they are
 // painted (main_window_paint.cpp). The controls' names for screen readers are
 // given here too.
+#include <QAction>
 #include <QPalette>
 #include <QShortcut>
 #include <QWidget>
 
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "core/stroke_lists.h"
+#include "document/file_text.h"
+#include "preview/mouse_editing.h"
 #include "ui/colours.h"
 #include "ui/dir_list.h"
 #include "ui/display_editor.h"
@@ -86,6 +91,28 @@ void AddPreviewArea(QWidget* window, const char* name, QRect rect, const QString
     area->setFocusPolicy(Qt::NoFocus);
     area->setAccessibleName(accessibleName);
     area->setAccessibleDescription(description);
+}
+
+QAction* AddWindowAction(QWidget* window, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setAutoRepeat(false);
+    window->addAction(action);
+    return action;
+}
+
+// A value with at most two decimals, as the tooltips give degrees and steps.
+QString TwoDecimals(double value) { return QtText(NumberText(RoundHalfEven(value, 2))); }
+
+// The tooltip of a display for its caption: the value in the preview's own
+// units, and how to type it.
+QString DescribeDisplay(const QString& caption, const QString& unit, double (*toUnit)(double),
+                        const QString& howToType) {
+    QString value;
+    if (!ResumeNext([&] { value = unit.arg(TwoDecimals(toUnit(DblFromText(FileText(caption))))); }))
+        value = MainWindow::tr("\"%1\" is not a number").arg(caption);
+    return value + "\n" + howToType;
 }
 
 }  // namespace
@@ -319,6 +346,42 @@ void MainWindow::NameControlsForScreenReaders() {
     AddPreviewArea(this, "ProjectileViewArea", TwipsRect(300, 300, 4021, 1381), Label1(View::Projectile).text(),
                    tr("A click starts or stops setting the height of the stroke: while it is on, the height follows "
                       "the mouse pointer."));
+}
+
+void MainWindow::CreateWholeStrokeCommands() {
+    showAllTimings_ = AddWindowAction(this, tr("Show all timings"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    showAllTimings_->setObjectName(QStringLiteral("ShowAllTimings"));
+    showAllTimings_->setCheckable(true);
+    connect(showAllTimings_, &QAction::toggled, this, &MainWindow::ShowAllTimings_Toggled);
+
+    copyKeyFrame_ = AddWindowAction(this, tr("Copy key frame"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyKeyFrame_->setObjectName(QStringLiteral("CopyKeyFrame"));
+    connect(copyKeyFrame_, &QAction::triggered, this, &MainWindow::CopyKeyFrame_Triggered);
+    pasteKeyFrame_ = AddWindowAction(this, tr("Paste key frame"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pasteKeyFrame_->setObjectName(QStringLiteral("PasteKeyFrame"));
+    connect(pasteKeyFrame_, &QAction::triggered, this, &MainWindow::PasteKeyFrame_Triggered);
+
+    Combo3->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Combo3, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { ShowKeyFrameMenu(Combo3->mapToGlobal(position), false); });
+
+    heightEditor_ = new DisplayEditor(Label3(Value::Height), QStringLiteral("HeightBox"), [](const QString& caption) {
+        return DescribeDisplay(caption, tr("Height step %1 (the side view draws whole steps)"), HeightStepForVertical,
+                               tr("Double-click, or Tab from Frame no., to type it."));
+    });
+    directionEditor_ =
+        new DisplayEditor(Label3(Value::Direction), QStringLiteral("DirectionBox"), [](const QString& caption) {
+            return DescribeDisplay(caption, tr("%1 degrees (0 up, growing to the left)"), DegreesForDirection,
+                                   tr("Double-click, or Tab from Height, to type it."));
+        });
+    heightEditor_->Box().setAccessibleName(Label2(Label::Height).text().trimmed());
+    directionEditor_->Box().setAccessibleName(Label2(Label::Direction).text().trimmed());
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_})
+        connect(&editor->Box(), &QLineEdit::textEdited, this, &MainWindow::UpdateUnsavedMark);
+    connect(heightEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Height, text); });
+    connect(directionEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Direction, text); });
 }
 
 }  // namespace orvik

@@ -1,6 +1,12 @@
-// The window's surface: white background, the plotted arc, then the shapes and
-// the lines of the previews and the frames of the right half, in this order.
-// Shapes and lines take no mouse events; they are painted, not widgets.
+// The two previews and the window's surface: white background, the plotted
+// arc, then the shapes and the lines of the previews and the frames of the
+// right half, in this order. Shapes and lines take no mouse events; they are
+// painted, not widgets. The other timings may be drawn faintly in both
+// previews (Ctrl+T, or "Show all timings" in a preview's menu), and the
+// previews follow every commit of a box.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -116,6 +122,43 @@ void MainWindow::RepaintPreview(const PreviewLines& before) {
         if (!SameLine(*old, *current)) region += LineBounds(*old).united(LineBounds(*current));
     }
     if (!region.isEmpty()) update(region);
+}
+
+void MainWindow::ShowAllTimings_Toggled(bool on) {
+    allTimings_.SetOn(on);
+    update(AllTimingsOverlayRect());
+}
+
+// A right click on either preview: the menu of the whole stroke.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    const QPointF twips = TwipsFromPoint(event->pos());
+    const int x = static_cast<int>(twips.x());
+    const int y = static_cast<int>(twips.y());
+    if (childAt(event->pos()) || !(TopViewRect.Contains(x, y) || ProjectileViewRect.Contains(x, y))) {
+        event->ignore();
+        return;
+    }
+    ShowKeyFrameMenu(event->globalPos(), true);
+}
+
+void MainWindow::ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("KeyFrameMenu"));
+    if (withAllTimings) {
+        menu.addAction(showAllTimings_);
+        menu.addSeparator();
+    }
+    menu.addAction(copyKeyFrame_);
+    menu.addAction(pasteKeyFrame_);
+    menu.exec(globalPosition);
+}
+
+// The shown timing drawn again from its key frame, as choosing it draws it.
+void MainWindow::RedrawShownTiming() {
+    if (Combo3->ListIndex() < 0) return;
+    const PreviewLines before = preview_.Lines;
+    preview_.PreviewKeyFrame(document_.Stroke(), Combo3->ListIndex(), arc_);
+    RepaintPreview(before);
 }
 
 }  // namespace orvik
