@@ -1,7 +1,7 @@
 #include "document/edit_history.h"
 
 #include <QUndoCommand>
-#include <optional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -47,7 +47,8 @@ public:
                 keyFrames_.push_back({k, before.KeyFrames[i], after.KeyFrames[i]});
         }
         keyFrames_.shrink_to_fit();
-        if (SavePart(before) != SavePart(after)) saveValues_.emplace(SavePart(before), SavePart(after));
+        if (SavePart(before) != SavePart(after))
+            saveValues_ = std::make_unique<std::pair<SaveValues, SaveValues>>(SavePart(before), SavePart(after));
     }
 
     void undo() override { history_.PutBackValues(Side(&KeyFrameChange::Before, false), ShownKeyFrame()); }
@@ -72,7 +73,8 @@ private:
 
     EditHistory& history_;
     std::vector<KeyFrameChange> keyFrames_;
-    std::optional<std::pair<SaveValues, SaveValues>> saveValues_;
+    // Held apart: most steps change key frames only.
+    std::unique_ptr<std::pair<SaveValues, SaveValues>> saveValues_;
     bool pushed_ = true;
 };
 
