@@ -364,37 +364,57 @@ private slots:
         QCOMPARE(FileBytes(path).split('\n').value(8), "BowlerTypes " + QByteArray::number(code) + "\r");
     }
 
-    // The folder change fills the stroke list; picking a stroke loads its file
-    // with the Reset steps; a folder that cannot be listed is reported.
-    void listsTheFolderAndLoadsThePickedStroke() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString game = folder.filePath("game");
-        QVERIFY(QDir().mkpath(game + "/other"));
+    // A folder of stroke files for the folder and stroke lists: five "*.atr"
+    // files, three of them known by name, and a subfolder of three.
+    QString MakeGameFolder() {
+        const QString game = editor_->folder.filePath("game");
+        if (!QDir().mkpath(game + "/other")) return {};
         for (const char* name : {"a-Cc018.atr", "readme.atr", "a-Cc029.atr", "A-CC017C.ATR", "a-Cc021.atr",
                                  "other/a-Cc031.atr", "other/a-Cc018.atr", "other/a-Cc024.atr"})
             WriteStroke(game + "/" + name, orvik::CleanStroke("2"));
-        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});  // no folder change yet
+        return game;
+    }
 
-        // A drive change shows the drive's root folder, through the folder change.
+    // Until the folder changes, the stroke list and the count are empty.
+    void startsWithAnEmptyStrokeList() {
+        auto& [folder, dialogs, window] = *editor_;
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});
+    }
+
+    // A drive change shows the drive's root folder, through the folder change;
+    // a drive whose root folder has gone is reported, and the folder list stays.
+    void aDriveChangeShowsItsRootOrIsReported() {
+        auto& [folder, dialogs, window] = *editor_;
         auto* dir1 = Find<orvik::DirList>(window, "Dir1");
         auto* drive1 = Find<orvik::DriveList>(window, "Drive1");
         emit drive1->Change();
         QCOMPARE(dir1->Path(), drive1->Drive());
         QVERIFY(TextOf(window, "Label2(0)").endsWith(QStringLiteral(" Stroke file(s) found in the directory.")));
-        // A drive whose root folder has gone is reported, and the folder list stays.
         const QString root = dir1->Path();
-        drive1->setItemData(drive1->currentIndex(), game + "/gone");
+        drive1->setItemData(drive1->currentIndex(), folder.filePath("gone"));
         emit drive1->activated(drive1->currentIndex());
         QCOMPARE(TakeMessages(dialogs), QStringList{"Error (critical): Error reading Drive"});
         QCOMPARE(dir1->Path(), root);
+    }
 
-        // Every "*.atr" counts; only names the catalogue knows, with exact case, are listed.
-        QVERIFY(dir1->SetPath(game));
+    // Every "*.atr" counts; only names the catalogue knows, with exact case,
+    // are listed, and none is selected.
+    void aFolderChangeCountsEveryStrokeFileAndListsTheKnownOnes() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("5 Stroke file(s) found in the directory."));
         QCOMPARE(EntriesOf(window, "Combo4"),
                  (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+    }
 
+    // Picking a stroke loads its file with the Reset steps; Save names the
+    // stroke as the list does.
+    void pickingAStrokeLoadsItsFile() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         Pick(window, "Combo4", "Paddle sweep");
         const QString file = game + "/a-Cc029.atr";
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(file));
@@ -402,38 +422,62 @@ private slots:
         QCOMPARE(EntriesOf(window, "Combo3").last(), QStringLiteral("Perfect (6Hit)"));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(Find(window, "Command6")->isEnabled());
-        // Save names the stroke as the list does.
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs),
                  QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Paddle sweep)."});
+    }
 
-        // Picking the loaded stroke again drops the edits once discarded; a folder change keeps them.
+    // Picking the loaded stroke again drops the edits once discarded; a
+    // folder change keeps them and the file loaded.
+    void pickingTheLoadedStrokeAgainDropsTheEditsAFolderChangeKeepsThem() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QVERIFY(dir1->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
         SetText(window, "Text2(3)", "42");
-        window.Text2_LostFocus(3);
+        window.Text2_LostFocus(orvik::Box::Power);
         dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Paddle sweep");
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
         SetText(window, "Text2(3)", "42");
-        window.Text2_LostFocus(3);
+        window.Text2_LostFocus(orvik::Box::Power);
         QVERIFY(dir1->SetPath(game + "/other"));
         QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"),
                  (QStringList{"Forward Defence2", "Normal straight-drive", "Pull",
                               "3 Stroke file(s) found in the directory."}));
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
-        QCOMPARE(window.FileDialog().FileName(), file);
-        // A pick refused there selects nothing: the loaded stroke is none of this folder's.
+        QCOMPARE(window.FileDialog().FileName(), game + "/a-Cc029.atr");
+    }
+
+    // A pick that cannot be read selects nothing: the loaded stroke is none
+    // of this folder's.
+    void aPickThatCannotBeReadSelectsNothing() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QVERIFY(dir1->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
+        QVERIFY(dir1->SetPath(game + "/other"));
         QVERIFY(QFile::remove(game + "/other/a-Cc018.atr"));
-        dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Forward Defence2");
         CheckOneError(dialogs, game + "/other/a-Cc018.atr", "No such file");
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+        QCOMPARE(window.FileDialog().FileName(), game + "/a-Cc029.atr");
+    }
 
-        // A folder that went after it was shown is reported; the list and count stay empty.
+    // A folder that went after it was shown is reported; the list and count
+    // stay empty, and the stroke loaded stays.
+    void aFolderGoneIsReported() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
         QVERIFY(QDir(game).removeRecursively());
         window.Dir1_Change();
-        CheckOneError(dialogs, game + "/other", "does not exist");
+        CheckOneError(dialogs, game, "does not exist");
         QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});
-        QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
     }
 
     // Text from a path, a file or the clipboard that looks like markup is
