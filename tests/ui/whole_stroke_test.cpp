@@ -66,6 +66,28 @@ QString ToolTipOf(QWidget& control) {
 class WholeStrokeTest : public QObject {
     Q_OBJECT
     std::optional<Editor> editor_;
+
+    // The window shown and active, a stroke opened and its Late timing shown;
+    // gives the stroke's path.
+    QString ShowLateTiming() {
+        auto& window = editor_->window;
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) return {};
+        const QString path = editor_->Open("my21.atr");
+        Pick(window, "Combo3", "Late");
+        return path;
+    }
+
+    // Types `text` into the display `label` opened with a double click, and
+    // commits it with Enter.
+    void TypeInPlace(const char* label, const QString& text) {
+        auto& window = editor_->window;
+        QTest::mouseDClick(Find(window, label), Qt::LeftButton);
+        QWidget* box = QApplication::focusWidget();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
 private slots:
     void init() { editor_.emplace(); }
     void cleanup() { editor_.reset(); }
@@ -157,16 +179,13 @@ private slots:
     }
 
     // Tab from Frame no. opens Height, then Direction, for typing; Enter, Tab
-    // or leaving commits, the previews follow at once, and Save writes it.
-    // Values below the mouse's reach are fine; Esc keeps the value.
+    // or leaving commits, and the previews follow at once. Values below the
+    // mouse's reach are fine.
     void heightAndDirectionAreTypedInPlace() {
         auto& [folder, dialogs, window] = *editor_;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString path = editor_->Open("my21.atr");
-        Pick(window, "Combo3", "Late");
         auto* height = Find<QLineEdit>(window, "HeightBox");
         auto* direction = Find<QLineEdit>(window, "DirectionBox");
+        ShowLateTiming();
         QVERIFY(height->isHidden());
         Find(window, "Text2(0)")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -186,21 +205,35 @@ private slots:
         QCOMPARE(TextsOf(window, {"Label3(1)", "Label3(2)"}), (QStringList{"12000000", "33750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(33750000).x);
         QVERIFY(direction->isHidden());
+    }
 
-        // Shift+Tab goes back through Height to Frame no.
+    // Shift+Tab goes back through Height to Frame no.; Esc keeps the value.
+    void aTypedDisplayGoesBackAndEscKeepsItsValue() {
+        auto& [folder, dialogs, window] = *editor_;
+        auto* height = Find<QLineEdit>(window, "HeightBox");
+        auto* direction = Find<QLineEdit>(window, "DirectionBox");
+        ShowLateTiming();
         QTest::mouseDClick(Find(window, "Label3(2)"), Qt::LeftButton);
         QCOMPARE(FocusName(), QStringLiteral("DirectionBox"));
         QTest::keyClick(direction, Qt::Key_Backtab);
         QCOMPARE(FocusName(), QStringLiteral("HeightBox"));
         QTest::keyClicks(height, "1");
-        QTest::keyClick(height, Qt::Key_Escape);  // kept as it was
-        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
-        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("12000000"));
+        QTest::keyClick(height, Qt::Key_Escape);
+        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 21e6);
+        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("21000000"));
         QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
         QTest::keyClick(height, Qt::Key_Backtab);
         QCOMPARE(FocusName(), QStringLiteral("Text2(0)"));
+        QCOMPARE(window.Document().Steps(), 0);
+    }
 
-        // Each typed value is one step of the history.
+    // Each typed value is one step of the history, and Save writes it; the
+    // tooltips give the values in degrees and height steps.
+    void eachTypedDisplayIsOneStepAndSaved() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = ShowLateTiming();
+        TypeInPlace("Label3(1)", "12000000");
+        TypeInPlace("Label3(2)", "3.375e7");
         QCOMPARE(window.Document().Steps(), 2);
         QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
@@ -216,9 +249,14 @@ private slots:
                  QStringLiteral("45 degrees (0 up, growing to the left)"));
         QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 0, 0),
                  QStringLiteral("Height step 12 (the side view draws whole steps)"));
+    }
 
-        // A box opened but not typed into commits nothing when left: a height
-        // the mouse set meanwhile stays.
+    // A box opened but not typed into commits nothing when left: a height
+    // the mouse set meanwhile stays.
+    void aDisplayOpenedButNotTypedIntoKeepsWhatTheMouseSet() {
+        auto& [folder, dialogs, window] = *editor_;
+        auto* height = Find<QLineEdit>(window, "HeightBox");
+        ShowLateTiming();
         QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
         for (bool arm : {true, false}) {
             QCursor::setPos(window.mapToGlobal(QPoint(2000 / 15, 720 / 15)));
