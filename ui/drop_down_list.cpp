@@ -1,7 +1,7 @@
 #include "ui/drop_down_list.h"
 
-#include "ui/controls.h"
 #include "document/file_text.h"
+#include "ui/controls.h"
 
 namespace orvik {
 
