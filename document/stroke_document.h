@@ -106,7 +106,6 @@ public:
     void Undo();
     void Redo();
     int Steps() const { return history_.Steps(); }
-    const EditHistory& History() const { return history_; }
 
     // Whether the stroke loaded differs from what was loaded or saved last:
     // a step since, or an edit not yet recorded as one.
