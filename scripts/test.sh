@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 scripts/install-deps.sh
 
 echo "== style (.clang-format)"
-find core preview ui check desktop tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+find core preview document ui check desktop tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 
 echo "== normal build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCH=ON > /dev/null

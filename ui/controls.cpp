@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <limits>
 
-#include "ui/file_text.h"
+#include "document/file_text.h"
 
 namespace orvik {
 

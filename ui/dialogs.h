@@ -16,11 +16,10 @@ enum class MessageIcon { Information, Warning, Critical };
 // The buttons of a question, and its answer.
 enum class Answer { Save, Discard, Cancel, Overwrite };
 
-// CommonDialog1: the file-open dialog's settings and the current file name,
-// which the dialog, the stroke list, Reset and Save share. The name is held as
-// the file system resolves it (ResolvedPath), so that the caption, Reset and
-// Save name the file that was read, whatever links and ".." the path went
-// through.
+// CommonDialog1: the file-open dialog's settings and its file name, the file
+// loaded last, which the window keeps equal to the stroke document's path. The
+// name is held as the file system resolves it (ResolvedPath), as the document
+// holds it, whatever links and ".." the path went through.
 class CommonDialog {
 public:
     CommonDialog(QString title, QString filter) : title_(std::move(title)), filter_(std::move(filter)) {}

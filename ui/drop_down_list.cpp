@@ -1,7 +1,7 @@
 #include "ui/drop_down_list.h"
 
+#include "document/file_text.h"
 #include "ui/controls.h"
-#include "ui/file_text.h"
 
 namespace orvik {
 

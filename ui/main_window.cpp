@@ -3,10 +3,13 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
 
 #include "ui/about_box.h"
+#include "ui/file_access.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
+#include "ui/resolved_path.h"
 #include "ui/twips.h"
 
 namespace orvik {
@@ -21,8 +24,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
       // the erase pen reaches 4 pixels below that: the layer covers the strip
       // of the window above the ground, not the whole window.
       arc_(TwipsSize(9645, 1620), devicePixelRatioF()),
-      CommonDialog1(tr("Open Orvik Stroke file"), tr("Orvik Stroke files (*.atr);;All Files (*.*)")),
-      history_([this](const EditedValues& values, int keyFrame) { ShowEditedValues(values, keyFrame); }) {
+      document_(StrokeFileStore{[](const QString& path) { return QDir::toNativeSeparators(ResolvedPath(path)); },
+                                ReadStrokeFileBytes, WriteWholeFile}),
+      CommonDialog1(tr("Open Orvik Stroke file"), tr("Orvik Stroke files (*.atr);;All Files (*.*)")) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(tr(NoFileCaption));
     setWindowIcon(EditorIcon());
@@ -35,7 +39,11 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();
-    connect(&history_, &EditHistory::Changed, this, &MainWindow::UpdateUnsavedMark);
+    // The open dialog starts at the file loaded last.
+    connect(&document_, &StrokeDocument::PathChanged, this,
+            [this](const QString& path) { CommonDialog1.SetFileName(path); });
+    connect(&document_, &StrokeDocument::ValuesPutBack, this, &MainWindow::ShowValuesPutBack);
+    connect(&document_, &StrokeDocument::ModifiedChanged, this, &MainWindow::UpdateUnsavedMark);
     ShowStartFolder();
     Form_Load();
 
@@ -49,19 +57,19 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 // The one StrokeFile takes the start values: TrailingLines -10 to 0 "43".
-void MainWindow::Form_Load() { stroke_ = StartStroke(); }
+void MainWindow::Form_Load() { document_.StartRecord(); }
 
 int MainWindow::TimingIndex() const { return Combo3->ListIndex(); }
 
-std::string MainWindow::DirectionRangeText() const { return Text2(6).Text(); }
+std::string MainWindow::DirectionRangeText() const { return Text2(Box::DirectionRange).Text(); }
 
-void MainWindow::SetVerticalText(const std::string& text) { Text2(1).SetText(text); }
+void MainWindow::SetVerticalText(const std::string& text) { Text2(Box::Height).SetText(text); }
 
-void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(1).SetCaption(caption); }
+void MainWindow::SetVerticalCaption(const std::string& caption) { Label3(Value::Height).SetCaption(caption); }
 
-void MainWindow::SetDirectionText(const std::string& text) { Text2(2).SetText(text); }
+void MainWindow::SetDirectionText(const std::string& text) { Text2(Box::Direction).SetText(text); }
 
-void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(2).SetCaption(caption); }
+void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(Value::Direction).SetCaption(caption); }
 
 // Help, About and Exit.
 void MainWindow::Command7_Click() {

@@ -1,17 +1,21 @@
 #pragma once
-// main: the editor's one window, which owns the one StrokeFile and the
-// preview and mouse editing state beside it, and runs the user's commands in
-// handlers named after the control and the event.
+// main: the editor's one window. It holds the stroke document (the stroke
+// loaded, its file, its history and its saving) and the preview and mouse
+// editing state beside it, binds the controls to them, and runs the user's
+// commands in handlers named after the control and the event. Its code lies
+// in main_window_<role>.cpp by role, as its private part is grouped: layout,
+// browse, load, fields, previews, mouse, history, save; main_window.cpp
+// holds its life from creation to closing.
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "core/read_report.h"
 #include "core/result.h"
 #include "core/save_check.h"
 #include "core/stroke_file.h"
+#include "document/stroke_document.h"
 #include "preview/mouse_editing.h"
 #include "preview/preview.h"
 #include "ui/all_timings_overlay.h"
@@ -19,7 +23,6 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
-#include "ui/edit_history.h"
 
 class QAction;
 class QKeyEvent;
@@ -28,6 +31,52 @@ namespace orvik {
 
 class DirList;
 class DisplayEditor;
+
+// The numbered controls keep the names of the editor's first window (Text2(4),
+// Label2(11)), so that each handler can be held beside the command it runs;
+// these say what each element is.
+//
+// Text2(Box::...): the field boxes. Height and Direction are hidden; their
+// values show in Label3.
+namespace Box {
+enum : int {
+    Frame = 0,           // Frame no.
+    Height = 1,          // hidden: the key frame's Vertical
+    Direction = 2,       // hidden
+    Power = 3,           // Power
+    EdgeProb = 4,        // Nrml. Edge Prb., the whole stroke's
+    PowerRange = 5,      // Power Range
+    DirectionRange = 6,  // Direction Range
+    EdgeProb6 = 7,       // 6-Hit Edge Prb., the whole stroke's
+};
+}
+// Label3(Value::...): the values the mouse sets, which may be typed in place.
+namespace Value {
+enum : int { Height = 1, Direction = 2 };
+}
+// Label2(Label::...): the captions, the file count and the stroke's name.
+namespace Label {
+enum : int {
+    FileCount = 0,        // "2 Stroke file(s) found in the directory."
+    StrokeType = 1,       // Stroke type
+    BowlerClass = 2,      // Stroke Played against
+    EdgeProb = 3,         // Nrml. Edge Prb.
+    Timing = 4,           // Result of the shot being played
+    Frame = 5,            // Frame no.
+    Height = 6,           // Height
+    Power = 7,            // Power
+    Direction = 8,        // Direction
+    PowerRange = 9,       // Power Range
+    DirectionRange = 10,  // Direction Range
+    StrokeName = 11,      // the loaded stroke's name, under the stroke list
+    EdgeProb6 = 12,       // 6-Hit Edge Prb.
+    Previews = 13,        // Direction and Height of stroke
+};
+}
+// Label1(View::...): the captions under the two previews.
+namespace View {
+enum : int { Projectile = 0, TopView = 1 };
+}
 
 // The frame drawn around a view while its editing is armed, in pixels.
 QRect ArmedViewFrame(const TwipRect& view);
@@ -79,14 +128,14 @@ public:
     // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
 
-    // The state beside the controls.
-    const StrokeFile& Stroke() const { return stroke_; }
+    // The stroke loaded, and the state beside the controls.
+    const StrokeFile& Stroke() const { return document_.Stroke(); }
+    const StrokeDocument& Document() const { return document_; }
     const Preview& PreviewState() const { return preview_; }
     const MouseEditing& Mouse() const { return mouse_; }
     const ArcLayer& Arc() const { return arc_; }
     const CommonDialog& FileDialog() const { return CommonDialog1; }
     bool ShowsAllTimings() const { return allTimings_.IsOn(); }
-    const EditHistory& History() const { return history_; }
 
     // Whether the stroke loaded has edits that Save has not written: steps
     // since the load or the last Save, a mouse edit under way, or typing in a
@@ -115,46 +164,64 @@ protected:
 private:
     enum class LoadEntry { Open, Reset };
 
-    // main_window_layout.cpp
+    // Layout: the controls, their tab order and their names.
     void CreateControls();
     void CreatePreviewCaptions();
     void CreateFileSelection();
     void CreateAttributes();
     void CreateFields();
     void CreateCommands();
+    void CreateWholeStrokeCommands();
     void SetTabOrder();
     void NameControlsForScreenReaders();
-    // main_window_browse.cpp
+
+    // Browsing: the folders and the stroke list.
     void ShowStartFolder();
     void TellFolderRefused(const QString& path, const QString& reason);
     // Shows `folder` in Dir1, or gives why it cannot.
     Status<QString> ShowFolderAtStart(const QString& folder);
-    // main_window_fields.cpp
+
+    // Loading.
+    // The file read, or nothing once the user is told why it cannot be.
+    std::optional<StrokeFileRead> ReadOrTell(const QString& path);
+    void ShowCaptionForFile();
+    void RunResetSteps(const QString& path, StrokeFileRead read);
+    // Tells the user of a misread file.
+    void TellMisread();
+    void LoadBody(LoadEntry entry);
+
+    // Fields: the key frame's displays.
     // The handler that fills a key frame's displays, each in its own order.
     enum class KeyFrameFieldsFor { TimingChosen, Load };
     // Fills the displays of KeyFrames(Combo3.ListIndex): Frame no., Height,
     // Direction, Power and the two ranges.
     void ShowKeyFrameFields(KeyFrameFieldsFor handler);
-    // main_window_load.cpp
-    // A stroke file as a load read it: the record, the file's bytes and what
-    // the reader reported on them.
-    struct FileRead {
-        StrokeFile Stroke;
-        std::string Bytes;
-        ReadReport Report;
-    };
-    // The file read whole into a record at its start values, or why it cannot be.
-    static Result<FileRead, QString> ReadStrokeFile(const QString& path);
-    // The file read, or nothing once the user is told why it cannot be.
-    std::optional<FileRead> ReadOrTell(const QString& path);
-    void ShowCaptionForFile();
-    void RunResetSteps(FileRead read);
-    // Keeps what Save asks about later, and tells the user of a misread file.
-    void KeepAsLoaded(FileRead read);
-    void LoadBody(StrokeFile read, LoadEntry entry);
-    // main_window_history.cpp
-    EditedValues CurrentValues() const;
-    void ShowEditedValues(const EditedValues& values, int keyFrame);
+    // Each number display whose text cannot be committed is marked, with a
+    // tooltip that names the problem and the timing; the others are not.
+    void MarkUnconvertedBoxes();
+    // Whether a number display shows another value than the record holds.
+    bool ShowsValueNotInRecord() const;
+
+    // Previews: painting, the other timings, the menu of the whole stroke.
+    void RepaintPreview(const PreviewLines& before);
+    void RedrawShownTiming();
+    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
+
+    // Mouse editing.
+    // Where the pointer is now, in pixels of the window, when it is over the
+    // window's own surface (not over a control or another window).
+    std::optional<QPointF> PointerOnSurface() const;
+    // The frames of the armed views and the pointer's shape.
+    void ShowEditingArmed();
+    void ShowPointerShape(std::optional<QPointF> twips);
+
+    // History: undo, redo and the unsaved edits.
+    // The stroke type, the bowler class and the edge probabilities as the
+    // lists and boxes show them go into the document.
+    void TakeListsAndBoxes();
+    // Undo and redo put values back into the document: the lists and boxes
+    // show them, and the key frame the step changed is shown.
+    void ShowValuesPutBack(int keyFrame);
     // One step of the history for the user's action, where it changed
     // anything: called after every action that changes the key frames or a
     // value Save takes from the window (a commit, a list choice, the end of a
@@ -165,16 +232,6 @@ private:
     void RecordEditUnderWay();
     void EndMouseEditUnderWay();
     void UpdateUnsavedMark();
-    // main_window_mouse.cpp
-    // Where the pointer is now, in pixels of the window, when it is over the
-    // window's own surface (not over a control or another window).
-    std::optional<QPointF> PointerOnSurface() const;
-    // The frames of the armed views and the pointer's shape.
-    void ShowEditingArmed();
-    void ShowPointerShape(std::optional<QPointF> twips);
-    // main_window_paint.cpp
-    void RepaintPreview(const PreviewLines& before);
-    // main_window_history.cpp
     // Before a command drops the stroke shown: with unsaved edits, asks
     // whether to save them first. Returns whether the command goes on: after
     // a Save that succeeded or when the user discards the edits; not when the
@@ -184,11 +241,8 @@ private:
     bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.
     void CommitTyping();
-    // main_window_whole_stroke.cpp
-    void CreateWholeStrokeCommands();
-    void ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings);
-    void RedrawShownTiming();
-    // main_window_save.cpp
+
+    // Save.
     // Save's steps; returns whether the file was written.
     bool SaveStroke();
     bool MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames);
@@ -205,21 +259,14 @@ private:
     // Why the display's text cannot be committed; empty where it can.
     static QString NumberProblem(const NumberDisplay& display);
     QStringList UnconvertedNumberBoxes() const;
-    // main_window_fields.cpp
-    // Each number display whose text cannot be committed is marked, with a
-    // tooltip that names the problem and the timing; the others are not.
-    void MarkUnconvertedBoxes();
-    // Whether a number display shows another value than the record holds.
-    bool ShowsValueNotInRecord() const;
 
     Dialogs& dialogs_;
-    StrokeFile stroke_;
     Preview preview_;
     MouseEditing mouse_;
     ArcLayer arc_;
+    StrokeDocument document_;
     CommonDialog CommonDialog1;
     QTimer Timer1;
-    EditHistory history_;
 
     DriveList* Drive1 = nullptr;
     DirList* Dir1 = nullptr;
@@ -247,11 +294,6 @@ private:
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
 
-    // The file's bytes when it was loaded or last saved: Save asks before it
-    // overwrites a file that changed since.
-    std::string fileBytes_;
-    // What the reader reported on the file loaded, until a Save rewrites it.
-    ReadReport misread_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;

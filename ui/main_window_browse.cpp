@@ -1,5 +1,5 @@
 // Folder browsing and the stroke list: Drive1 chooses a drive, Dir1 a folder,
-// the hidden File1 lists its "*.atr" files, Label2(0) counts them and Combo4
+// the hidden File1 lists its "*.atr" files, Label2(Label::FileCount) counts them and Combo4
 // names the known strokes among them. Picking a stroke loads its file with the
 // Reset steps. A path given on the command line is shown (and loaded) here too.
 #include <QDir>
@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/stroke_catalogue.h"
+#include "document/file_text.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
 #include "ui/file_access.h"
 #include "ui/file_list.h"
-#include "ui/file_text.h"
 #include "ui/main_window.h"
 #include "ui/resolved_path.h"
 
@@ -45,7 +45,7 @@ void MainWindow::Dir1_Change() {
     // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
     if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
-        Label2(0).SetCaption("");
+        Label2(Label::FileCount).SetCaption("");
         dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
                              tr("Error"), MessageIcon::Critical);
         return;
@@ -55,7 +55,7 @@ void MainWindow::Dir1_Change() {
     names.reserve(static_cast<std::size_t>(File1->ListCount()));
     for (int i = 0; i < File1->ListCount(); ++i) names.push_back(FileText(File1->List(i)));
     const StrokeCensusResult census = StrokeCensus(names);
-    Label2(0).SetCaption(census.CountMessage);
+    Label2(Label::FileCount).SetCaption(census.CountMessage);
     // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }
@@ -78,16 +78,15 @@ void MainWindow::Combo4_Click() {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
-    // The stroke's file in the listed folder. A file that cannot be read is refused before the current file name
+    // The stroke's file in the listed folder. A file that cannot be read is refused before the stroke loaded
     // changes; the list shows the loaded stroke again.
     const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
-    std::optional<FileRead> read = ReadOrTell(path);
+    std::optional<StrokeFileRead> read = ReadOrTell(path);
     if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);
         return;
     }
-    CommonDialog1.SetFileName(path);
-    RunResetSteps(std::move(*read));
+    RunResetSteps(path, std::move(*read));
     loadedStrokeEntry_ = Combo4->ListIndex();
     loadedStrokeName_ = QtText(Combo4->Text());
 }

@@ -1,31 +1,37 @@
 // Undo and redo of the user's edits, and the caption's mark of unsaved edits.
-// Each action that changes what Save would write records one step
-// (EditHistory); undo and redo put the values back into the record and the
-// controls, show the key frame the step changed and redraw both previews.
+// Each action that changes what Save would write records one step of the
+// document's history; undo and redo put the values back into the document,
+// and the window shows them: the lists and boxes, the key frame the step
+// changed, both previews.
 #include "ui/display_editor.h"
 #include "ui/main_window.h"
 
 namespace orvik {
 
-EditedValues MainWindow::CurrentValues() const {
-    return {stroke_.KeyFrames, Combo1->ListIndex(), Combo2->ListIndex(), Text2(4).text(), Text2(7).text()};
+// Where a list shows no entry (the file's own value is none of its entries),
+// Save writes the file's own value.
+void MainWindow::TakeListsAndBoxes() {
+    const StrokeFile& stroke = document_.Stroke();
+    document_.SetType(Combo1->ListIndex() < 0 ? stroke.Type : Combo1->Text());
+    document_.SetBowlerTypes(Combo2->ListIndex() < 0 ? stroke.BowlerTypes : Combo2->ItemData(Combo2->ListIndex()));
+    document_.SetEdgeProbs(Text2(Box::EdgeProb).text(), Text2(Box::EdgeProb6).text());
 }
 
-void MainWindow::ShowEditedValues(const EditedValues& values, int keyFrame) {
+void MainWindow::ShowValuesPutBack(int keyFrame) {
     // A display opened for typing shows the values put back, not what it held.
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
-    stroke_.KeyFrames = values.KeyFrames;
-    Combo1->SetListIndex(values.TypeEntry);
-    Combo2->SetListIndex(values.BowlerEntry);
-    Text2(4).setText(values.EdgeProb);
-    Text2(7).setText(values.EdgeProb6);
+    Combo1->SetListIndex(Combo1->IndexOf(document_.Type()));
+    Combo2->SetListIndex(Combo2->IndexOfItemData(document_.BowlerTypes()));
+    Text2(Box::EdgeProb).setText(document_.EdgeProb());
+    Text2(Box::EdgeProb6).setText(document_.EdgeProb6());
     if (keyFrame >= 0 && keyFrame < Combo3->ListCount()) Combo3->SetListIndex(keyFrame);
     // The display step: the key frame's boxes and both previews.
     Combo3_Click();
 }
 
 void MainWindow::RecordEdit(const QString& action) {
-    history_.Record(action, CurrentValues());
+    TakeListsAndBoxes();
+    document_.RecordStep(action);
     UpdateUnsavedMark();
 }
 
@@ -46,20 +52,22 @@ void MainWindow::EndMouseEditUnderWay() {
 // wait: the values they put back would take the typing's place. (The keys
 // undo and redo the typing itself first; see TextBox.)
 void MainWindow::UndoShortcut_Activated() {
-    if (!Command3->isEnabled() || HoldsTyping()) return;
+    if (!document_.IsLoaded() || HoldsTyping()) return;
     EndMouseEditUnderWay();
-    if (history_.CanUndo()) history_.Undo();
+    document_.Undo();
+    UpdateUnsavedMark();
 }
 
 void MainWindow::RedoShortcut_Activated() {
-    if (!Command3->isEnabled() || HoldsTyping()) return;
+    if (!document_.IsLoaded() || HoldsTyping()) return;
     EndMouseEditUnderWay();
-    if (history_.CanRedo()) history_.Redo();
+    document_.Redo();
+    UpdateUnsavedMark();
 }
 
 bool MainWindow::HasUnsavedEdits() const {
-    if (!Command3->isEnabled()) return false;  // nothing loaded
-    if (!history_.AtSavedState() || !(CurrentValues() == history_.Recorded())) return true;
+    if (!document_.IsLoaded()) return false;
+    if (document_.IsModified()) return true;
     // A box left with text that could not be committed shows what the file
     // does not hold.
     if (ShowsValueNotInRecord()) return true;
@@ -76,9 +84,8 @@ bool MainWindow::HoldsTyping() const {
 
 bool MainWindow::MayDropEdits() {
     if (!HasUnsavedEdits()) return true;
-    const Answer answer =
-        dialogs_.Ask(this, tr("Save changes to %1?").arg(CommonDialog1.FileName()), tr("Orvik Stroke Editor"),
-                     {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
+    const Answer answer = dialogs_.Ask(this, tr("Save changes to %1?").arg(document_.Path()), tr("Orvik Stroke Editor"),
+                                       {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     if (answer == Answer::Discard) return true;
     if (answer != Answer::Save) return false;
     return SaveStroke();

@@ -2,11 +2,16 @@
 // colours and start-up state. Shapes and lines are not controls: they are
 // painted (main_window_paint.cpp). The controls' names for screen readers are
 // given here too.
+#include <QAction>
 #include <QPalette>
 #include <QShortcut>
 #include <QWidget>
 
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "core/stroke_lists.h"
+#include "document/file_text.h"
+#include "preview/mouse_editing.h"
 #include "ui/colours.h"
 #include "ui/dir_list.h"
 #include "ui/display_editor.h"
@@ -88,6 +93,28 @@ void AddPreviewArea(QWidget* window, const char* name, QRect rect, const QString
     area->setAccessibleDescription(description);
 }
 
+QAction* AddWindowAction(QWidget* window, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setAutoRepeat(false);
+    window->addAction(action);
+    return action;
+}
+
+// A value with at most two decimals, as the tooltips give degrees and steps.
+QString TwoDecimals(double value) { return QtText(NumberText(RoundHalfEven(value, 2))); }
+
+// The tooltip of a display for its caption: the value in the preview's own
+// units, and how to type it.
+QString DescribeDisplay(const QString& caption, const QString& unit, double (*toUnit)(double),
+                        const QString& howToType) {
+    QString value;
+    if (!ResumeNext([&] { value = unit.arg(TwoDecimals(toUnit(DblFromText(FileText(caption))))); }))
+        value = MainWindow::tr("\"%1\" is not a number").arg(caption);
+    return value + "\n" + howToType;
+}
+
 }  // namespace
 
 void MainWindow::CreateControls() {
@@ -104,9 +131,11 @@ void MainWindow::CreateControls() {
 
 void MainWindow::CreatePreviewCaptions() {
     AddLabel(this, Label2, "Label2",
-             {13, QT_TR_NOOP("  Direction and Height of stroke"), 840, 0, 2835, 255, false, true});
-    AddLabel(this, Label1, "Label1", {0, QT_TR_NOOP("Projectile of the stroke"), 360, 1860, 3975, 195, true, true});
-    AddLabel(this, Label1, "Label1", {1, QT_TR_NOOP("Top view of the stroke"), 360, 6360, 4035, 195, true, true});
+             {Label::Previews, QT_TR_NOOP("  Direction and Height of stroke"), 840, 0, 2835, 255, false, true});
+    AddLabel(this, Label1, "Label1",
+             {View::Projectile, QT_TR_NOOP("Projectile of the stroke"), 360, 1860, 3975, 195, true, true});
+    AddLabel(this, Label1, "Label1",
+             {View::TopView, QT_TR_NOOP("Top view of the stroke"), 360, 6360, 4035, 195, true, true});
 }
 
 void MainWindow::CreateFileSelection() {
@@ -126,27 +155,29 @@ void MainWindow::CreateFileSelection() {
     File1->setGeometry(TwipsRect(7320, 240, 1995, 675));
     File1->hide();
 
-    AddLabel(this, Label2, "Label2", {0, "", 7380, 1920, 1995, 435, true, true});
-    // Label2(11) lies under the stroke list; only its lowest 60 twips show.
-    CaptionLabel* strokeName = AddLabel(this, Label2, "Label2", {11, "", 4800, 2700, 4575, 255, true, true});
+    AddLabel(this, Label2, "Label2", {Label::FileCount, "", 7380, 1920, 1995, 435, true, true});
+    // Label2(Label::StrokeName) lies under the stroke list; only its lowest 60 twips show.
+    CaptionLabel* strokeName =
+        AddLabel(this, Label2, "Label2", {Label::StrokeName, "", 4800, 2700, 4575, 255, true, true});
     Combo4 = AddList(this, "Combo4", TwipsRect(4800, 2580, 4575, 315));
     strokeName->stackUnder(Combo4);
     connect(Combo4, &DropDownList::Click, this, &MainWindow::Combo4_Click);
 }
 
 void MainWindow::CreateAttributes() {
-    AddLabel(this, Label2, "Label2", {1, QT_TR_NOOP("Stroke type"), 4800, 3000, 1995, 315, true, true});
+    AddLabel(this, Label2, "Label2", {Label::StrokeType, QT_TR_NOOP("Stroke type"), 4800, 3000, 1995, 315, true, true});
     Combo1 = AddList(this, "Combo1", TwipsRect(6900, 3000, 2475, 315));
     for (std::string_view type : StrokeTypes) Combo1->AddItem(std::string(type), 0);
     connect(Combo1, &DropDownList::Click, this, &MainWindow::Combo1_Click);
 
-    AddLabel(this, Label2, "Label2", {2, QT_TR_NOOP("Stroke Played against"), 4800, 3420, 1995, 315, false, true});
+    AddLabel(this, Label2, "Label2",
+             {Label::BowlerClass, QT_TR_NOOP("Stroke Played against"), 4800, 3420, 1995, 315, false, true});
     Combo2 = AddList(this, "Combo2", TwipsRect(6900, 3420, 2475, 315));
     for (const BowlerClass& bowlers : BowlerClasses) Combo2->AddItem(std::string(bowlers.Name), bowlers.Code);
     connect(Combo2, &DropDownList::Click, this, &MainWindow::Combo2_Click);
 
     AddLabel(this, Label2, "Label2",
-             {4, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
+             {Label::Timing, QT_TR_NOOP("Result of the shot being played "), 4800, 3900, 2715, 255, false, true});
     Combo3 = AddList(this, "Combo3", TwipsRect(7560, 3840, 1815, 315));
     int timing = 0;
     for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name), timing++);
@@ -156,14 +187,14 @@ void MainWindow::CreateAttributes() {
 void MainWindow::CreateFields() {
     // The caption labels of the field grid, each left of its value control.
     const LabelPlace captions[] = {
-        {5, QT_TR_NOOP("Frame no."), 4860, 4260, 795, 195, false, false},
-        {3, QT_TR_NOOP("Nrml. Edge Prb."), 7020, 4260, 1395, 255, false, false},
-        {6, QT_TR_NOOP("Height"), 4860, 4560, 795, 255, false, false},
-        {12, QT_TR_NOOP("6-Hit Edge Prb."), 7020, 4560, 1335, 195, false, false},
-        {8, QT_TR_NOOP("Direction"), 4860, 4860, 795, 255, false, false},
-        {10, QT_TR_NOOP("Direction Range"), 7020, 4860, 1395, 255, false, false},
-        {7, QT_TR_NOOP("Power"), 4860, 5160, 795, 255, false, false},
-        {9, QT_TR_NOOP("Power Range"), 7020, 5160, 1395, 255, false, false},
+        {Label::Frame, QT_TR_NOOP("Frame no."), 4860, 4260, 795, 195, false, false},
+        {Label::EdgeProb, QT_TR_NOOP("Nrml. Edge Prb."), 7020, 4260, 1395, 255, false, false},
+        {Label::Height, QT_TR_NOOP("Height"), 4860, 4560, 795, 255, false, false},
+        {Label::EdgeProb6, QT_TR_NOOP("6-Hit Edge Prb."), 7020, 4560, 1335, 195, false, false},
+        {Label::Direction, QT_TR_NOOP("Direction"), 4860, 4860, 795, 255, false, false},
+        {Label::DirectionRange, QT_TR_NOOP("Direction Range"), 7020, 4860, 1395, 255, false, false},
+        {Label::Power, QT_TR_NOOP("Power"), 4860, 5160, 795, 255, false, false},
+        {Label::PowerRange, QT_TR_NOOP("Power Range"), 7020, 5160, 1395, 255, false, false},
     };
     for (const LabelPlace& place : captions) AddLabel(this, Label2, "Label2", place);
 
@@ -172,8 +203,10 @@ void MainWindow::CreateFields() {
         int left, top, width, height;
     };
     const BoxPlace boxes[] = {
-        {0, 5760, 4200, 1155, 285}, {4, 8460, 4230, 915, 285}, {7, 8460, 4530, 915, 285}, {6, 8460, 4830, 915, 285},
-        {3, 5760, 5100, 1155, 315}, {5, 8460, 5100, 915, 285}, {1, 8220, 5580, 975, 225}, {2, 8220, 5820, 975, 225},
+        {Box::Frame, 5760, 4200, 1155, 285},    {Box::EdgeProb, 8460, 4230, 915, 285},
+        {Box::EdgeProb6, 8460, 4530, 915, 285}, {Box::DirectionRange, 8460, 4830, 915, 285},
+        {Box::Power, 5760, 5100, 1155, 315},    {Box::PowerRange, 8460, 5100, 915, 285},
+        {Box::Height, 8220, 5580, 975, 225},    {Box::Direction, 8220, 5820, 975, 225},
     };
     for (const BoxPlace& place : boxes) {
         auto* box = new TextBox(this);
@@ -187,7 +220,7 @@ void MainWindow::CreateFields() {
         Text2.Add(index, box);
     }
     // Vertical and Direction out of sight: not tab stops, hidden.
-    for (int index : {1, 2}) {
+    for (int index : {Box::Height, Box::Direction}) {
         Text2(index).setText(QStringLiteral("Text2"));
         Text2(index).setFocusPolicy(Qt::ClickFocus);
         Text2(index).hide();
@@ -201,8 +234,8 @@ void MainWindow::CreateFields() {
         Label3.Add(index, label);
         return label;
     };
-    SetWhiteBackground(addValueLabel(1, 5820, 4560));
-    SetBackground(addValueLabel(2, 5820, 4860), QPalette::Base, QPalette::Text);
+    SetWhiteBackground(addValueLabel(Value::Height, 5820, 4560));
+    SetBackground(addValueLabel(Value::Direction, 5820, 4860), QPalette::Base, QPalette::Text);
 }
 
 void MainWindow::CreateCommands() {
@@ -249,27 +282,27 @@ void MainWindow::CreateCommands() {
 void MainWindow::SetTabOrder() {
     // The Height and Direction displays hand the focus on to their boxes.
     QWidget* const order[] = {
-        Combo1,                    // stroke type
-        Combo2,                    // bowler class
-        Combo3,                    // timing
-        &Text2(0),                 // Frame no.
-        &Label3(1),                // Height
-        &heightEditor_->Box(),     // its box while typed into
-        &Label3(2),                // Direction
-        &directionEditor_->Box(),  // its box while typed into
-        &Text2(3),                 // Power
-        &Text2(4),                 // Nrml. Edge Prb.
-        &Text2(5),                 // Power Range
-        &Text2(6),                 // Direction Range
-        Command3,                  // Save
-        Command4,                  // Exit
-        Command5,                  // About
-        &Text2(7),                 // 6-Hit Edge Prb.
-        Dir1,                      // folder
-        Drive1,                    // drive
-        Combo4,                    // the stroke list
-        Command6,                  // Reset Changes to Current Stroke
-        Command7,                  // Help
+        Combo1,                       // stroke type
+        Combo2,                       // bowler class
+        Combo3,                       // timing
+        &Text2(Box::Frame),           // Frame no.
+        &Label3(Value::Height),       // Height
+        &heightEditor_->Box(),        // its box while typed into
+        &Label3(Value::Direction),    // Direction
+        &directionEditor_->Box(),     // its box while typed into
+        &Text2(Box::Power),           // Power
+        &Text2(Box::EdgeProb),        // Nrml. Edge Prb.
+        &Text2(Box::PowerRange),      // Power Range
+        &Text2(Box::DirectionRange),  // Direction Range
+        Command3,                     // Save
+        Command4,                     // Exit
+        Command5,                     // About
+        &Text2(Box::EdgeProb6),       // 6-Hit Edge Prb.
+        Dir1,                         // folder
+        Drive1,                       // drive
+        Combo4,                       // the stroke list
+        Command6,                     // Reset Changes to Current Stroke
+        Command7,                     // Help
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -284,27 +317,71 @@ void MainWindow::NameControlsForScreenReaders() {
     // Linux Qt names a list by its selected entry and tells its label through
     // the label's buddy instead; no caption holds a "&", so being a buddy
     // gives no label a shortcut.
-    const std::pair<QWidget*, int> named[] = {{&Text2(0), 5}, {&Text2(1), 6}, {&Text2(2), 8},  {&Text2(3), 7},
-                                              {&Text2(4), 3}, {&Text2(5), 9}, {&Text2(6), 10}, {&Text2(7), 12},
-                                              {Combo1, 1},    {Combo2, 2},    {Combo3, 4}};
+    const std::pair<QWidget*, int> named[] = {{&Text2(Box::Frame), Label::Frame},
+                                              {&Text2(Box::Height), Label::Height},
+                                              {&Text2(Box::Direction), Label::Direction},
+                                              {&Text2(Box::Power), Label::Power},
+                                              {&Text2(Box::EdgeProb), Label::EdgeProb},
+                                              {&Text2(Box::PowerRange), Label::PowerRange},
+                                              {&Text2(Box::DirectionRange), Label::DirectionRange},
+                                              {&Text2(Box::EdgeProb6), Label::EdgeProb6},
+                                              {Combo1, 1},
+                                              {Combo2, 2},
+                                              {Combo3, 4}};
     for (const auto& [control, label] : named) {
         control->setAccessibleName(Label2(label).text().trimmed());
         Label2(label).setBuddy(control);
     }
-    Label3(1).SetValueName(Label2(6).text().trimmed());
-    Label3(2).SetValueName(Label2(8).text().trimmed());
+    Label3(Value::Height).SetValueName(Label2(Label::Height).text().trimmed());
+    Label3(Value::Direction).SetValueName(Label2(Label::Direction).text().trimmed());
 
     Drive1->setAccessibleName(tr("Drive"));
     Dir1->setAccessibleName(tr("Folder"));
     Combo4->setAccessibleName(tr("Stroke"));
 
     // The rectangles in which a click arms the mouse editing.
-    AddPreviewArea(this, "TopViewArea", TwipsRect(360, 2280, 3961, 3961), Label1(1).text(),
+    AddPreviewArea(this, "TopViewArea", TwipsRect(360, 2280, 3961, 3961), Label1(View::TopView).text(),
                    tr("A click starts or stops setting the direction of the stroke: while it is on, the direction "
                       "follows the mouse pointer."));
-    AddPreviewArea(this, "ProjectileViewArea", TwipsRect(300, 300, 4021, 1381), Label1(0).text(),
+    AddPreviewArea(this, "ProjectileViewArea", TwipsRect(300, 300, 4021, 1381), Label1(View::Projectile).text(),
                    tr("A click starts or stops setting the height of the stroke: while it is on, the height follows "
                       "the mouse pointer."));
+}
+
+void MainWindow::CreateWholeStrokeCommands() {
+    showAllTimings_ = AddWindowAction(this, tr("Show all timings"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    showAllTimings_->setObjectName(QStringLiteral("ShowAllTimings"));
+    showAllTimings_->setCheckable(true);
+    connect(showAllTimings_, &QAction::toggled, this, &MainWindow::ShowAllTimings_Toggled);
+
+    copyKeyFrame_ = AddWindowAction(this, tr("Copy key frame"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyKeyFrame_->setObjectName(QStringLiteral("CopyKeyFrame"));
+    connect(copyKeyFrame_, &QAction::triggered, this, &MainWindow::CopyKeyFrame_Triggered);
+    pasteKeyFrame_ = AddWindowAction(this, tr("Paste key frame"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pasteKeyFrame_->setObjectName(QStringLiteral("PasteKeyFrame"));
+    connect(pasteKeyFrame_, &QAction::triggered, this, &MainWindow::PasteKeyFrame_Triggered);
+
+    Combo3->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Combo3, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { ShowKeyFrameMenu(Combo3->mapToGlobal(position), false); });
+
+    heightEditor_ = new DisplayEditor(Label3(Value::Height), QStringLiteral("HeightBox"), [](const QString& caption) {
+        return DescribeDisplay(caption, tr("Height step %1 (the side view draws whole steps)"), HeightStepForVertical,
+                               tr("Double-click, or Tab from Frame no., to type it."));
+    });
+    directionEditor_ =
+        new DisplayEditor(Label3(Value::Direction), QStringLiteral("DirectionBox"), [](const QString& caption) {
+            return DescribeDisplay(caption, tr("%1 degrees (0 up, growing to the left)"), DegreesForDirection,
+                                   tr("Double-click, or Tab from Height, to type it."));
+        });
+    heightEditor_->Box().setAccessibleName(Label2(Label::Height).text().trimmed());
+    directionEditor_->Box().setAccessibleName(Label2(Label::Direction).text().trimmed());
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_})
+        connect(&editor->Box(), &QLineEdit::textEdited, this, &MainWindow::UpdateUnsavedMark);
+    connect(heightEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Height, text); });
+    connect(directionEditor_, &DisplayEditor::Committed, this,
+            [this](const QString& text) { Label3_Typed(Value::Direction, text); });
 }
 
 }  // namespace orvik

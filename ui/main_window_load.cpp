@@ -1,14 +1,11 @@
 // Loading a stroke: Open (Command2), Reset (Command6) and the load body they
 // share with the stroke list (main_window_browse.cpp).
 //
-// The file is read whole into a record of its own before anything changes. A
-// file that cannot be read (missing, a folder, a device or a pipe, larger than
-// a stroke file may be, or more than memory holds) is refused: the user is told
-// which file and why, and the record, the controls, the caption, the current
-// file name and the buttons stay as they were. A file that can be read is read
-// whatever it holds, into a record at its start values, so that a field the
-// file does not give shows its start value and never one of another file.
-#include <new>
+// The document reads the file whole before anything changes. A file that
+// cannot be read (missing, a folder, a device or a pipe, larger than a stroke
+// file may be, or more than memory holds) is refused: the user is told which
+// file and why, and the stroke loaded, the controls, the caption and the
+// buttons stay as they were.
 #include <optional>
 
 #include "core/numbers.h"
@@ -17,28 +14,16 @@
 #include "core/shown_text.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_lists.h"
-#include "core/stroke_reader.h"
+#include "document/file_text.h"
 #include "preview/geometry.h"
 #include "ui/file_access.h"
-#include "ui/file_text.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
 
 namespace orvik {
 
-// The file read whole into a record at its start values, or why it cannot be.
-Result<MainWindow::FileRead, QString> MainWindow::ReadStrokeFile(const QString& path) try {
-    Result<std::string, QString> bytes = ReadStrokeFileBytes(path);
-    if (!bytes) return Fail(bytes.Why());
-    FileRead read{StartStroke(), std::move(bytes).Value(), {}};
-    ReadStrokeText(read.Bytes, read.Stroke, &read.Report);
-    return read;
-} catch (const std::bad_alloc&) {
-    return Fail(tr("There is not enough memory to read it."));
-}
-
-std::optional<MainWindow::FileRead> MainWindow::ReadOrTell(const QString& path) {
-    Result<FileRead, QString> read = ReadStrokeFile(path);
+std::optional<StrokeFileRead> MainWindow::ReadOrTell(const QString& path) {
+    Result<StrokeFileRead, QString> read = document_.Read(path);
     if (read) return std::move(read).Value();
     dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, read.Why()), tr("Error"),
                          MessageIcon::Critical);
@@ -47,14 +32,12 @@ std::optional<MainWindow::FileRead> MainWindow::ReadOrTell(const QString& path) 
 
 // A file that reads cleanly loads in silence. Of one that does not, the user
 // sees what was read, then the reader's report.
-void MainWindow::KeepAsLoaded(FileRead read) {
-    fileBytes_ = std::move(read.Bytes);
-    misread_ = std::move(read.Report);
-    if (misread_.empty()) return;
+void MainWindow::TellMisread() {
+    if (document_.Misread().empty()) return;
     QString text = tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
                       "read.\n\n%2")
-                       .arg(CommonDialog1.FileName(), MisreadLines(misread_));
-    if (const QString advice = MisreadAdvice(misread_); !advice.isEmpty()) text += "\n\n" + advice;
+                       .arg(document_.Path(), MisreadLines(document_.Misread()));
+    if (const QString advice = MisreadAdvice(document_.Misread()); !advice.isEmpty()) text += "\n\n" + advice;
     dialogs_.ShowMessage(this, text, tr("Misread stroke file"), MessageIcon::Warning);
 }
 
@@ -62,7 +45,7 @@ void MainWindow::KeepAsLoaded(FileRead read) {
 // shows nothing while there are none; a "[*]" in the file name is doubled so
 // that it shows as it is.
 void MainWindow::ShowCaptionForFile() {
-    QString fileName = CommonDialog1.FileName();
+    QString fileName = document_.Path();
     fileName.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(tr("Orvik Stroke Editor (%1)").arg(fileName) + QStringLiteral("[*]"));
 }
@@ -78,65 +61,68 @@ void MainWindow::Command2_Click() {
 // fail runs on its own (ResumeNext).
 void MainWindow::OpenFile(const QString& path) {
     const PreviewLines before = preview_.Lines;
-    std::optional<FileRead> read = ReadOrTell(path);
+    std::optional<StrokeFileRead> read = ReadOrTell(path);
     if (!read) return;
-    CommonDialog1.SetFileName(path);
+    // The reader's steps: the record read from the file takes the place of the
+    // one held.
+    document_.Take(path, std::move(*read));
     // Save only; Open leaves Reset as it was.
     Command3->setEnabled(true);
     ShowCaptionForFile();
-    LoadBody(std::move(read->Stroke), LoadEntry::Open);
+    LoadBody(LoadEntry::Open);
     loadedStrokeName_ = QtText(Combo4->Text());
     RepaintPreview(before);
-    KeepAsLoaded(std::move(*read));
+    TellMisread();
 }
 
 // Reset: the current file again, dropping the edits.
 void MainWindow::Command6_Click() {
     if (!MayDropEdits()) return;
-    std::optional<FileRead> read = ReadOrTell(CommonDialog1.FileName());
-    if (read) RunResetSteps(std::move(*read));
+    std::optional<StrokeFileRead> read = ReadOrTell(document_.Path());
+    if (read) RunResetSteps(document_.Path(), std::move(*read));
 }
 
-// The steps of Reset, which the stroke list runs as well, with the current
-// file already read.
-void MainWindow::RunResetSteps(FileRead read) {
+// The steps of Reset, which the stroke list runs as well, with the file
+// `path` already read.
+void MainWindow::RunResetSteps(const QString& path, StrokeFileRead read) {
     const PreviewLines before = preview_.Lines;
+    // The reader's steps: the record read from the file takes the place of the
+    // one held.
+    document_.Take(path, std::move(read));
     Command3->setEnabled(true);
     Command6->setEnabled(true);
     ShowCaptionForFile();
     // The arc of the previous stroke, while record and lines still hold it.
     preview_.EraseProjectileCurve(arc_);
-    LoadBody(std::move(read.Stroke), LoadEntry::Reset);
+    LoadBody(LoadEntry::Reset);
     RepaintPreview(before);
-    KeepAsLoaded(std::move(read));
+    TellMisread();
 }
 
-void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
+// The document holds the stroke read; the window shows it.
+void MainWindow::LoadBody(LoadEntry entry) {
+    const StrokeFile& stroke = document_.Stroke();
     // The five normal timings; the six-hit ones follow the file.
     Combo3->Clear();
     for (std::string_view name : TimingNames) Combo3->AddItem(std::string(name));
 
-    // The reader's steps: the record read from the file takes the place of the
-    // one held.
-    stroke_ = std::move(read);
-
     // The stroke's name from the last six characters of the file name.
-    ResumeNext([&] { Label2(11).SetCaption(StrokeNameForEnding(FileText(CommonDialog1.FileName().right(6)))); });
+    ResumeNext([&] { Label2(Label::StrokeName).SetCaption(StrokeNameForEnding(FileText(document_.Path().right(6)))); });
 
     // Open only: the name becomes a new entry of the stroke list, selected
     // from code, which starts no stroke selection.
     if (entry == LoadEntry::Open) {
-        ResumeNext([&] { Combo4->AddItem(Label2(11).Caption()); });
-        ResumeNext([&] { Combo4->SetText(Label2(11).Caption()); });
+        ResumeNext([&] { Combo4->AddItem(Label2(Label::StrokeName).Caption()); });
+        ResumeNext([&] { Combo4->SetText(Label2(Label::StrokeName).Caption()); });
         loadedStrokeEntry_ = Combo4->ListIndex();
     }
 
     // A timing entry for each six-hit key frame the file holds, in index
     // order, so that entry k shows key frame k: one whose tag names no timing
     // under its tag as the file gives it.
-    for (int k = NormalKeyFrameCount; k < NormalKeyFrameCount + SixHitKeyFrameCount(stroke_); ++k) {
+    for (int k = NormalKeyFrameCount; k < NormalKeyFrameCount + SixHitKeyFrameCount(stroke); ++k) {
         ResumeNext([&] {
-            const std::string& tag = KeyFrameAt(stroke_, k).KeyFrameTag;
+            const std::string& tag = KeyFrameAt(stroke, k).KeyFrameTag;
             const auto name = SixHitTimingName(tag);
             Combo3->AddItem(name ? std::string(*name) : "6Hit tag " + Quoted(tag));
         });
@@ -145,16 +131,16 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     // The window from the record. A list that holds no entry for the file's
     // type or bowler class code shows none, and Save then writes the file's own
     // value; a value of another file is never shown in its place.
-    ResumeNext([&] { Combo1->SetListIndex(Combo1->IndexOf(stroke_.Type)); });
-    ResumeNext([&] { Text2(4).SetText(stroke_.EdgeProb); });
-    ResumeNext([&] { Text2(7).SetText(stroke_.EdgeProb6); });
-    ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke_.BowlerTypes)); });
+    ResumeNext([&] { Combo1->SetListIndex(Combo1->IndexOf(stroke.Type)); });
+    ResumeNext([&] { Text2(Box::EdgeProb).SetText(stroke.EdgeProb); });
+    ResumeNext([&] { Text2(Box::EdgeProb6).SetText(stroke.EdgeProb6); });
+    ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke.BowlerTypes)); });
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
     ShowKeyFrameFields(KeyFrameFieldsFor::Load);
     MarkUnconvertedBoxes();
 
-    auto keyFrame = [this]() -> const KeyFrame& { return KeyFrameAt(stroke_, Combo3->ListIndex()); };
+    auto keyFrame = [&]() -> const KeyFrame& { return KeyFrameAt(stroke, Combo3->ListIndex()); };
     // The preview. Open erases the old arc here, after the top view is placed;
     // Reset erased it before reading.
     ResumeNext([&] { preview_.PlaceTopView(keyFrame()); });
@@ -162,10 +148,10 @@ void MainWindow::LoadBody(StrokeFile read, LoadEntry entry) {
     ResumeNext([&] { preview_.PlaceProjectileLines(ApexY(keyFrame().Vertical)); });
     ResumeNext([&] { preview_.DrawProjectileCurve(arc_); });
 
-    // A load ends any mouse edit and starts a new history from what it shows.
+    // A load ends any mouse edit; the document starts a new history.
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
     ShowEditingArmed();
-    history_.Restart(CurrentValues());
+    UpdateUnsavedMark();
 }
 
 }  // namespace orvik

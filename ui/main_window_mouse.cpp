@@ -84,7 +84,7 @@ void MainWindow::Timer1_Timer() {
     const QPointF twips = TwipsFromPoint(*pointer);
     Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
     const PreviewLines before = preview_.Lines;
-    const TickResult result = mouse_.Tick(stroke_, preview_, *this, arc_);
+    const TickResult result = mouse_.Tick(document_.EditedStroke(), preview_, *this, arc_);
     if (!result.Changed()) return;
     RepaintPreview(before);
     UpdateUnsavedMark();

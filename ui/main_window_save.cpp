@@ -1,5 +1,6 @@
-// Save (Command3): the record to the current file, with the stroke type, the
-// bowler class and the two edge probabilities taken from their controls.
+// Save (Command3): the document writes the stroke to its file, with the stroke
+// type, the bowler class and the two edge probabilities as their controls show
+// them; the window asks the questions and tells the outcome.
 //
 // The whole text is formed first and read back with the reader; only a text
 // that gives back every field as the window shows it replaces the file, and
@@ -14,9 +15,7 @@
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
-#include "core/stroke_writer.h"
-#include "ui/file_access.h"
-#include "ui/file_text.h"
+#include "document/file_text.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
 
@@ -29,58 +28,35 @@ void MainWindow::Command3_Click() { SaveStroke(); }
 bool MainWindow::SaveStroke() try {
     // Typing in any box, the Height and Direction boxes included, is committed
     // as leaving its box commits it, and a mouse edit under way is saved as
-    // far as it has gone: the file then holds what the window shows.
+    // far as it has gone; the stroke type, the bowler class and the edge
+    // probabilities as their lists and boxes show them. The file then holds
+    // what the window shows.
     CommitTyping();
     RecordEditUnderWay();
-    const QString fileName = CommonDialog1.FileName();
-    // The edge probabilities come from their boxes, without loss: a character
-    // with no single-byte form is refused, never turned into "?".
-    StrokeFile saved = stroke_;
+    const QString& fileName = document_.Path();
+    const FormedStroke formed = document_.Form();
+    // Every reason for refusing goes into one message: the characters without
+    // a single-byte form, a number box whose text is no number (the file would
+    // not hold what the box shows), a field that would not read back.
     QStringList refusals;
-    const std::pair<int, FieldKind> edgeBoxes[] = {{4, FieldKind::EdgeProb}, {7, FieldKind::EdgeProb6}};
-    for (const auto& [box, kind] : edgeBoxes) {
-        const QString text = Text2(box).text();
-        if (const QString odd = FirstCharacterWithoutSingleByteForm(text); !odd.isEmpty())
-            refusals << CaptionOf({kind}) + ": " + tr("'%1' has no single-byte form").arg(odd);
-        else
-            (kind == FieldKind::EdgeProb ? saved.EdgeProb : saved.EdgeProb6) = FileText(text);
-    }
-    // A number box whose text is no number left its field as it was: the
-    // file would not hold what the box shows.
+    for (const FieldRefusal& refusal : formed.Unwritable) refusals << CaptionOf(refusal.Field) + ": " + refusal.Reason;
     refusals << UnconvertedNumberBoxes();
-    // The type and the bowler class from their lists; where a list shows none
-    // (the file's own value is none of its entries), the file's own value.
-    const std::string type = Combo1->ListIndex() < 0 ? stroke_.Type : Combo1->Text();
-    const std::int32_t bowlerCode =
-        Combo2->ListIndex() < 0 ? stroke_.BowlerTypes : Combo2->ItemData(Combo2->ListIndex());
-
-    const std::string bytes = StrokeFileText(saved, type, bowlerCode);
-    // Only a text that reads back as the stroke shown replaces the file. Every
-    // reason for refusing goes into one message.
-    for (const FieldProblem& problem : FieldsThatWouldNotReadBack(saved, type, bowlerCode, bytes))
-        refusals << CaptionOf(problem.Field) + ": " + QtText(problem.Reason);
+    for (const FieldRefusal& refusal : formed.NotReadBack) refusals << CaptionOf(refusal.Field) + ": " + refusal.Reason;
     if (!refusals.isEmpty()) {
         TellSaveFailed(fileName, refusals.join('\n'));
         return false;
     }
-    if (!MayRewriteFile(fileName, bytes, NormalKeyFrameCount + SixHitKeyFrameCount(saved))) return false;
-    const Status<QString> written =
-        WriteWholeFile(fileName, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!written) {
+    if (!MayRewriteFile(fileName, formed.Bytes, NormalKeyFrameCount + SixHitKeyFrameCount(formed.Saved))) return false;
+    if (const Status<QString> written = document_.Write(formed); !written) {
         TellSaveFailed(fileName, written.Why());
         return false;
     }
-    stroke_.EdgeProb = saved.EdgeProb;
-    stroke_.EdgeProb6 = saved.EdgeProb6;
-    fileBytes_ = bytes;
-    misread_.clear();
-    history_.MarkSaved();
     UpdateUnsavedMark();
     dialogs_.ShowMessage(this, tr("Stroke Saved Successfully to %1 (%2).").arg(fileName, loadedStrokeName_),
                          tr("Saved!"), MessageIcon::Information);
     return true;
 } catch (const std::bad_alloc&) {
-    TellSaveFailed(CommonDialog1.FileName(), tr("There is not enough memory to form the stroke's text."));
+    TellSaveFailed(document_.Path(), tr("There is not enough memory to form the stroke's text."));
     return false;
 }
 
@@ -88,10 +64,8 @@ bool MainWindow::SaveStroke() try {
 // was loaded (its first Save replaces what was misread by the values shown)
 // or another program changed it since it was loaded or saved here.
 bool MainWindow::MayRewriteFile(const QString& fileName, const std::string& bytes, int keyFrames) {
-    if (!misread_.empty() && !MayRewriteMisreadFile(fileName, bytes, keyFrames)) return false;
-    // (A file that cannot be read now is left to the write, which says why.)
-    const Result<std::string, QString> onDisk = ReadStrokeFileBytes(fileName);
-    if (!onDisk || *onDisk == fileBytes_) return true;
+    if (!document_.Misread().empty() && !MayRewriteMisreadFile(fileName, bytes, keyFrames)) return false;
+    if (!document_.ChangedOnDisk()) return true;
     return dialogs_.Ask(this,
                         tr("The file %1 has changed on disk since it was loaded; another program may have saved "
                            "it.\nOverwrite it with the stroke shown?")
@@ -105,12 +79,12 @@ bool MainWindow::MayRewriteFile(const QString& fileName, const std::string& byte
 bool MainWindow::MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames) {
     QString text = tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
                       "lines hold by the values shown.")
-                       .arg(fileName, MisreadLines(misread_));
+                       .arg(fileName, MisreadLines(document_.Misread()));
     QStringList timings;
-    for (const int k : KeyFramesChangedBySave(fileBytes_, bytes, keyFrames))
+    for (const int k : KeyFramesChangedBySave(document_.FileBytes(), bytes, keyFrames))
         timings << (k < Combo3->ListCount() ? Combo3->itemText(k) : QString::number(k));
     if (!timings.isEmpty()) text += ' ' + tr("It changes the values of %1.").arg(timings.join(", "));
-    const QString diff = SaveDiff(fileBytes_, bytes, fileName);
+    const QString diff = SaveDiff(document_.FileBytes(), bytes, fileName);
     constexpr qsizetype LongDiff = 30;  // lines
     QString details;
     if (diff.count('\n') < LongDiff) {
@@ -132,10 +106,12 @@ void MainWindow::TellSaveFailed(const QString& fileName, const QString& reason) 
 std::vector<MainWindow::NumberDisplay> MainWindow::NumberDisplays() const {
     // The Height and Direction displays stand for their hidden boxes: a typed
     // value that is no number stays in its display.
-    return {
-        {&Text2(0), Text2(0).text(), FieldKind::Frame},       {&Label3(1), Label3(1).text(), FieldKind::Vertical},
-        {&Label3(2), Label3(2).text(), FieldKind::Direction}, {&Text2(3), Text2(3).text(), FieldKind::Power},
-        {&Text2(5), Text2(5).text(), FieldKind::PowerRange},  {&Text2(6), Text2(6).text(), FieldKind::DirectionRange}};
+    return {{&Text2(Box::Frame), Text2(Box::Frame).text(), FieldKind::Frame},
+            {&Label3(Value::Height), Label3(Value::Height).text(), FieldKind::Vertical},
+            {&Label3(Value::Direction), Label3(Value::Direction).text(), FieldKind::Direction},
+            {&Text2(Box::Power), Text2(Box::Power).text(), FieldKind::Power},
+            {&Text2(Box::PowerRange), Text2(Box::PowerRange).text(), FieldKind::PowerRange},
+            {&Text2(Box::DirectionRange), Text2(Box::DirectionRange).text(), FieldKind::DirectionRange}};
 }
 
 QString MainWindow::NumberProblem(const NumberDisplay& display) {
@@ -186,7 +162,7 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
             default: break;
         }
     }
-    if (caption.isEmpty()) return QtText(FieldFileKey(stroke_, field));
+    if (caption.isEmpty()) return QtText(FieldFileKey(document_.Stroke(), field));
     return caption + " (" + QtText(Combo3->Text()) + ")";
 }
 
@@ -197,7 +173,7 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
 // focus where it is and runs that commit itself (Save then commits a Height
 // or Direction box being typed in).
 void MainWindow::SaveShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!document_.IsLoaded()) return;
     for (const auto& [index, box] : Text2.Elements()) {
         if (box == focusWidget()) Text2_LostFocus(index);
     }

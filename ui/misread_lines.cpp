@@ -5,7 +5,7 @@
 
 #include "check/save_diff.h"
 #include "core/stroke_format.h"
-#include "ui/file_text.h"
+#include "document/file_text.h"
 
 namespace orvik {
 

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 
 #include "bench/ui/window_support.h"
-#include "ui/edit_history.h"
+#include "document/edit_history.h"
 #include "ui/main_window.h"
 
 namespace orvik::bench {
@@ -27,7 +27,7 @@ void BM_UndoStep(benchmark::State& state) {
     auto* power = window.findChild<QLineEdit*>(QStringLiteral("Text2(3)"));
     if (!power) return state.SkipWithError("no Power box");
     power->setText(QStringLiteral("42"));
-    window.Text2_LostFocus(3);
+    window.Text2_LostFocus(orvik::Box::Power);
     window.UndoShortcut_Activated();
     const bool undone = window.Stroke().KeyFrames[0].Power != 42.0;
     window.RedoShortcut_Activated();

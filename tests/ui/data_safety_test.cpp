@@ -39,7 +39,7 @@ private slots:
         const QString path = editor.Open("a-Cc031.atr");
         const QByteArray original = FileBytes(path);
         SetText(window, typed.box, typed.text);
-        window.Text2_LostFocus(3);
+        window.Text2_LostFocus(orvik::Box::Power);
         if (typed.thenShow) Pick(window, "Combo3", typed.thenShow);
         const QStringList before = Snapshot(window);
         dialogs.messages.clear();
@@ -67,12 +67,12 @@ private slots:
         file.close();
         dialogs.openAnswers = {file.fileName()};
         window.Command2_Click();
-        QCOMPARE(TextsOf(window, {"Text2(3)", "Combo1"}), (QStringList{"0", ""}));
+        QCOMPARE(TextsOf(window, {Text2Of::Power, "Combo1"}), (QStringList{"0", ""}));
         QCOMPARE(TakeMessages(dialogs).last().section(':', 0, 0), QStringLiteral("Misread stroke file"));
 
         // A save of another change keeps the file's own type; the list's choice once the user picks one.
-        SetText(window, "Text2(3)", "2.5");
-        window.Text2_LostFocus(3);
+        SetText(window, Text2Of::Power, "2.5");
+        window.Text2_LostFocus(orvik::Box::Power);
         dialogs.answers = {orvik::Answer::Save};
         window.Command3_Click();
         QCOMPARE(FileBytes(file.fileName()), QByteArray(odd).replace(" Power abc Range", " Power 2.5 Range"));
@@ -92,7 +92,7 @@ private slots:
         QVERIFY(QFile::link(folder.filePath("a-Cc018.atr"), folder.filePath("a-Cc021.atr")));
         QVERIFY(QDir(folder.path()).mkdir("sub"));
         QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
-        QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("2 Stroke file(s) found in the directory."));
+        QCOMPARE(TextOf(window, Label2Of::FileCount), QStringLiteral("2 Stroke file(s) found in the directory."));
         QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Forward Defence2", "Cover drive(slashing shot)"}));
         auto* dir1 = Find<orvik::DirList>(window, "Dir1");
         QCOMPARE(dir1->item(dir1->count() - 1)->text(), QStringLiteral("sub"));  // the only subfolder listed
@@ -163,23 +163,23 @@ private slots:
 private:
     static const std::vector<Typed>& Rows() {
         static const std::vector<Typed> rows = {
-            {"typed comma", "Text2(4)", "0,5",
+            {"typed comma", Text2Of::EdgeProb, "0,5",
              "Nrml. Edge Prb.: a comma ends a field in a stroke file: use a point as the decimal separator"},
-            {"pasted line break", "Text2(7)", "0.5\r\n0.6",
+            {"pasted line break", Text2Of::EdgeProb6, "0.5\r\n0.6",
              "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
-            {"euro sign", "Text2(4)", QString::fromUtf8("0.5\u20ac"),
+            {"euro sign", Text2Of::EdgeProb, QString::fromUtf8("0.5\u20ac"),
              "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
-            {"letter beyond Latin-1", "Text2(7)", QString::fromUtf8("\u0151"),
+            {"letter beyond Latin-1", Text2Of::EdgeProb6, QString::fromUtf8("\u0151"),
              "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
-            {"largest double", "Text2(3)", "1.7976931348623157e308",
+            {"largest double", Text2Of::Power, "1.7976931348623157e308",
              "Power (Very Late): the number is too large to be read back"},
-            {"largest double on a timing not shown", "Text2(3)", "1.7976931348623157e308",
+            {"largest double on a timing not shown", Text2Of::Power, "1.7976931348623157e308",
              "Power of normal key frame 0: the number is too large to be read back", "Late"},
-            {"direction range that is no number", "Text2(6)", "abc",
+            {"direction range that is no number", Text2Of::DirectionRange, "abc",
              "Direction Range (Very Late): \"abc\" is not a number"},
-            {"comma in a number box", "Text2(5)", "1,5",
+            {"comma in a number box", Text2Of::PowerRange, "1,5",
              "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"},
-            {"frame number out of range", "Text2(0)", "40000",
+            {"frame number out of range", Text2Of::Frame, "40000",
              "Frame no. (Very Late): 40000 is outside -32768 to 32767"},
         };
         return rows;

@@ -99,7 +99,7 @@ private slots:
         orvik::DriveList drive;
         drive.ShowDriveOf(game_);
         QCOMPARE((QStringList{Find<orvik::DirList>(window, "Dir1")->Path(),
-                              Find<orvik::DriveList>(window, "Drive1")->Drive(), TextOf(window, "Label2(0)"),
+                              Find<orvik::DriveList>(window, "Drive1")->Drive(), TextOf(window, Label2Of::FileCount),
                               Caption(window)}),
                  (QStringList{game_, drive.Drive(), "2 Stroke file(s) found in the directory.", caption}));
         QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
@@ -108,7 +108,7 @@ private slots:
         window.StartIn(game_ + "/mine.atr");
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1/mine.atr)").arg(game_));
         QCOMPARE(EntriesOf(window, "Combo4"), (QStringList{"Cover drive(slashing shot)", "Unknown"}));
-        QCOMPARE(TextsOf(window, {"Combo4", "Combo1", "Combo2", "Text2(0)", "Text2(3)"}),
+        QCOMPARE(TextsOf(window, {"Combo4", "Combo1", "Combo2", Text2Of::Frame, Text2Of::Power}),
                  (QStringList{"Unknown", "Defensive", "Spinners", "10", "1.5"}));
         QVERIFY(dialogs.messages.empty());
     }
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1/a-Cc021.atr)").arg(game_));
         QCOMPARE(EntriesOf(window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), 0);
-        QCOMPARE(TextsOf(window, {"Label2(0)", "Label2(11)", "Combo1", "Combo2"}),
+        QCOMPARE(TextsOf(window, {Label2Of::FileCount, Label2Of::StrokeName, "Combo1", "Combo2"}),
                  (QStringList{"2 Stroke file(s) found in the directory.", "Cover drive(slashing shot)", "Aggressive",
                               "Fast Bowler"}));
         QVERIFY(started.dialogs.messages.empty());
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(dialogs.messages.empty());
 
         const QString path = editor_->Open("a-Cc031.atr");
-        auto* power = Find<QLineEdit>(window, "Text2(3)");
+        auto* power = Find<QLineEdit>(window, Text2Of::Power);
         power->setFocus();
         QTRY_VERIFY(power->hasFocus());
         power->selectAll();
@@ -177,8 +177,9 @@ private slots:
             for (const char* control : controls) said << AccessibleText(Find(window, control), QAccessible::Name);
             return said;
         };
-        QCOMPARE(names({"Text2(0)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)", "Dir1", "Label3(1)",
-                        "Label3(2)", "Label2(3)", "Command6", "Command3"}),
+        QCOMPARE(names({Text2Of::Frame, Text2Of::Power, Text2Of::EdgeProb, Text2Of::PowerRange, Text2Of::DirectionRange,
+                        Text2Of::EdgeProb6, "Dir1", Label3Of::Height, Label3Of::Direction, Label2Of::EdgeProb,
+                        "Command6", "Command3"}),
                  (QStringList{"Frame no.", "Power", "Nrml. Edge Prb.", "Power Range", "Direction Range",
                               "6-Hit Edge Prb.", "Folder", "Height", "Direction", "Nrml. Edge Prb.",
                               "Reset Changes to Current Stroke", "Save"}));
@@ -196,7 +197,8 @@ private slots:
                                      "Drive | "}));
         editor_->Open("a-Cc024.atr");
         Pick(window, "Combo3", "Early");
-        QCOMPARE(names({"Label3(1)", "Label3(2)"}), (QStringList{"Height: 23000000", "Direction: 22500000"}));
+        QCOMPARE(names({Label3Of::Height, Label3Of::Direction}),
+                 (QStringList{"Height: 23000000", "Direction: 22500000"}));
 
         // Every control shown says something, but a label with nothing in it.
         for (QWidget* control : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

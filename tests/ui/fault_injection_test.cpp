@@ -84,7 +84,7 @@ private slots:
             umount2(QFile::encodeName(game).constData(), MNT_DETACH);
             QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        SetText(editor.window, "Text2(4)", "0.75");  // an edit, so that a save would change the file
+        SetText(editor.window, Text2Of::EdgeProb, "0.75");  // an edit, so that a save would change the file
         if (!f.breakSave(game))
             QSKIP(qPrintable(QStringLiteral("needs a tmpfs of its own here, and mounting one needs CAP_SYS_ADMIN: ") +
                              std::strerror(errno)));
@@ -135,7 +135,8 @@ private slots:
             const orvik::StrokeFile& s = window.Stroke();
             QStringList fields{QString::fromStdString(s.Difficulty + s.Name + s.KeyFrames[5].KeyFrameTag),
                                QString::number(s.StumpPosition)};
-            return fields + TextsOf(window, {"Combo1", "Combo2", "Text2(4)", "Text2(0)"}) + EntriesOf(window, "Combo3");
+            return fields + TextsOf(window, {"Combo1", "Combo2", Text2Of::EdgeProb, Text2Of::Frame}) +
+                   EntriesOf(window, "Combo3");
         };
         const QStringList startValues{"",      "0",         "", "", "", "0", "Very Late", "Late", "Perfectly on time",
                                       "Early", "Very Early"};

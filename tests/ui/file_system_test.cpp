@@ -134,9 +134,9 @@ private slots:
         window.StartIn(through);
         QCOMPARE(Caption(window), Caption(stroke_));
         QCOMPARE(Find<orvik::DirList>(window, "Dir1")->Path(), game_ + "/real");
-        QCOMPARE(TextsOf(window, {"Combo1", "Label2(11)"}), (QStringList{"Aggressive", "Pull"}));
-        SetText(window, "Text2(3)", "77");
-        window.Text2_LostFocus(3);
+        QCOMPARE(TextsOf(window, {"Combo1", Label2Of::StrokeName}), (QStringList{"Aggressive", "Pull"}));
+        SetText(window, Text2Of::Power, "77");
+        window.Text2_LostFocus(orvik::Box::Power);
         window.Command3_Click();
         QVERIFY2(FileBytes(stroke_).contains(" Power 77 Range"), FileBytes(stroke_).constData());
         QCOMPARE(FileBytes(decoy_), decoy);
@@ -148,7 +148,7 @@ private slots:
         window.Command2_Click();
         QVERIFY(QDir::setCurrent(home));
         QCOMPARE(Caption(window), Caption(stroke_));
-        QCOMPARE(TextOf(window, "Text2(3)"), QStringLiteral("77"));
+        QCOMPARE(TextOf(window, Text2Of::Power), QStringLiteral("77"));
 
         // The folder list: LINK/.. is real/, and its stroke is the one picked.
         window.StartIn(game_);
@@ -168,8 +168,8 @@ private slots:
         QVERIFY(QFile::link("real/a-Cc031.atr", link));
         window.StartIn(link);
         QCOMPARE(Caption(window), Caption(link));
-        SetText(window, "Text2(3)", "66");
-        window.Text2_LostFocus(3);
+        SetText(window, Text2Of::Power, "66");
+        window.Text2_LostFocus(orvik::Box::Power);
         window.Command3_Click();
         QCOMPARE(QFileInfo(link).symLinkTarget(), stroke_);
         QVERIFY2(FileBytes(stroke_).contains(" Power 66 Range"), FileBytes(stroke_).constData());

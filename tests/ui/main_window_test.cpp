@@ -63,7 +63,8 @@ private slots:
             QCOMPARE(Find<orvik::DropDownList>(window, list)->ListIndex(), -1);
         for (const char* hidden : {"Command1", "Command2"}) QVERIFY2(Find(window, hidden)->isHidden(), hidden);
         for (const char* disabled : {"Command3", "Command6"}) QVERIFY2(!Find(window, disabled)->isEnabled(), disabled);
-        QCOMPARE(TextsOf(window, {"Text2(1)", "Text2(2)", "Text2(0)", "Label3(1)", "Label2(0)", "Label2(11)"}),
+        QCOMPARE(TextsOf(window, {Text2Of::Height, Text2Of::Direction, Text2Of::Frame, Label3Of::Height,
+                                  Label2Of::FileCount, Label2Of::StrokeName}),
                  (QStringList{"Text2", "Text2", "", "", "", ""}));
         for (int i = -10; i <= 65; ++i) QCOMPARE(window.Stroke().TrailingLines.at(i), std::string(i <= 0 ? "43" : ""));
         window.show();
@@ -85,15 +86,18 @@ private slots:
             }
             return order;
         };
-        QCOMPARE(tabOrder(), (QStringList{"Combo1", "Combo2", "Combo3", "Text2(0)", "HeightBox", "DirectionBox",
-                                          "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Command4", "Command5",
-                                          "Text2(7)", "Dir1", "Drive1", "Combo4", "Command7", "Combo1"}));
+        QCOMPARE(tabOrder(),
+                 (QStringList{"Combo1", "Combo2", "Combo3", Text2Of::Frame, "HeightBox", "DirectionBox", Text2Of::Power,
+                              Text2Of::EdgeProb, Text2Of::PowerRange, Text2Of::DirectionRange, "Command4", "Command5",
+                              Text2Of::EdgeProb6, "Dir1", "Drive1", "Combo4", "Command7", "Combo1"}));
         editor_->Open("a-Cc031.atr");
         window.Command6_Click();
         QCOMPARE(tabOrder(),
-                 (QStringList{"Combo1",   "Combo2",   "Combo3",   "Text2(0)", "HeightBox", "DirectionBox", "Text2(3)",
-                              "Text2(4)", "Text2(5)", "Text2(6)", "Command3", "Command4",  "Command5",     "Text2(7)",
-                              "Dir1",     "Drive1",   "Combo4",   "Command6", "Command7",  "Combo1"}));
+                 (QStringList{
+                     "Combo1",       "Combo2",       "Combo3",          Text2Of::Frame,      "HeightBox",
+                     "DirectionBox", Text2Of::Power, Text2Of::EdgeProb, Text2Of::PowerRange, Text2Of::DirectionRange,
+                     "Command3",     "Command4",     "Command5",        Text2Of::EdgeProb6,  "Dir1",
+                     "Drive1",       "Combo4",       "Command6",        "Command7",          "Combo1"}));
     }
 
     void helpAboutAndExit() {
@@ -121,7 +125,7 @@ private slots:
         QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
         // With nothing loaded, Exit asks nothing (with a stroke: unsaved_edits_test).
-        SetText(window, "Text2(3)", "5");
+        SetText(window, Text2Of::Power, "5");
         Find<QPushButton>(window, "Command4")->click();
         QVERIFY(!window.isVisible());
         QCOMPARE(TakeMessages(dialogs), QStringList{});
@@ -143,8 +147,9 @@ private slots:
             "Very Early (6Hit)", "Early (6Hit)", "Perfect (6Hit)",    "Late (6Hit)", "Very Late (6Hit)"};
         QCOMPARE(EntriesOf(window, "Combo3"), timings);
         QCOMPARE(
-            TextsOf(window, {"Combo3", "Label2(11)", "Combo1", "Combo2", "Text2(0)", "Label3(1)", "Text2(1)",
-                             "Label3(2)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)"}),
+            TextsOf(window, {"Combo3", Label2Of::StrokeName, "Combo1", "Combo2", Text2Of::Frame, Label3Of::Height,
+                             Text2Of::Height, Label3Of::Direction, Text2Of::Power, Text2Of::EdgeProb,
+                             Text2Of::PowerRange, Text2Of::DirectionRange, Text2Of::EdgeProb6}),
             (QStringList{"Very Late", "Forward Defence2", "Moderate", "Fast and Swing bowlers", "10", "20000000",
                          "20000000", "0", "1.5", "0.1", "0.25", "3750000", "0.2"}));  // "...18.atr": Forward Defence2
         QCOMPARE(window.PreviewState().Lines.Line3.Y2, 320.0f);                       // the apex for 20000000
@@ -162,9 +167,9 @@ private slots:
         QVERIFY(Find(window, "Command6")->isEnabled());
         const QStringList loaded = Snapshot(window);
         Pick(window, "Combo3", "Early");
-        SetText(window, "Text2(3)", "99");
-        SetText(window, "Text2(4)", "0.9");
-        window.Text2_LostFocus(3);
+        SetText(window, Text2Of::Power, "99");
+        SetText(window, Text2Of::EdgeProb, "0.9");
+        window.Text2_LostFocus(orvik::Box::Power);
         Pick(window, "Combo1", "Aggressive");
         QCOMPARE(window.Stroke().KeyFrames[3].Power, 99.0);
         dialogs.answers = {orvik::Answer::Discard};  // the question: unsaved_edits_test
@@ -177,33 +182,35 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         // Before any load every key frame is zero.
         Pick(window, "Combo3", "Perfectly on time");
-        QCOMPARE(TextsOf(window, {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Label3(1)", "Label3(2)"}),
+        QCOMPARE(TextsOf(window, {Text2Of::Frame, Text2Of::Height, Text2Of::Direction, Text2Of::Power, Label3Of::Height,
+                                  Label3Of::Direction}),
                  QStringList(6, "0"));
 
         orvik::StrokeFile stroke = orvik::CleanStroke("1 0");
         stroke.KeyFrames[6].Direction = 67500000;  // 90 degrees: to the left
         stroke.KeyFrames[6].Power = 0.333333333333333;
         editor_->Open("a-Cc024.atr", stroke);
-        SetText(window, "Text2(4)", "edited");       // the stroke's, not the key frame's
-        Pick(window, "Combo3", "Very Late (6Hit)");  // entry 6: record 6
-        QCOMPARE(TextsOf(window, {"Text2(0)", "Label3(2)", "Text2(3)", "Text2(4)"}),
+        SetText(window, Text2Of::EdgeProb, "edited");  // the stroke's, not the key frame's
+        Pick(window, "Combo3", "Very Late (6Hit)");    // entry 6: record 6
+        QCOMPARE(TextsOf(window, {Text2Of::Frame, Label3Of::Direction, Text2Of::Power, Text2Of::EdgeProb}),
                  (QStringList{"16", "67500000", "0.333333333333333", "edited"}));
         QCOMPARE(window.PreviewState().Lines.Line5.X2, 360.0f);  // lands left, where the top view points
 
         // "40000" is beyond 16 bits and "abc" no number: both keep their field;
         // "12.5" is frame 12 at the next commit. The labels win over the hidden boxes.
-        const char* typed[][2] = {{"Text2(0)", "40000"}, {"Text2(3)", "abc"}, {"Text2(5)", "0.75"},
-                                  {"Text2(6)", "-3"},    {"Text2(1)", "5"},   {"Text2(2)", "6"}};
+        const char* typed[][2] = {{Text2Of::Frame, "40000"},     {Text2Of::Power, "abc"},
+                                  {Text2Of::PowerRange, "0.75"}, {Text2Of::DirectionRange, "-3"},
+                                  {Text2Of::Height, "5"},        {Text2Of::Direction, "6"}};
         for (const auto& [box, text] : typed) SetText(window, box, text);
-        window.Text2_LostFocus(4);
+        window.Text2_LostFocus(orvik::Box::EdgeProb);
         const orvik::KeyFrame& frame = window.Stroke().KeyFrames[6];
         QCOMPARE((QList<double>{double(frame.Frame), frame.Power, frame.PowerRange, frame.DirectionRange,
                                 frame.Vertical, frame.Direction}),
                  (QList<double>{16, 0.333333333333333, 0.75, -3, 26e6, 67500000}));
-        QCOMPARE(TextOf(window, "Text2(3)"), QStringLiteral("abc"));
+        QCOMPARE(TextOf(window, Text2Of::Power), QStringLiteral("abc"));
         QCOMPARE(window.Stroke().EdgeProb, "0.1");
-        SetText(window, "Text2(0)", "12.5");
-        window.Text2_LostFocus(0);
+        SetText(window, Text2Of::Frame, "12.5");
+        window.Text2_LostFocus(orvik::Box::Frame);
         QCOMPARE((QList<int>{window.Stroke().KeyFrames[6].Frame, window.Stroke().KeyFrames[5].Frame}),
                  (QList<int>{12, 15}));
     }
@@ -240,8 +247,8 @@ private slots:
         const QString path = editor_->Open("a-Cc031.atr", orvik::CleanStroke("3"));
         Pick(window, "Combo1", "Aggressive");
         Pick(window, "Combo2", "Fast Bowler");
-        SetText(window, "Text2(4)", "0.45");
-        SetText(window, "Text2(7)", QString::fromUtf8("x y\u00e9"));  // saved as the one byte E9
+        SetText(window, Text2Of::EdgeProb, "0.45");
+        SetText(window, Text2Of::EdgeProb6, QString::fromUtf8("x y\u00e9"));  // saved as the one byte E9
         window.Command3_Click();
         QByteArray expected =
             "StrokeAttr\r\n\r\nType Aggressive\r\nFaceing 1\r\nDifficulty 5 Reward 3\r\nDifficulty6 6 Reward6 4\r\n"
@@ -271,13 +278,14 @@ private slots:
         const auto row = [](const char* name, const char* box, const char* typed, const char* shown) {
             QTest::newRow(name) << QString(box) << QString(typed) << QString(shown);
         };
-        row("frame 12.5", "Text2(0)", "12.5", "12");
-        row("frame 1.4", "Text2(0)", "1.4", "1");
-        row("frame 3.5", "Text2(0)", "3.5", "4");
-        row("power 1e-400", "Text2(3)", "1e-400", "0");
-        row("power 2.5e-324", "Text2(3)", "2.5e-324", "4.94065645841247E-324");
-        row("power range with more digits than the file keeps", "Text2(5)", "0.12345678901234567", "0.123456789012346");
-        row("the same value in another form stays", "Text2(6)", " 1.50e1", " 1.50e1");
+        row("frame 12.5", Text2Of::Frame, "12.5", "12");
+        row("frame 1.4", Text2Of::Frame, "1.4", "1");
+        row("frame 3.5", Text2Of::Frame, "3.5", "4");
+        row("power 1e-400", Text2Of::Power, "1e-400", "0");
+        row("power 2.5e-324", Text2Of::Power, "2.5e-324", "4.94065645841247E-324");
+        row("power range with more digits than the file keeps", Text2Of::PowerRange, "0.12345678901234567",
+            "0.123456789012346");
+        row("the same value in another form stays", Text2Of::DirectionRange, " 1.50e1", " 1.50e1");
     }
 
     // A commit that turns the text into another value shows the value as the
@@ -289,7 +297,7 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         editor_->Open("a-Cc031.atr");
         SetText(window, qPrintable(box), typed);
-        window.Text2_LostFocus(0);
+        window.Text2_LostFocus(orvik::Box::Frame);
         QCOMPARE(TextOf(window, qPrintable(box)), shown);
         window.Command3_Click();
         window.Command6_Click();
@@ -302,11 +310,11 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         const QString path = editor_->Open("a-Cc031.atr");
         const QByteArray loaded = FileBytes(path);
-        SetText(window, "Text2(0)", "40000");
-        SetText(window, "Text2(3)", "1e999999999");
-        SetText(window, "Text2(5)", "abc");
-        SetText(window, "Text2(4)", "0,5");
-        window.Text2_LostFocus(0);
+        SetText(window, Text2Of::Frame, "40000");
+        SetText(window, Text2Of::Power, "1e999999999");
+        SetText(window, Text2Of::PowerRange, "abc");
+        SetText(window, Text2Of::EdgeProb, "0,5");
+        window.Text2_LostFocus(orvik::Box::Frame);
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs),
                  QStringList{
@@ -331,13 +339,13 @@ private slots:
                  (QStringList{"Very Early (6Hit)", "6Hit tag \"2 \"", "6Hit tag \"X\"", "Very Late (6Hit)"}));
         QVERIFY(TakeMessages(dialogs).value(0).startsWith("Misread stroke file: "));  // tags that name no timing
         Pick(window, "Combo3", "6Hit tag \"X\"");
-        QCOMPARE(TextOf(window, "Text2(0)"), QStringLiteral("17"));
+        QCOMPARE(TextOf(window, Text2Of::Frame), QStringLiteral("17"));
         dialogs.answers = {orvik::Answer::Save};
         window.Command3_Click();
         QCOMPARE(FileBytes(path), loaded);
         Pick(window, "Combo3", "Very Late (6Hit)");
-        SetText(window, "Text2(3)", "42");
-        window.Text2_LostFocus(3);
+        SetText(window, Text2Of::Power, "42");
+        window.Text2_LostFocus(orvik::Box::Power);
         window.Command3_Click();
         QCOMPARE(FileBytes(path), QByteArray(loaded).replace(" Power 9.5 Range", " Power 42 Range"));
     }
@@ -364,76 +372,121 @@ private slots:
         QCOMPARE(FileBytes(path).split('\n').value(8), "BowlerTypes " + QByteArray::number(code) + "\r");
     }
 
-    // The folder change fills the stroke list; picking a stroke loads its file
-    // with the Reset steps; a folder that cannot be listed is reported.
-    void listsTheFolderAndLoadsThePickedStroke() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString game = folder.filePath("game");
-        QVERIFY(QDir().mkpath(game + "/other"));
+    // A folder of stroke files for the folder and stroke lists: five "*.atr"
+    // files, three of them known by name, and a subfolder of three.
+    QString MakeGameFolder() {
+        const QString game = editor_->folder.filePath("game");
+        if (!QDir().mkpath(game + "/other")) return {};
         for (const char* name : {"a-Cc018.atr", "readme.atr", "a-Cc029.atr", "A-CC017C.ATR", "a-Cc021.atr",
                                  "other/a-Cc031.atr", "other/a-Cc018.atr", "other/a-Cc024.atr"})
             WriteStroke(game + "/" + name, orvik::CleanStroke("2"));
-        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});  // no folder change yet
+        return game;
+    }
 
-        // A drive change shows the drive's root folder, through the folder change.
+    // Until the folder changes, the stroke list and the count are empty.
+    void startsWithAnEmptyStrokeList() {
+        auto& [folder, dialogs, window] = *editor_;
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, Label2Of::FileCount), QStringList{""});
+    }
+
+    // A drive change shows the drive's root folder, through the folder change;
+    // a drive whose root folder has gone is reported, and the folder list stays.
+    void aDriveChangeShowsItsRootOrIsReported() {
+        auto& [folder, dialogs, window] = *editor_;
         auto* dir1 = Find<orvik::DirList>(window, "Dir1");
         auto* drive1 = Find<orvik::DriveList>(window, "Drive1");
         emit drive1->Change();
         QCOMPARE(dir1->Path(), drive1->Drive());
-        QVERIFY(TextOf(window, "Label2(0)").endsWith(QStringLiteral(" Stroke file(s) found in the directory.")));
-        // A drive whose root folder has gone is reported, and the folder list stays.
+        QVERIFY(
+            TextOf(window, Label2Of::FileCount).endsWith(QStringLiteral(" Stroke file(s) found in the directory.")));
         const QString root = dir1->Path();
-        drive1->setItemData(drive1->currentIndex(), game + "/gone");
+        drive1->setItemData(drive1->currentIndex(), folder.filePath("gone"));
         emit drive1->activated(drive1->currentIndex());
         QCOMPARE(TakeMessages(dialogs), QStringList{"Error (critical): Error reading Drive"});
         QCOMPARE(dir1->Path(), root);
+    }
 
-        // Every "*.atr" counts; only names the catalogue knows, with exact case, are listed.
-        QVERIFY(dir1->SetPath(game));
-        QCOMPARE(TextOf(window, "Label2(0)"), QStringLiteral("5 Stroke file(s) found in the directory."));
+    // Every "*.atr" counts; only names the catalogue knows, with exact case,
+    // are listed, and none is selected.
+    void aFolderChangeCountsEveryStrokeFileAndListsTheKnownOnes() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
+        QCOMPARE(TextOf(window, Label2Of::FileCount), QStringLiteral("5 Stroke file(s) found in the directory."));
         QCOMPARE(EntriesOf(window, "Combo4"),
                  (QStringList{"Forward Defence2", "Cover drive(slashing shot)", "Paddle sweep"}));
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+    }
 
+    // Picking a stroke loads its file with the Reset steps; Save names the
+    // stroke as the list does.
+    void pickingAStrokeLoadsItsFile() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         Pick(window, "Combo4", "Paddle sweep");
         const QString file = game + "/a-Cc029.atr";
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(file));
-        QCOMPARE(TextOf(window, "Label2(11)"), QStringLiteral("Unknown"));  // its ending is "9b.atr"
+        QCOMPARE(TextOf(window, Label2Of::StrokeName), QStringLiteral("Unknown"));  // its ending is "9b.atr"
         QCOMPARE(EntriesOf(window, "Combo3").last(), QStringLiteral("Perfect (6Hit)"));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(Find(window, "Command6")->isEnabled());
-        // Save names the stroke as the list does.
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs),
                  QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Paddle sweep)."});
+    }
 
-        // Picking the loaded stroke again drops the edits once discarded; a folder change keeps them.
-        SetText(window, "Text2(3)", "42");
-        window.Text2_LostFocus(3);
+    // Picking the loaded stroke again drops the edits once discarded; a
+    // folder change keeps them and the file loaded.
+    void pickingTheLoadedStrokeAgainDropsTheEditsAFolderChangeKeepsThem() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QVERIFY(dir1->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
+        SetText(window, Text2Of::Power, "42");
+        window.Text2_LostFocus(orvik::Box::Power);
         dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Paddle sweep");
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
-        SetText(window, "Text2(3)", "42");
-        window.Text2_LostFocus(3);
+        SetText(window, Text2Of::Power, "42");
+        window.Text2_LostFocus(orvik::Box::Power);
         QVERIFY(dir1->SetPath(game + "/other"));
-        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"),
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, Label2Of::FileCount),
                  (QStringList{"Forward Defence2", "Normal straight-drive", "Pull",
                               "3 Stroke file(s) found in the directory."}));
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
-        QCOMPARE(window.FileDialog().FileName(), file);
-        // A pick refused there selects nothing: the loaded stroke is none of this folder's.
+        QCOMPARE(window.FileDialog().FileName(), game + "/a-Cc029.atr");
+    }
+
+    // A pick that cannot be read selects nothing: the loaded stroke is none
+    // of this folder's.
+    void aPickThatCannotBeReadSelectsNothing() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        auto* dir1 = Find<orvik::DirList>(window, "Dir1");
+        QVERIFY(dir1->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
+        QVERIFY(dir1->SetPath(game + "/other"));
         QVERIFY(QFile::remove(game + "/other/a-Cc018.atr"));
-        dialogs.answers = {orvik::Answer::Discard};
         Pick(window, "Combo4", "Forward Defence2");
         CheckOneError(dialogs, game + "/other/a-Cc018.atr", "No such file");
         QCOMPARE(Find<orvik::DropDownList>(window, "Combo4")->ListIndex(), -1);
+        QCOMPARE(window.FileDialog().FileName(), game + "/a-Cc029.atr");
+    }
 
-        // A folder that went after it was shown is reported; the list and count stay empty.
+    // A folder that went after it was shown is reported; the list and count
+    // stay empty, and the stroke loaded stays.
+    void aFolderGoneIsReported() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString game = MakeGameFolder();
+        QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
+        Pick(window, "Combo4", "Paddle sweep");
         QVERIFY(QDir(game).removeRecursively());
         window.Dir1_Change();
-        CheckOneError(dialogs, game + "/other", "does not exist");
-        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});
-        QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+        CheckOneError(dialogs, game, "does not exist");
+        QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, Label2Of::FileCount), QStringList{""});
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
     }
 
     // Text from a path, a file or the clipboard that looks like markup is

@@ -122,17 +122,17 @@ private slots:
         // since a press on the window: the ticks write nothing while the
         // pointer is there, and the release there is no click. The pointer
         // last set the direction 133 pixels from the left.
-        const QPoint caption = Find(window, "Label1(0)")->geometry().center();
+        const QPoint caption = Find(window, Label1Of::Projectile)->geometry().center();
         QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(130, 190));
         QCursor::setPos(window.mapToGlobal(caption));
         QTest::mouseMove(&window, caption);
         QTest::qWait(60);
         QTest::mouseRelease(&window, Qt::LeftButton, {}, caption);
-        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("10020000"));
+        QCOMPARE(TextOf(window, Label3Of::Direction), QStringLiteral("10020000"));
         QCOMPARE(window.Mouse().DirectionEditOn, -1);
         PointAndClick(window, 1290, 3210);
         QCOMPARE(window.Mouse().DirectionEditOn, 0);
-        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("33750000"));
+        QCOMPARE(TextOf(window, Label3Of::Direction), QStringLiteral("33750000"));
         // A double click is one click: the height is armed, not armed and disarmed.
         PointAt(window, 2000, 900);
         // (Through the window handle, as a real double click: press, release, double click, release.)
@@ -140,20 +140,20 @@ private slots:
         QCOMPARE(window.Mouse().HeightEditOn, -1);
         PointAndClick(window, 2400, 720);
         QCOMPARE(window.Mouse().HeightEditOn, 0);
-        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("58095238"));
+        QCOMPARE(TextOf(window, Label3Of::Height), QStringLiteral("58095238"));
         SaveScreenshot(window, QStringLiteral("whole_road_mouse_edit"));
 
         // Type a frame number and leave the box with Tab, which commits it; type a power and
         // save with a click, which takes the focus from the box and so commits it first.
-        TypeInto(window, "Text2(0)", "21");
+        TypeInto(window, Text2Of::Frame, "21");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(window.Stroke().KeyFrames[3].Frame, std::int16_t{21});
-        TypeInto(window, "Text2(3)", "77.25");
+        TypeInto(window, Text2Of::Power, "77.25");
         QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
         QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + file + " (Pull)."});
 
         // The file holds the key frame as the screen shows it.
-        const QStringList shown = TextsOf(window, {"Label3(2)", "Text2(6)", "Text2(5)"});
+        const QStringList shown = TextsOf(window, {Label3Of::Direction, Text2Of::DirectionRange, Text2Of::PowerRange});
         const QByteArray saved = FileBytes(file);
         const qsizetype keyFrame = saved.indexOf("Mode Normal KeyFrame 3\r\n");
         QCOMPARE(

@@ -66,6 +66,28 @@ QString ToolTipOf(QWidget& control) {
 class WholeStrokeTest : public QObject {
     Q_OBJECT
     std::optional<Editor> editor_;
+
+    // The window shown and active, a stroke opened and its Late timing shown;
+    // gives the stroke's path.
+    QString ShowLateTiming() {
+        auto& window = editor_->window;
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) return {};
+        const QString path = editor_->Open("my21.atr");
+        Pick(window, "Combo3", "Late");
+        return path;
+    }
+
+    // Types `text` into the display `label` opened with a double click, and
+    // commits it with Enter.
+    void TypeInPlace(const char* label, const QString& text) {
+        auto& window = editor_->window;
+        QTest::mouseDClick(Find(window, label), Qt::LeftButton);
+        QWidget* box = QApplication::focusWidget();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
 private slots:
     void init() { editor_.emplace(); }
     void cleanup() { editor_.reset(); }
@@ -138,8 +160,8 @@ private slots:
         // where no timing has a line.
         const orvik::PointF edge = Along(orvik::TopViewEndPoint(52500000), 0.7);
         Pick(window, "Combo3", "Late");
-        SetText(window, "Text2(6)", "45000000");
-        window.Text2_LostFocus(6);
+        SetText(window, Text2Of::DirectionRange, "45000000");
+        window.Text2_LostFocus(orvik::Box::DirectionRange);
         Pick(window, "Combo3", "Very Late");
         const QImage after = Grab(window);
         window.ShowAllTimings_Toggled(false);
@@ -157,22 +179,19 @@ private slots:
     }
 
     // Tab from Frame no. opens Height, then Direction, for typing; Enter, Tab
-    // or leaving commits, the previews follow at once, and Save writes it.
-    // Values below the mouse's reach are fine; Esc keeps the value.
+    // or leaving commits, and the previews follow at once. Values below the
+    // mouse's reach are fine.
     void heightAndDirectionAreTypedInPlace() {
         auto& [folder, dialogs, window] = *editor_;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString path = editor_->Open("my21.atr");
-        Pick(window, "Combo3", "Late");
         auto* height = Find<QLineEdit>(window, "HeightBox");
         auto* direction = Find<QLineEdit>(window, "DirectionBox");
+        ShowLateTiming();
         QVERIFY(height->isHidden());
-        Find(window, "Text2(0)")->setFocus();
+        Find(window, Text2Of::Frame)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(FocusName(), QStringLiteral("HeightBox"));
         QCOMPARE(height->selectedText(), QStringLiteral("21000000"));
-        QCOMPARE(height->geometry().center().y(), Find(window, "Label3(1)")->geometry().center().y());
+        QCOMPARE(height->geometry().center().y(), Find(window, Label3Of::Height)->geometry().center().y());
         QTest::keyClicks(height, "12000000");  // the mouse reaches 18095238 at most
         QTest::keyClick(height, Qt::Key_Tab);
         QCOMPARE(FocusName(), QStringLiteral("DirectionBox"));
@@ -183,43 +202,62 @@ private slots:
         QTest::keyClicks(direction, "3.375e7");
         QTest::keyClick(direction, Qt::Key_Return);
         QCOMPARE(window.Stroke().KeyFrames[1].Direction, 33750000.0);
-        QCOMPARE(TextsOf(window, {"Label3(1)", "Label3(2)"}), (QStringList{"12000000", "33750000"}));
+        QCOMPARE(TextsOf(window, {Label3Of::Height, Label3Of::Direction}), (QStringList{"12000000", "33750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(33750000).x);
         QVERIFY(direction->isHidden());
+    }
 
-        // Shift+Tab goes back through Height to Frame no.
-        QTest::mouseDClick(Find(window, "Label3(2)"), Qt::LeftButton);
+    // Shift+Tab goes back through Height to Frame no.; Esc keeps the value.
+    void aTypedDisplayGoesBackAndEscKeepsItsValue() {
+        auto& [folder, dialogs, window] = *editor_;
+        auto* height = Find<QLineEdit>(window, "HeightBox");
+        auto* direction = Find<QLineEdit>(window, "DirectionBox");
+        ShowLateTiming();
+        QTest::mouseDClick(Find(window, Label3Of::Direction), Qt::LeftButton);
         QCOMPARE(FocusName(), QStringLiteral("DirectionBox"));
         QTest::keyClick(direction, Qt::Key_Backtab);
         QCOMPARE(FocusName(), QStringLiteral("HeightBox"));
         QTest::keyClicks(height, "1");
-        QTest::keyClick(height, Qt::Key_Escape);  // kept as it was
-        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
-        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("12000000"));
-        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        QTest::keyClick(height, Qt::Key_Escape);
+        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 21e6);
+        QCOMPARE(TextOf(window, Label3Of::Height), QStringLiteral("21000000"));
+        QTest::mouseDClick(Find(window, Label3Of::Height), Qt::LeftButton);
         QTest::keyClick(height, Qt::Key_Backtab);
-        QCOMPARE(FocusName(), QStringLiteral("Text2(0)"));
+        QCOMPARE(FocusName(), QString::fromLatin1(Text2Of::Frame));
+        QCOMPARE(window.Document().Steps(), 0);
+    }
 
-        // Each typed value is one step of the history.
-        QCOMPARE(window.History().Steps(), 2);
-        QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Z, Qt::ControlModifier);
+    // Each typed value is one step of the history, and Save writes it; the
+    // tooltips give the values in degrees and height steps.
+    void eachTypedDisplayIsOneStepAndSaved() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = ShowLateTiming();
+        TypeInPlace(Label3Of::Height, "12000000");
+        TypeInPlace(Label3Of::Direction, "3.375e7");
+        QCOMPARE(window.Document().Steps(), 2);
+        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
         QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
-        QCOMPARE(TextOf(window, "Label3(2)"), QStringLiteral("7500000"));
-        QTest::keyClick(Find(window, "Text2(0)"), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(TextOf(window, Label3Of::Direction), QStringLiteral("7500000"));
+        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Y, Qt::ControlModifier);
 
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs).size(), 1);
         QCOMPARE(ReadBack(path).KeyFrames[1].Vertical, 12e6);
         QCOMPARE(ReadBack(path).KeyFrames[1].Direction, 33750000.0);
-        QCOMPARE(ToolTipOf(*Find(window, "Label3(2)")).section('\n', 0, 0),
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Direction)).section('\n', 0, 0),
                  QStringLiteral("45 degrees (0 up, growing to the left)"));
-        QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 0, 0),
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Height)).section('\n', 0, 0),
                  QStringLiteral("Height step 12 (the side view draws whole steps)"));
+    }
 
-        // A box opened but not typed into commits nothing when left: a height
-        // the mouse set meanwhile stays.
-        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+    // A box opened but not typed into commits nothing when left: a height
+    // the mouse set meanwhile stays.
+    void aDisplayOpenedButNotTypedIntoKeepsWhatTheMouseSet() {
+        auto& [folder, dialogs, window] = *editor_;
+        auto* height = Find<QLineEdit>(window, "HeightBox");
+        ShowLateTiming();
+        QTest::mouseDClick(Find(window, Label3Of::Height), Qt::LeftButton);
         for (bool arm : {true, false}) {
             QCursor::setPos(window.mapToGlobal(QPoint(2000 / 15, 720 / 15)));
             QCoreApplication::processEvents();
@@ -227,7 +265,7 @@ private slots:
             QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(2000 / 15, 720 / 15));
         }
         QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 58095238.0);
-        Find(window, "Text2(0)")->setFocus();
+        Find(window, Text2Of::Frame)->setFocus();
         QVERIFY(height->isHidden());
         QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 58095238.0);
     }
@@ -239,13 +277,14 @@ private slots:
         window.show();
         const QString path = editor_->Open("my21.atr");
         const QByteArray bytes = FileBytes(path);
-        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);
+        QTest::mouseDClick(Find(window, Label3Of::Height), Qt::LeftButton);
         QTest::keyClicks(Find(window, "HeightBox"), "abc");
         QTest::keyClick(Find(window, "HeightBox"), Qt::Key_Enter);
         QCOMPARE(window.Stroke().KeyFrames[0].Vertical, 20e6);
-        QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("abc"));
-        QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 0, 0), QStringLiteral("\"abc\" is not a number"));
-        QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 1, 1),
+        QCOMPARE(TextOf(window, Label3Of::Height), QStringLiteral("abc"));
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Height)).section('\n', 0, 0),
+                 QStringLiteral("\"abc\" is not a number"));
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Height)).section('\n', 1, 1),
                  QStringLiteral("Height (Very Late) keeps 20000000 until a number is typed."));
         window.Command3_Click();
         const QStringList messages = TakeMessages(dialogs);
@@ -259,8 +298,8 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         window.show();
         editor_->Open("my21.atr");
-        SetText(window, "Text2(6)", "15000000");  // 20 degrees
-        window.Text2_LostFocus(6);
+        SetText(window, Text2Of::DirectionRange, "15000000");  // 20 degrees
+        window.Text2_LostFocus(orvik::Box::DirectionRange);
         QCOMPARE(window.PreviewState().Lines.Line1.X2, orvik::TopViewEndPoint(15000000).x);
         QCOMPARE(window.PreviewState().Lines.Line2.X2, orvik::TopViewEndPoint(-15000000).x);
         const QImage image = Grab(window);
@@ -286,17 +325,18 @@ private slots:
             QStringLiteral(" Frame 11\n Vertical 21000000\n Direction 7500000 Range 3750000\n Power 2.5 Range 0.25\n"));
 
         Pick(window, "Combo3", "Early (6Hit)");
-        const int steps = window.History().Steps();
-        Find(window, "Text2(3)")->setFocus();  // typing in a box: the keys still paste
+        const int steps = window.Document().Steps();
+        Find(window, Text2Of::Power)->setFocus();  // typing in a box: the keys still paste
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         const orvik::KeyFrame& pasted = window.Stroke().KeyFrames[5];
         QCOMPARE(QString::fromStdString(orvik::KeyFrameText(pasted)), clipboard.text());
         QCOMPARE(pasted.KeyFrameTag, std::string("3"));
-        QCOMPARE(TextsOf(window, {"Text2(0)", "Label3(1)", "Label3(2)", "Text2(3)", "Text2(5)", "Text2(6)"}),
+        QCOMPARE(TextsOf(window, {Text2Of::Frame, Label3Of::Height, Label3Of::Direction, Text2Of::Power,
+                                  Text2Of::PowerRange, Text2Of::DirectionRange}),
                  (QStringList{"11", "21000000", "7500000", "2.5", "0.25", "3750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(7500000).x);
         // The paste is one step: undone, the six-hit key frame is as loaded.
-        QCOMPARE(window.History().Steps(), steps + 1);
+        QCOMPARE(window.Document().Steps(), steps + 1);
         window.UndoShortcut_Activated();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]),
                  orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[5]));
@@ -311,11 +351,11 @@ private slots:
         const qsizetype start = file.indexOf("Mode 6Hit KeyFrame 1");
         clipboard.setText(QString::fromLatin1(file.mid(start, file.indexOf("\r\n\r\n", start) + 4 - start)));
         Pick(window, "Combo3", "Very Early");
-        QTest::mouseDClick(Find(window, "Label3(1)"), Qt::LeftButton);  // a height being typed gives way
+        QTest::mouseDClick(Find(window, Label3Of::Height), Qt::LeftButton);  // a height being typed gives way
         QTest::keyClicks(Find(window, "HeightBox"), "5");
         QTest::keyClick(Find(window, "HeightBox"), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Find(window, "HeightBox")->isHidden());
-        Find(window, "Text2(0)")->setFocus();
+        Find(window, Text2Of::Frame)->setFocus();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[4]),
                  orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[6]));
 

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+#include <deque>
+#include <string>
 
 #include "core/stroke_writer.h"
 #include "ui/program_identity.h"
@@ -117,4 +119,10 @@ void CheckOneError(FakeDialogs& dialogs, const QString& path, const char* why) {
     const QString reason = messages[0].text.section('\n', 1, 1);
     QVERIFY2(messages[0].text.contains(path), qPrintable(messages[0].text));
     QVERIFY2(!reason.isEmpty() && reason.contains(why, Qt::CaseInsensitive), qPrintable(messages[0].text));
+}
+
+const char* ElementName(const char* array, int index) {
+    // A deque never moves the names it holds.
+    static std::deque<std::string> names;
+    return names.emplace_back(std::string(array) + "(" + std::to_string(index) + ")").c_str();
 }

@@ -14,6 +14,37 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
+// The object name of element `index` of the control array `array`, such as
+// "Text2(3)"; kept for the whole run.
+const char* ElementName(const char* array, int index);
+
+// The numbered controls by the names the window's legend gives them.
+namespace Text2Of {
+inline const char* const Frame = ElementName("Text2", orvik::Box::Frame);
+inline const char* const Height = ElementName("Text2", orvik::Box::Height);
+inline const char* const Direction = ElementName("Text2", orvik::Box::Direction);
+inline const char* const Power = ElementName("Text2", orvik::Box::Power);
+inline const char* const EdgeProb = ElementName("Text2", orvik::Box::EdgeProb);
+inline const char* const PowerRange = ElementName("Text2", orvik::Box::PowerRange);
+inline const char* const DirectionRange = ElementName("Text2", orvik::Box::DirectionRange);
+inline const char* const EdgeProb6 = ElementName("Text2", orvik::Box::EdgeProb6);
+}  // namespace Text2Of
+namespace Label3Of {
+inline const char* const Height = ElementName("Label3", orvik::Value::Height);
+inline const char* const Direction = ElementName("Label3", orvik::Value::Direction);
+}  // namespace Label3Of
+namespace Label2Of {
+inline const char* const FileCount = ElementName("Label2", orvik::Label::FileCount);
+inline const char* const StrokeName = ElementName("Label2", orvik::Label::StrokeName);
+inline const char* const Height = ElementName("Label2", orvik::Label::Height);
+inline const char* const Direction = ElementName("Label2", orvik::Label::Direction);
+inline const char* const EdgeProb = ElementName("Label2", orvik::Label::EdgeProb);
+}  // namespace Label2Of
+namespace Label1Of {
+inline const char* const Projectile = ElementName("Label1", orvik::View::Projectile);
+inline const char* const TopView = ElementName("Label1", orvik::View::TopView);
+}  // namespace Label1Of
+
 // Whether the build checks memory with AddressSanitizer.
 inline constexpr bool AddressSanitized = ORVIK_ADDRESS_SANITIZED;
 

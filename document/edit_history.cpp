@@ -1,29 +1,29 @@
-#include "ui/edit_history.h"
+#include "document/edit_history.h"
 
 #include <QUndoCommand>
-#include <optional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace orvik {
 namespace {
 
-// The values that Save takes from the window.
-struct WindowValues {
-    int TypeEntry = -1;
-    int BowlerEntry = -1;
+// The values Save writes in place of the record's own.
+struct SaveValues {
+    std::string Type;
+    std::int32_t BowlerTypes = 0;
     QString EdgeProb, EdgeProb6;
 
-    friend bool operator==(const WindowValues&, const WindowValues&) = default;
+    friend bool operator==(const SaveValues&, const SaveValues&) = default;
 };
 
-WindowValues WindowPart(const EditedValues& values) {
-    return {values.TypeEntry, values.BowlerEntry, values.EdgeProb, values.EdgeProb6};
+SaveValues SavePart(const EditedValues& values) {
+    return {values.Type, values.BowlerTypes, values.EdgeProb, values.EdgeProb6};
 }
 
-void PutWindowPart(EditedValues& values, const WindowValues& part) {
-    values.TypeEntry = part.TypeEntry;
-    values.BowlerEntry = part.BowlerEntry;
+void PutSavePart(EditedValues& values, const SaveValues& part) {
+    values.Type = part.Type;
+    values.BowlerTypes = part.BowlerTypes;
     values.EdgeProb = part.EdgeProb;
     values.EdgeProb6 = part.EdgeProb6;
 }
@@ -35,8 +35,8 @@ struct KeyFrameChange {
 
 }  // namespace
 
-// One step: the key frames it changed and, where it changed them, the
-// window's values, each before and after.
+// One step: the key frames it changed and, where it changed them, the values
+// Save writes in place of the record's, each before and after.
 class EditHistory::Step : public QUndoCommand {
 public:
     Step(EditHistory& history, const QString& action, const EditedValues& before, const EditedValues& after)
@@ -47,15 +47,16 @@ public:
                 keyFrames_.push_back({k, before.KeyFrames[i], after.KeyFrames[i]});
         }
         keyFrames_.shrink_to_fit();
-        if (WindowPart(before) != WindowPart(after)) window_.emplace(WindowPart(before), WindowPart(after));
+        if (SavePart(before) != SavePart(after))
+            saveValues_ = std::make_unique<std::pair<SaveValues, SaveValues>>(SavePart(before), SavePart(after));
     }
 
-    void undo() override { history_.Show(Side(&KeyFrameChange::Before, false), ShownKeyFrame()); }
+    void undo() override { history_.PutBackValues(Side(&KeyFrameChange::Before, false), ShownKeyFrame()); }
 
     void redo() override {
-        // Pushing the step redoes it; the window shows its values already.
+        // Pushing the step redoes it; its values are in place already.
         if (std::exchange(pushed_, false)) return;
-        history_.Show(Side(&KeyFrameChange::After, true), ShownKeyFrame());
+        history_.PutBackValues(Side(&KeyFrameChange::After, true), ShownKeyFrame());
     }
 
 private:
@@ -64,7 +65,7 @@ private:
         EditedValues values = history_.recorded_;
         for (const KeyFrameChange& change : keyFrames_)
             values.KeyFrames[static_cast<std::size_t>(change.Index)] = change.*side;
-        if (window_) PutWindowPart(values, after ? window_->second : window_->first);
+        if (saveValues_) PutSavePart(values, after ? saveValues_->second : saveValues_->first);
         return values;
     }
 
@@ -72,11 +73,12 @@ private:
 
     EditHistory& history_;
     std::vector<KeyFrameChange> keyFrames_;
-    std::optional<std::pair<WindowValues, WindowValues>> window_;
+    // Held apart: most steps change key frames only.
+    std::unique_ptr<std::pair<SaveValues, SaveValues>> saveValues_;
     bool pushed_ = true;
 };
 
-EditHistory::EditHistory(ShowValues show, QObject* parent) : QObject(parent), show_(std::move(show)) {
+EditHistory::EditHistory(PutBack putBack, QObject* parent) : QObject(parent), putBack_(std::move(putBack)) {
     // The stack's clean state is the saved state.
     connect(&stack_, &QUndoStack::indexChanged, this, &EditHistory::Changed);
     connect(&stack_, &QUndoStack::cleanChanged, this, &EditHistory::Changed);
@@ -102,9 +104,9 @@ bool EditHistory::Record(const QString& action, const EditedValues& now) {
     return true;
 }
 
-void EditHistory::Show(const EditedValues& values, int keyFrame) {
+void EditHistory::PutBackValues(const EditedValues& values, int keyFrame) {
     recorded_ = values;
-    show_(values, keyFrame);
+    putBack_(values, keyFrame);
 }
 
 }  // namespace orvik

@@ -1,6 +1,12 @@
-// The window's surface: white background, the plotted arc, then the shapes and
-// the lines of the previews and the frames of the right half, in this order.
-// Shapes and lines take no mouse events; they are painted, not widgets.
+// The two previews and the window's surface: white background, the plotted
+// arc, then the shapes and the lines of the previews and the frames of the
+// right half, in this order. Shapes and lines take no mouse events; they are
+// painted, not widgets. The other timings may be drawn faintly in both
+// previews (Ctrl+T, or "Show all timings" in a preview's menu), and the
+// previews follow every commit of a box.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -84,8 +90,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
     // The other timings go over the shapes and under the shown one: its arc's
     // dots are painted again over them, and its lines come last.
-    if (allTimings_.IsOn() && Command3->isEnabled()) {
-        allTimings_.Paint(painter, event->rect(), stroke_, Combo3->ListCount(), Combo3->ListIndex(),
+    if (allTimings_.IsOn() && document_.IsLoaded()) {
+        allTimings_.Paint(painter, event->rect(), document_.Stroke(), Combo3->ListCount(), Combo3->ListIndex(),
                           devicePixelRatioF());
         const PreviewLines& lines = preview_.Lines;
         arc_.PaintArcDotsOnTop(painter, lines.Line3.X1, lines.Line3.Y2, lines.Line5.X2);
@@ -107,7 +113,8 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 // the whole of both previews when other timings are shown and they changed.
 void MainWindow::RepaintPreview(const PreviewLines& before) {
     QRegion region(arc_.TakeChangedRect());
-    if (allTimings_.IsStale(stroke_, Combo3->ListCount(), Combo3->ListIndex())) region += AllTimingsOverlayRect();
+    if (allTimings_.IsStale(document_.Stroke(), Combo3->ListCount(), Combo3->ListIndex()))
+        region += AllTimingsOverlayRect();
     const PreviewLines& now = preview_.Lines;
     const std::pair<const Line*, const Line*> visible[] = {
         {&before.Line1, &now.Line1}, {&before.Line2, &now.Line2}, {&before.Line4, &now.Line4}};
@@ -115,6 +122,43 @@ void MainWindow::RepaintPreview(const PreviewLines& before) {
         if (!SameLine(*old, *current)) region += LineBounds(*old).united(LineBounds(*current));
     }
     if (!region.isEmpty()) update(region);
+}
+
+void MainWindow::ShowAllTimings_Toggled(bool on) {
+    allTimings_.SetOn(on);
+    update(AllTimingsOverlayRect());
+}
+
+// A right click on either preview: the menu of the whole stroke.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    const QPointF twips = TwipsFromPoint(event->pos());
+    const int x = static_cast<int>(twips.x());
+    const int y = static_cast<int>(twips.y());
+    if (childAt(event->pos()) || !(TopViewRect.Contains(x, y) || ProjectileViewRect.Contains(x, y))) {
+        event->ignore();
+        return;
+    }
+    ShowKeyFrameMenu(event->globalPos(), true);
+}
+
+void MainWindow::ShowKeyFrameMenu(const QPoint& globalPosition, bool withAllTimings) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("KeyFrameMenu"));
+    if (withAllTimings) {
+        menu.addAction(showAllTimings_);
+        menu.addSeparator();
+    }
+    menu.addAction(copyKeyFrame_);
+    menu.addAction(pasteKeyFrame_);
+    menu.exec(globalPosition);
+}
+
+// The shown timing drawn again from its key frame, as choosing it draws it.
+void MainWindow::RedrawShownTiming() {
+    if (Combo3->ListIndex() < 0) return;
+    const PreviewLines before = preview_.Lines;
+    preview_.PreviewKeyFrame(document_.Stroke(), Combo3->ListIndex(), arc_);
+    RepaintPreview(before);
 }
 
 }  // namespace orvik

@@ -1,11 +1,10 @@
 #pragma once
-// The undo history of the stroke shown. Every user action that changes what
-// Save would write (a committed box, a list choice, a whole mouse edit, a
-// key frame put in place at once) is one step. The window hands the history
-// the edited values after each action; a step keeps only what differs from
-// the values recorded before it, so a long history stays small. Undo and redo
-// hand the values of the other side of a step back to the window, which shows
-// them.
+// The undo history of a stroke document. Every user action that changes what
+// Save would write (a committed box, a list choice, a whole mouse edit, a key
+// frame put in place at once) is one step. The document hands the history its
+// edited values after each action; a step keeps only what differs from the
+// values recorded before it, so a long history stays small. Undo and redo hand
+// the values of the other side of a step back to the document.
 //
 // A load starts a new history; a Save marks the saved state, and the stroke
 // has unsaved edits while the history is anywhere else.
@@ -13,19 +12,21 @@
 #include <QString>
 #include <QUndoStack>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "core/stroke_file.h"
 
 namespace orvik {
 
-// What the user edits: the key frames, and what Save takes from the window
-// instead of the record (the stroke type's and the bowler class's entries,
-// -1 for none, and the texts of the two edge probability boxes).
+// What the user edits: the key frames, and what Save writes in place of the
+// record's own values: the stroke type, the bowler class code and the texts of
+// the two edge probabilities.
 struct EditedValues {
     std::array<KeyFrame, KeyFrameCount> KeyFrames{};
-    int TypeEntry = -1;
-    int BowlerEntry = -1;
+    std::string Type;
+    std::int32_t BowlerTypes = 0;
     QString EdgeProb, EdgeProb6;
 
     friend bool operator==(const EditedValues&, const EditedValues&) = default;
@@ -34,12 +35,11 @@ struct EditedValues {
 class EditHistory : public QObject {
     Q_OBJECT
 public:
-    // Puts `values` into the record and the window and shows them; `keyFrame`
-    // is the key frame the step changed, to be shown, or -1 where it changed
-    // none (the timing shown stays).
-    using ShowValues = std::function<void(const EditedValues& values, int keyFrame)>;
+    // Puts `values` back where they are edited; `keyFrame` is the key frame
+    // the step changed, or -1 where it changed none.
+    using PutBack = std::function<void(const EditedValues& values, int keyFrame)>;
 
-    explicit EditHistory(ShowValues show, QObject* parent = nullptr);
+    explicit EditHistory(PutBack putBack, QObject* parent = nullptr);
     ~EditHistory() override;
 
     // A new history from the values just loaded: nothing to undo or redo, and
@@ -64,20 +64,20 @@ public:
     // Whether the recorded values are those loaded or saved last.
     bool AtSavedState() const { return stack_.isClean(); }
 
-    QUndoStack& Stack() { return stack_; }
+    const QUndoStack& Stack() const { return stack_; }
 
 signals:
-    // After every step recorded, undone or redone, a load and a Save.
+    // After every step recorded, undone or redone, a restart and a Save.
     void Changed();
 
 private:
     class Step;
     friend class Step;
 
-    // Undo and redo: the step's values become the recorded ones and are shown.
-    void Show(const EditedValues& values, int keyFrame);
+    // Undo and redo: the step's values become the recorded ones and are put back.
+    void PutBackValues(const EditedValues& values, int keyFrame);
 
-    ShowValues show_;
+    PutBack putBack_;
     EditedValues recorded_;
     QUndoStack stack_;
 };

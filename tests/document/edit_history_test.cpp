@@ -1,0 +1,103 @@
+// The document's undo history: one step per action that changed anything,
+// undo and redo putting the values back, the saved state.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <vector>
+
+#include "document/stroke_document.h"
+#include "memory_files.h"
+
+namespace orvik {
+namespace {
+
+struct Edited {
+    MemoryFiles files;
+    StrokeDocument document{files.Store()};
+    std::vector<int> putBack;    // the key frame of each ValuesPutBack
+    std::vector<bool> modified;  // each ModifiedChanged
+
+    Edited() {
+        files.Files["/strokes/a-Cc021.atr"] = CleanFileText();
+        EXPECT_TRUE(document.Load(QStringLiteral("a-Cc021.atr")));
+        QObject::connect(&document, &StrokeDocument::ValuesPutBack, [this](int k) { putBack.push_back(k); });
+        QObject::connect(&document, &StrokeDocument::ModifiedChanged, [this](bool m) { modified.push_back(m); });
+    }
+    KeyFrame& At(int k) { return document.EditedStroke().KeyFrames[static_cast<std::size_t>(k)]; }
+};
+
+TEST(EditHistory, NoStepForNoChange) {
+    Edited edited;
+    EXPECT_FALSE(edited.document.RecordStep(QStringLiteral("Typing")));
+    edited.document.SetType("Defensive");
+    edited.document.SetEdgeProbs(QStringLiteral("0.1"), QStringLiteral("0.2"));
+    EXPECT_FALSE(edited.document.RecordStep(QStringLiteral("Stroke type")));
+    EXPECT_EQ(edited.document.Steps(), 0);
+    EXPECT_TRUE(edited.modified.empty());
+}
+
+TEST(EditHistory, UndoAndRedoPutTheValuesBack) {
+    Edited edited;
+    edited.At(6).Power = 42;
+    edited.document.SetType("Aggressive");
+    ASSERT_TRUE(edited.document.RecordStep(QStringLiteral("Typing")));
+    edited.document.SetEdgeProbs(QStringLiteral("0.5"), QStringLiteral("0.2"));
+    ASSERT_TRUE(edited.document.RecordStep(QStringLiteral("Typing")));
+
+    edited.document.Undo();
+    EXPECT_EQ(edited.document.EdgeProb(), QStringLiteral("0.1"));
+    EXPECT_EQ(edited.document.Type(), "Aggressive");
+    edited.document.Undo();
+    EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 7.5);
+    EXPECT_EQ(edited.document.Type(), "Defensive");
+    EXPECT_FALSE(edited.document.CanUndo());
+    edited.document.Redo();
+    EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 42);
+    EXPECT_EQ(edited.document.Type(), "Aggressive");
+    EXPECT_EQ(edited.document.EdgeProb(), QStringLiteral("0.1"));
+    // The key frame each step changed, -1 for none.
+    EXPECT_EQ(edited.putBack, (std::vector<int>{-1, 6, 6}));
+}
+
+TEST(EditHistory, ModifiedUntilTheSavedStateComesBack) {
+    Edited edited;
+    edited.At(0).Power = 42;
+    EXPECT_TRUE(edited.document.IsModified());  // an edit under way
+    edited.document.RecordStep(QStringLiteral("Mouse edit"));
+    ASSERT_TRUE(edited.document.Write(edited.document.Form()));
+    EXPECT_FALSE(edited.document.IsModified());
+    edited.document.Undo();
+    EXPECT_TRUE(edited.document.IsModified());
+    edited.document.Redo();
+    EXPECT_FALSE(edited.document.IsModified());
+    EXPECT_EQ(edited.modified, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST(EditHistory, ALoadStartsANewHistory) {
+    Edited edited;
+    edited.At(0).Power = 42;
+    edited.document.RecordStep(QStringLiteral("Typing"));
+    ASSERT_TRUE(edited.document.Load(QStringLiteral("a-Cc021.atr")));
+    EXPECT_EQ(edited.document.Steps(), 0);
+    EXPECT_FALSE(edited.document.CanUndo());
+    EXPECT_FALSE(edited.document.IsModified());
+    EXPECT_EQ(edited.document.Stroke().KeyFrames[0].Power, 1.5);
+    EXPECT_EQ(edited.modified, (std::vector<bool>{true, false}));
+}
+
+TEST(EditHistory, KeepsAThousandSteps) {
+    Edited edited;
+    const StrokeFile loaded = edited.document.Stroke();
+    for (int step = 1; step <= 1000; ++step) {
+        edited.At(step % KeyFrameCount).Power = 100 + step;
+        ASSERT_TRUE(edited.document.RecordStep(QStringLiteral("Typing")));
+    }
+    EXPECT_EQ(edited.document.Steps(), 1000);
+    while (edited.document.CanUndo()) edited.document.Undo();
+    EXPECT_EQ(edited.putBack.size(), 1000U);
+    EXPECT_TRUE(edited.document.Stroke().KeyFrames == loaded.KeyFrames);
+    EXPECT_FALSE(edited.document.IsModified());
+}
+
+}  // namespace
+}  // namespace orvik
