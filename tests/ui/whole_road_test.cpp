@@ -1,6 +1,12 @@
 // Editing with the pointer on the shown window: the whole road as a user
 // drives it, and a long edit of 20,000 ticks.
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <QLineEdit>
 #include <QtTest>
@@ -52,7 +58,13 @@ constexpr long long MemoryMargin = 8ll << 20;
 
 long long MemoryInUse() {
     if (AddressSanitized) return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return static_cast<long long>(counters.WorkingSetSize);  // the resident set
+#else
     return FileBytes("/proc/self/statm").split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);  // the resident set
+#endif
 }
 
 // Even ticks point into the top view, odd ones into the projectile view: every
