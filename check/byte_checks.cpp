@@ -21,7 +21,7 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
     std::vector<Problem> problems;
     if (bytes.starts_with(ByteOrderMark)) {
         Problem mark;
-        mark.Code = "byte-order-mark";
+        mark.Code = problem_code::ByteOrderMark;
         mark.Line = 1;
         mark.Found = std::string(ByteOrderMark);
         mark.Message = "the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save drops";
@@ -47,7 +47,7 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
     }
     if (firstLine > 0) {
         Problem control;
-        control.Code = "control-byte";
+        control.Code = problem_code::ControlByte;
         control.Line = firstLine;
         control.Found = ByteText(first);
         control.Message = "a byte that is neither printable nor a line end: " + ByteText(first);

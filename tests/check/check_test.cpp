@@ -15,10 +15,10 @@
 #include <thread>
 #include <vector>
 
-#include "check/problem_codes.h"
 #include "check/run_check.h"
 #include "check/save_diff.h"
 #include "clean_stroke.h"
+#include "core/problem_kinds.h"
 #include "core/stroke_file.h"
 
 #ifndef _WIN32
@@ -286,20 +286,20 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
     // Permission denied is tried by the command-line test, as another user
     // than root; "unreadable" needs a failing disk.
     tried.insert({"permission-denied", "unreadable"});
-    for (const ProblemCode& code : ProblemCodes) EXPECT_EQ(tried.count(std::string(code.Code)), 1u) << code.Code;
+    for (const ProblemKind& code : ProblemKinds) EXPECT_EQ(tried.count(std::string(code.Code)), 1u) << code.Code;
 }
 
 TEST_F(CheckTest, TheReadmeListsEveryProblemCodeWithItsMeaning) {
     std::ifstream in(ORVIK_README);
     const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const ProblemCode& code : ProblemCodes) {
+    for (const ProblemKind& code : ProblemKinds) {
         const std::string row = "| `" + std::string(code.Code) + "` | " + std::to_string(code.ExitStatus) + " | " +
                                 std::string(code.Severity) + " | " + std::string(code.Meaning) + " |";
         EXPECT_NE(readme.find(row), std::string::npos) << row;
     }
     // The meaning of too-large names the limit the checker applies.
     const std::string limit = "(" + std::to_string(MaxStrokeFileSize) + ")";
-    EXPECT_NE(ProblemCodeOf("too-large").Meaning.find(limit), std::string::npos);
+    EXPECT_NE(ProblemKindOf(problem_code::TooLarge).Meaning.find(limit), std::string::npos);
 }
 
 TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
