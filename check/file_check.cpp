@@ -13,6 +13,7 @@
 #include "core/stroke_lists.h"
 #include "core/stroke_reader.h"
 #include "core/stroke_writer.h"
+#include "core/text_lines.h"
 #include "core/usable_values.h"
 
 namespace orvik::check {
