@@ -68,6 +68,40 @@ TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
     }
 }
 
+std::string FileText(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A name as roff writes it, each dash escaped: "\-\-files\-with\-problems".
+std::string RoffName(std::string_view name) {
+    std::string roff;
+    for (const char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+    return roff;
+}
+
+TEST(CheckOptions, TheManualPageAndTheReadmeNameEveryOption) {
+    // The usage lists each option with its help in one column.
+    const std::string usage = Usage();
+    EXPECT_NE(usage.find("\n  -l, --files-with-problems  print only the paths of the files with problems\n"),
+              std::string::npos);
+    EXPECT_NE(usage.find("\n      --json                 print the result as one JSON document\n"), std::string::npos);
+
+    const std::string manual = FileText(ORVIK_CHECK_MANUAL);
+    const std::string readme = FileText(ORVIK_README);
+    for (const CheckFlag& flag : CheckFlags) {
+        // The manual page's option list: ".BR \-q ", " \-\-quiet" or ".B \-\-json".
+        const std::string entry = flag.Short.empty()
+                                      ? ".B " + RoffName(flag.Long) + "\n"
+                                      : ".BR " + RoffName(flag.Short) + " \", \" " + RoffName(flag.Long) + "\n";
+        EXPECT_NE(manual.find(".TP\n" + entry), std::string::npos) << entry;
+        for (const std::string_view name : {flag.Short, flag.Long})
+            if (!name.empty()) {
+                EXPECT_NE(readme.find("`" + std::string(name) + "`"), std::string::npos) << name;
+            }
+    }
+}
+
 TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark) {
     const struct {
         std::string text;

@@ -292,11 +292,14 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
 TEST_F(CheckTest, TheReadmeListsEveryProblemCodeWithItsMeaning) {
     std::ifstream in(ORVIK_README);
     const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::set<std::string_view> codes;
     for (const ProblemKind& code : ProblemKinds) {
+        codes.insert(code.Code);
         const std::string row = "| `" + std::string(code.Code) + "` | " + std::to_string(code.ExitStatus) + " | " +
                                 std::string(code.Severity) + " | " + std::string(code.Meaning) + " |";
         EXPECT_NE(readme.find(row), std::string::npos) << row;
     }
+    EXPECT_EQ(codes.size(), ProblemKinds.size());
     // The meaning of too-large names the limit the checker applies.
     const std::string limit = "(" + std::to_string(MaxStrokeFileSize) + ")";
     EXPECT_NE(ProblemKindOf(problem_code::TooLarge).Meaning.find(limit), std::string::npos);
