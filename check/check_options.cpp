@@ -52,19 +52,21 @@ Result<ParsedArguments> ParseArguments(const std::vector<std::filesystem::path>&
     std::vector<std::string> paths;
     app.add_option("PATH", paths);
 
-    // The parser's own program name first, then the arguments in order.
+    // The parser is given the options alone: what follows "--" is paths
+    // whatever it looks like, and the "--" itself is no argument a usage
+    // error could name.
+    const auto optionsEnd = std::find(arguments.begin(), arguments.end(), std::filesystem::path("--"));
     std::vector<std::string> texts{"orvik-stroke-check"};
-    for (const auto& argument : arguments) texts.push_back(Shown(argument));
+    for (auto argument = arguments.begin(); argument != optionsEnd; ++argument) texts.push_back(Shown(*argument));
     std::vector<const char*> argv;
     for (const std::string& text : texts) argv.push_back(text.c_str());
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& error) {
-        // Help is given whatever else the arguments hold; so is the version,
+        // Help is given whatever else the options hold; so is the version,
         // where no help is asked for. The parser stops at the first fault, so
-        // help after it is looked for among the options here.
+        // help after it is looked for here.
         const CheckFlag& help = HelpFlag();
-        const auto optionsEnd = std::find(arguments.begin(), arguments.end(), std::filesystem::path("--"));
         for (auto argument = arguments.begin(); argument != optionsEnd; ++argument)
             if (*argument == help.Short || *argument == help.Long) parsed.Help = true;
         if (!parsed.Help && parsed.Version) return parsed;
@@ -72,6 +74,7 @@ Result<ParsedArguments> ParseArguments(const std::vector<std::filesystem::path>&
     }
     CheckOptions& options = parsed.Options;
     for (const std::string& path : paths) options.Paths.push_back(PathFromShown(path));
+    if (optionsEnd != arguments.end()) options.Paths.insert(options.Paths.end(), optionsEnd + 1, arguments.end());
     if (options.Paths.empty() && !parsed.Help && !parsed.Version) return Fail("no stroke file or folder given");
     return parsed;
 }

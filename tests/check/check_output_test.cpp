@@ -60,6 +60,12 @@ TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
         {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
         {{"-x", "a"}, "error: The following argument was not expected: -x"},
         {{"/q", "a"}, "[/q a]"},
+        // Help after "--" is a path; the version is given beside a wrong
+        // option, on either side of it; "--" is no wrong option.
+        {{"--bogus", "--", "-h"}, "error: The following argument was not expected: --bogus"},
+        {{"--version", "--bogus"}, "version []"},
+        {{"-x", "--version"}, "version []"},
+        {{"--version", "--", "--bogus"}, "version [--bogus]"},
     };
     for (const auto& c : cases) {
         std::string arguments;
