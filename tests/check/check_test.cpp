@@ -330,18 +330,46 @@ TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
     const Run quiet = CheckWith({.Quiet = true, .Paths = {folder_}});
     EXPECT_EQ(quiet.Out, "");
     EXPECT_EQ(quiet.Status, 1);
+    // Quiet beside JSON or the listing prints nothing either.
+    const Run quietJson = CheckWith({.Json = true, .Quiet = true, .Paths = {folder_}});
+    EXPECT_EQ(quietJson.Out, "");
+    EXPECT_EQ(quietJson.Status, 1);
+    const Run quietList = CheckWith({.Quiet = true, .FilesWithProblems = true, .Paths = {folder_}});
+    EXPECT_EQ(quietList.Out, "");
+    EXPECT_EQ(quietList.Status, 1);
     const Run listed = CheckWith({.FilesWithProblems = true, .Paths = {folder_, folder_ / "a-Cc031.atr"}});
     EXPECT_EQ(listed.Out, "a-Cc031.atr\n");
     EXPECT_EQ(listed.Status, 1);
     const Json listedJson = Json::parse(CheckWith({.Json = true, .FilesWithProblems = true, .Paths = {folder_}}).Out);
     EXPECT_EQ(listedJson["files"].size(), 1u);
     EXPECT_EQ(listedJson["file_count"], 2);
+    // The game's name for a file, and null for a file that is none of its.
+    const Json all = CheckJson({folder_});
+    EXPECT_EQ(all["files"].at(0)["stroke"], nullptr);
+    EXPECT_EQ(all["files"].at(1)["stroke"], "Pull");
 
     // A path that names nothing is an error even when the files are clean.
     const Run missing = Check({folder_ / "nothing.atr", folder_ / "A.ATR"});
     EXPECT_EQ(missing.Out, "1 file, 1 clean, 0 problems\n");
     EXPECT_EQ(missing.Errors, "orvik-stroke-check: nothing.atr: not-found: no such file or folder\n");
     EXPECT_EQ(missing.Status, 2);
+}
+
+TEST_F(CheckTest, ADelByteAndAWrongFirstLineAreNamed) {
+    const Run del = Check({Write("del.atr", Edited([](auto& l) { l[56] = "note\x7f"; }))});
+    EXPECT_EQ(del.Out,
+              "del.atr:57: control-byte: a byte that is neither printable nor a line end: \\x7F\n"
+              "1 file, 0 clean, 1 problem\n");
+    // Only a byte-order mark before a right first line leaves the line
+    // unnamed: a wrong first line is named, with or without a mark.
+    const std::string wrong = Edited([](auto& l) { l[0] = "Strokeattr"; });
+    const Run first = Check({Write("first.atr", wrong)});
+    EXPECT_EQ(first.Out.substr(0, first.Out.find('\n')),
+              "first.atr:1: unexpected-line: expected \"StrokeAttr\", found \"Strokeattr\"");
+    const Run marked = Check({Write("marked.atr", "\xEF\xBB\xBF" + wrong)});
+    EXPECT_EQ(marked.Out.substr(0, marked.Out.find("\nmarked.atr:1: save")),
+              "marked.atr:1: byte-order-mark: the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save "
+              "drops\nmarked.atr:1: unexpected-line: expected \"StrokeAttr\", found \"\\xEF\\xBB\\xBFStrokeattr\"");
 }
 
 TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
