@@ -151,6 +151,21 @@ TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
               "@@ -1,5 +1,5 @@\n 1\\n\n-2\\n\n+two\\n\n 3\\n\n 4\\n\n 5\\n\n"
               "@@ -15,6 +15,6 @@\n 15\\n\n 16\\n\n 17\\n\n-18\\n\n+eighteen\\n\n 19\\n\n 20\\n\n");
 
+    // Six unchanged lines between two changes are the two contexts: one hunk;
+    // seven leave one line out between two hunks.
+    const auto hunks = [&](const char* first, const char* second) {
+        std::string changed = before;
+        for (const std::string line : {first, second})
+            changed.replace(changed.find("\n" + line + "\n"), line.size() + 2, "\nx\n");
+        const std::string diff = UnifiedDiff(before, changed, "x", "y");
+        std::string headers;
+        for (std::size_t at = 0; (at = diff.find("@@ -", at)) != std::string::npos; at = diff.find('\n', at))
+            headers += diff.substr(at, diff.find('\n', at) - at) + ";";
+        return headers;
+    };
+    EXPECT_EQ(hunks("5", "12"), "@@ -2,14 +2,14 @@;");
+    EXPECT_EQ(hunks("5", "13"), "@@ -2,7 +2,7 @@;@@ -10,7 +10,7 @@;");
+
     // Names and lines escaped: a line break in a name cannot forge a header.
     EXPECT_EQ(UnifiedDiff("\x1b[2J\xe9\n", "\x1b[2J\xe9\r\n", "n\n+++ m", "n\n+++ m as saved"),
               "--- n\\n+++ m\n+++ n\\n+++ m as saved\n@@ -1,1 +1,1 @@\n-\\x1B[2J\\xE9\\n\n+\\x1B[2J\\xE9\\r\\n\n");
