@@ -77,11 +77,39 @@ struct HeldMessage {
 std::vector<HeldMessage> heldMessages;
 QMutex heldMutex;
 
+// The platform named in a held warning of the toolkit that begins with
+// `start` and goes on with the name in double quotes; empty where none does.
+QString HeldPlatform(QLatin1String start) {
+    const QMutexLocker lock(&heldMutex);
+    for (const HeldMessage& message : heldMessages)
+        if (message.text.startsWith(start)) return message.text.mid(start.size()).section(QLatin1Char('"'), 0, 0);
+    return {};
+}
+
+// Why the toolkit could not start its platform, from what it said on the way:
+// a platform it does not know, a Wayland compositor it could not reach, or a
+// display it could not open.
+QString WhyPlatformFailed(const QString& fatalText) {
+    if (const QString unknown = HeldPlatform(QLatin1String("Could not find the Qt platform plugin \""));
+        !unknown.isEmpty()) {
+        const QString available =
+            fatalText.section(QLatin1String("Available platform plugins are: "), 1).section(QLatin1Char('.'), 0, 0);
+        return available.isEmpty() ? Tr("the platform \"%1\" is unknown").arg(unknown)
+                                   : Tr("the platform \"%1\" is unknown (known: %2)").arg(unknown, available);
+    }
+    if (HeldPlatform(QLatin1String("Could not load the Qt platform plugin \"")).startsWith(QLatin1String("wayland"))) {
+        const QString socket = EnvironmentText("WAYLAND_DISPLAY");
+        return socket.isEmpty() ? Tr("no Wayland compositor is running")
+                                : Tr("no Wayland compositor answers at \"%1\"").arg(socket);
+    }
+    const QString display = EnvironmentText("DISPLAY");
+    return display.isEmpty() ? Tr("no display could be opened")
+                             : Tr("the display \"%1\" could not be opened").arg(display);
+}
+
 void GuardMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const QString display = EnvironmentText("DISPLAY");
-        const QString why = display.isEmpty() ? Tr("no display could be opened")
-                                              : Tr("the display \"%1\" could not be opened").arg(display);
+        const QString why = WhyPlatformFailed(text);
         std::fputs(NoDisplayLine(guardedProgram, why).toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
@@ -103,6 +131,11 @@ QString MissingDisplayMessage(const QStringList& arguments) {
         if (MayStart(platform, arguments)) return {};
     const QString program =
         arguments.isEmpty() ? QStringLiteral("orvik-stroke-editor") : QFileInfo(arguments[0]).fileName();
+    bool wayland = false, x11 = false;
+    for (const QString& platform : candidates) (platform.startsWith(QLatin1String("wayland")) ? wayland : x11) = true;
+    if (wayland && !x11)
+        return NoDisplayLine(program, Tr("there is no Wayland compositor (WAYLAND_DISPLAY is not set)"));
+    if (wayland) return NoDisplayLine(program, Tr("there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"));
     return NoDisplayLine(program, Tr("there is no display (DISPLAY is not set)"));
 }
 

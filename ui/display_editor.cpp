@@ -94,8 +94,11 @@ bool DisplayEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::ToolTip: {
             auto* help = static_cast<QHelpEvent*>(event);
-            // The description quotes what was typed: shown as plain text.
-            QToolTip::showText(help->globalPos(), PlainToolTip(describe_(display_.text())), &display_);
+            // The description quotes what was typed: shown as plain text. A
+            // display marked with a problem (ShowInputProblem) tells that.
+            const QString problem = display_.toolTip();
+            QToolTip::showText(help->globalPos(),
+                               problem.isEmpty() ? PlainToolTip(describe_(display_.text())) : problem, &display_);
             return true;
         }
         default: return false;

@@ -180,6 +180,8 @@ private:
     // a Save that succeeded or when the user discards the edits; not when the
     // user cancels or the Save is refused or fails.
     bool MayDropEdits();
+    // Whether a box holds typing not yet committed.
+    bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.
     void CommitTyping();
     // main_window_whole_stroke.cpp

@@ -42,14 +42,17 @@ void MainWindow::EndMouseEditUnderWay() {
     ShowEditingArmed();
 }
 
+// While a box holds typing not yet committed, the window's undo and redo
+// wait: the values they put back would take the typing's place. (The keys
+// undo and redo the typing itself first; see TextBox.)
 void MainWindow::UndoShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!Command3->isEnabled() || HoldsTyping()) return;
     EndMouseEditUnderWay();
     if (history_.CanUndo()) history_.Undo();
 }
 
 void MainWindow::RedoShortcut_Activated() {
-    if (!Command3->isEnabled()) return;
+    if (!Command3->isEnabled() || HoldsTyping()) return;
     EndMouseEditUnderWay();
     if (history_.CanRedo()) history_.Redo();
 }
@@ -60,6 +63,10 @@ bool MainWindow::HasUnsavedEdits() const {
     // A box left with text that could not be committed shows what the file
     // does not hold.
     if (ShowsValueNotInRecord()) return true;
+    return HoldsTyping();
+}
+
+bool MainWindow::HoldsTyping() const {
     for (const auto& [index, box] : Text2.Elements())
         if (box->HasTyping()) return true;
     for (const DisplayEditor* editor : {heightEditor_, directionEditor_})

@@ -38,9 +38,10 @@ QString MisreadLines(const ReadReport& report) {
 QString MisreadAdvice(const ReadReport& report) {
     for (const ReadProblem& problem : report) {
         if (problem.Code != std::string_view(problem_code::CommaSplit)) continue;
-        return Tr("A comma on line %1 splits a number in two, as the game reads it: the later values of this key "
-                  "frame, and those of the key frames after it, read as zero. Type the number with a point (9.5, "
-                  "not 9,5) before you save, or fix the line in a text editor and open the file again.")
+        return Tr("A comma on line %1 splits that line in two, as the game reads it (a number such as 9,5 becomes 9 "
+                  "and 5): the later values of that key frame, and those of the key frames after it, read as zero. "
+                  "Type numbers with a point (9.5) before you save, or fix the line in a text editor and open the "
+                  "file again.")
             .arg(problem.Line);
     }
     return {};

@@ -45,12 +45,12 @@ clean=$samples/a-Cc031.atr
 cp "$clean" "$folder/a-Cc031.atr"
 cp "$clean" "$folder/Schlag-ä.atr"
 sed '19s/^ Power [^ ]*/ Power abc/' "$clean" >"$folder/number.atr"
-sed '8s/0\.1/0,1/' "$clean" >"$folder/comma.ATR"
+sed '8s/0\.1/0,1/' "$clean" >"$folder/comma.ATR"  # a comma split: its five key frames read as zeros
 tr -d '\r' <"$clean" >"$folder/lf.atr"
 cp "$clean" "$folder/ignored.txt"
 
 out=$(run "$(arg "$folder")"); status=$?
-expect "a mixed folder: counts" "1 5 files, 2 clean, 5 problems" "$status $(tail -n 1 <<<"$out")"
+expect "a mixed folder: counts" "1 5 files, 2 clean, 10 problems" "$status $(tail -n 1 <<<"$out")"
 expect "a mixed folder: PATH:LINE: CODE: message" \
   "$(arg "$folder/number.atr"):19: not-a-number: Power \"abc\" is not a number; Power of normal key frame 0 keeps 0" \
   "$(grep -F 'not a number' <<<"$out")"

@@ -278,6 +278,19 @@ private slots:
         QVERIFY2(named.err.contains(QStringLiteral("\":%1\"").arg(number)) && named.err.contains("-platform"),
                  qPrintable(named.err));
 
+        // A platform the toolkit does not know, and Wayland without a
+        // compositor, are named as such.
+        QProcessEnvironment bogus = absent;
+        bogus.insert("QT_QPA_PLATFORM", "bogus");
+        const Run unknown = RunEditor({}, bogus, folder);
+        QCOMPARE(unknown.exitCode, 1);
+        QVERIFY2(unknown.err.contains("the platform \"bogus\" is unknown"), qPrintable(unknown.err));
+        QProcessEnvironment wayland = bare;
+        wayland.insert("QT_QPA_PLATFORM", "wayland");
+        const Run noCompositor = RunEditor({}, wayland, folder);
+        QCOMPARE(noCompositor.exitCode, 1);
+        QVERIFY2(noCompositor.err.contains("there is no Wayland compositor"), qPrintable(noCompositor.err));
+
         for (const char* option : {"--help", "--version"}) {
             const Run text = RunEditor({option}, bare, folder);
             QCOMPARE(text.exitCode, 0);

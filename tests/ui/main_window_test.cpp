@@ -14,6 +14,32 @@
 
 namespace {
 bool SameNumberOf(const QString& a, const QString& b) { return orvik::SameNumber(a.toStdString(), b.toStdString()); }
+
+// A message box or question as the user saw it: its text, the format its
+// label takes it in, and its size.
+struct ShownBox {
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    QSize size;
+};
+
+// Runs `command`, which shows one modal box, and answers it with Esc.
+ShownBox BoxShownBy(const std::function<void()>& command, const QString& screenshot) {
+    ShownBox shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll.stop();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        shown = {label->text(), label->textFormat(), box->size()};
+        SaveScreenshot(*box, screenshot);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    poll.start(10);
+    command();
+    return shown;
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -408,6 +434,40 @@ private slots:
         CheckOneError(dialogs, game + "/other", "does not exist");
         QCOMPARE(EntriesOf(window, "Combo4") << TextOf(window, "Label2(0)"), QStringList{""});
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+    }
+
+    // Text from a path, a file or the clipboard that looks like markup is
+    // shown as typed, in every message box and question: no bold, no lost
+    // line breaks, no picture loaded, no box larger than the screen.
+    void messagesAndQuestionsShowTheirTextAsPlainText() {
+        orvik::Dialogs dialogs;
+        orvik::MainWindow window{dialogs};
+        window.show();
+        const QString folder = QDir::cleanPath(tmp_.path()) + "/<b>bold<i>it";
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/a-Cc031.atr";
+        WriteStroke(path, orvik::CleanStroke(""));
+        QByteArray misread = FileBytes(path).replace(" Power 3.5 Range 0.25", " Power 9,5 Range 15");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(misread) == misread.size());
+        file.close();
+
+        const ShownBox loaded = BoxShownBy([&] { window.OpenFile(path); }, "plain-text-misread-load");
+        QCOMPARE(loaded.format, Qt::PlainText);
+        QVERIFY2(loaded.text.startsWith("The stroke file " + path + " does not follow"), qPrintable(loaded.text));
+
+        const ShownBox asked = BoxShownBy([&] { window.Command3_Click(); }, "plain-text-misread-save");
+        QCOMPARE(asked.format, Qt::PlainText);
+        QVERIFY2(asked.text.startsWith("The stroke file " + path + " was misread"), qPrintable(asked.text));
+        QCOMPARE(FileBytes(path), misread);  // Esc cancels
+
+        const QString picture = QStringLiteral("<img src=p.png width=40000 height=40000>");
+        QGuiApplication::clipboard()->setText(picture);
+        const ShownBox refused = BoxShownBy([&] { window.PasteKeyFrame_Triggered(); }, "plain-text-paste-refusal");
+        QCOMPARE(refused.format, Qt::PlainText);
+        QVERIFY2(refused.text.contains(picture), qPrintable(refused.text));
+        const QSize screen = window.screen()->availableSize();
+        QCOMPARE(refused.size.width() <= screen.width() && refused.size.height() <= screen.height(), true);
     }
 
     // The browsing controls on their own: the hidden file list, the drive

@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/stroke_reader.h"
+#include "core/usable_values.h"
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
 
@@ -323,6 +325,7 @@ private slots:
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].startsWith("Misread stroke file: The stroke file " + path), qPrintable(told[0]));
         QVERIFY2(told[0].contains("\nline 31: "), qPrintable(told[0]));
+        QVERIFY2(told[0].contains("A comma on line 31 splits that line in two"), qPrintable(told[0]));
         QCOMPARE(window.Stroke().KeyFrames[3].Power, 0.0);  // shown as it was read
 
         TypeAndLeave(window, "Text2(3)", "5");
@@ -331,6 +334,13 @@ private slots:
         QVERIFY2(dialogs.questions[0].startsWith("Save: The stroke file " + path + " was misread"),
                  qPrintable(dialogs.questions[0]));
         QVERIFY(dialogs.questions[0].contains("\nline 31: "));
+        // Every timing whose values change, and every line that changes.
+        QVERIFY(
+            dialogs.questions[0].contains("It changes the values of Very Late, Perfectly on time, Early, Very Early."));
+        QVERIFY(dialogs.questions[0].contains("- Power 9,5 Range 15\\r\\n\n+ Power 0 Range 0\\r\\n\n"));
+        QVERIFY(dialogs.questions[0].contains("- Frame 14\\r\\n\n"));
+        QVERIFY(dialogs.questions[0].contains("+Power 5.5 Range 0.25\\r\\n\n"));
+        QCOMPARE(dialogs.questions[0].count(QRegularExpression("^[-+][^-+]", QRegularExpression::MultilineOption)), 22);
         QCOMPARE(FileBytes(path), misread);
         QCOMPARE(TakeMessages(dialogs), QStringList{});
         QVERIFY(window.isWindowModified());
@@ -339,6 +349,13 @@ private slots:
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs).size(), 1);  // saved
         QVERIFY(FileBytes(path).contains(" Power 5 Range 0.25\r\n"));
+        // What the question showed is what was written: Early and Very Early
+        // hold zeros, which the checker reports.
+        orvik::StrokeFile saved = orvik::StartStroke();
+        orvik::ReadStrokeText(FileBytes(path).toStdString(), saved);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[2]), false);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[3]), true);
+        QCOMPARE(orvik::IsZeroedKeyFrame(saved.KeyFrames[4]), true);
         dialogs.questions.clear();
         window.Command3_Click();  // rewritten once: no more question
         QCOMPARE(dialogs.questions, QStringList{});
@@ -476,6 +493,8 @@ private slots:
         edge->selectAll();
         QTest::keyClicks(edge, "0.9");
         QTest::keyClick(edge, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(edge->text(), QStringLiteral("0.9"));
+        window.RedoShortcut_Activated();  // however it is started
         QCOMPARE(edge->text(), QStringLiteral("0.9"));
         QCOMPARE(window.History().Steps(), steps);
         QCOMPARE(window.History().CanRedo(), true);

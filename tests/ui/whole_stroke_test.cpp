@@ -245,6 +245,8 @@ private slots:
         QCOMPARE(window.Stroke().KeyFrames[0].Vertical, 20e6);
         QCOMPARE(TextOf(window, "Label3(1)"), QStringLiteral("abc"));
         QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 0, 0), QStringLiteral("\"abc\" is not a number"));
+        QCOMPARE(ToolTipOf(*Find(window, "Label3(1)")).section('\n', 1, 1),
+                 QStringLiteral("Height (Very Late) keeps 20000000 until a number is typed."));
         window.Command3_Click();
         const QStringList messages = TakeMessages(dialogs);
         QCOMPARE(messages.size(), 1);
