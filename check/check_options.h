@@ -44,6 +44,7 @@ struct CheckFlag {
 
 extern const std::array<CheckFlag, 8> CheckFlags;
 
+// The help that --help prints, and a usage error after its message.
 std::string Usage();
 
 // "orvik-stroke-check 1.0.1": the project's one version.

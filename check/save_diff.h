@@ -6,7 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_lines.h"
+
 namespace orvik::check {
+
+// The lines the diff compares, as the stroke files' lines are split
+// everywhere; the window's first Save over a misread file names them so.
+using orvik::SplitLines;
+using orvik::WithoutLineEnd;
 
 // Empty when the texts are the same; three lines of context around each change.
 std::string UnifiedDiff(std::string_view before, std::string_view after, std::string_view beforeName,
