@@ -545,6 +545,28 @@ private slots:
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 2.71828182845905);
     }
 
+    // A misread file whose Save changes a few lines, and no key frame: the
+    // question shows those lines itself and names no timing.
+    void aShortChangeIsShownInTheQuestionItself() {
+        auto& [folder, dialogs, window] = *editor_;
+        const QString path = editor_->Open("a-Cc031.atr");
+        const QByteArray misread = FileBytes(path).replace("\r\nnote\r\n", "\r\n\"note\" x\r\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(misread) == misread.size());
+        file.close();
+        window.Command6_Click();
+        TakeMessages(dialogs);
+        window.Command3_Click();
+        QCOMPARE(dialogs.questions.size(), 1);
+        const QString& asked = dialogs.questions[0];
+        QVERIFY2(asked.contains("\n\nThe lines it changes:\n--- " + path + "\n+++ " + path +
+                                " as a save would write it\n@@ "),
+                 qPrintable(asked));
+        QVERIFY2(asked.endsWith("\n-\"note\" x\\r\\n\n+note\\r\\n\n \\r\\n\n \\r\\n\n \\r\\n"), qPrintable(asked));
+        QCOMPARE(asked.contains("It changes the values of"), false);
+        QCOMPARE(FileBytes(path), misread);
+    }
+
     // Another program saved the file after the load: Save asks before it
     // overwrites that (Cancel the default); after a Save here it asks no more.
     void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo() {
