@@ -372,6 +372,20 @@ TEST_F(CheckTest, ADelByteAndAWrongFirstLineAreNamed) {
               "drops\nmarked.atr:1: unexpected-line: expected \"StrokeAttr\", found \"\\xEF\\xBB\\xBFStrokeattr\"");
 }
 
+// An empty line where a line of the layout belongs holds nothing for a
+// field; an empty number is what the field held.
+TEST_F(CheckTest, JsonGivesWhatAFieldFoundEvenEmptyButNothingForAnEmptyLine) {
+    const Json line = CheckJson({Write("line.atr", Edited([](auto& l) { l[14] = ""; }))});
+    const Json& misfit = line["files"].at(0)["problems"].at(0);
+    EXPECT_EQ(misfit["code"], "line-out-of-step");
+    EXPECT_FALSE(misfit.contains("found"));
+    const Json number = CheckJson({Write("number.atr", Edited([](auto& l) { l[18] = " Power  Range 10"; }))});
+    const Json& empty = number["files"].at(0)["problems"].at(0);
+    EXPECT_EQ(empty["code"], "not-a-number");
+    EXPECT_EQ(empty["found"], "");
+    EXPECT_EQ(empty["kept"], "0");
+}
+
 TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
     const std::vector<std::string> lines = CleanLines("2 0");
     std::vector<std::string> full = lines;  // 65 trailing lines: a save adds no empty line after them
