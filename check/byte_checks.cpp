@@ -1,5 +1,6 @@
 #include "check/byte_checks.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -21,12 +22,17 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
     std::vector<Problem> problems;
     if (bytes.starts_with(ByteOrderMark)) {
         Problem mark;
-        mark.Code = "byte-order-mark";
+        mark.Code = problem_code::ByteOrderMark;
         mark.Line = 1;
         mark.Found = std::string(ByteOrderMark);
         mark.Message = "the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save drops";
         problems.push_back(std::move(mark));
     }
+
+    // Most files hold no such byte: they are looked through once, without
+    // counting lines.
+    if (std::none_of(bytes.begin(), bytes.end(), [](char c) { return IsControlByte(static_cast<unsigned char>(c)); }))
+        return problems;
 
     std::int64_t line = 1;
     std::int64_t firstLine = 0;
@@ -47,7 +53,7 @@ std::vector<Problem> ByteProblems(std::string_view bytes) {
     }
     if (firstLine > 0) {
         Problem control;
-        control.Code = "control-byte";
+        control.Code = problem_code::ControlByte;
         control.Line = firstLine;
         control.Found = ByteText(first);
         control.Message = "a byte that is neither printable nor a line end: " + ByteText(first);

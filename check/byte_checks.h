@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "check/file_check.h"
+#include "core/problem_kinds.h"
 
 namespace orvik::check {
 

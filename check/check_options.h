@@ -1,6 +1,7 @@
 #pragma once
 // The checker's command line, by the conventions of grep and ripgrep:
 // orvik-stroke-check [-q | -l] [-v] [--json] [--diff] [--] PATH...
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,7 +31,21 @@ struct ParsedArguments {
 // lone "-" is a path.
 Result<ParsedArguments> ParseArguments(const std::vector<std::filesystem::path>& arguments);
 
-std::string_view Usage();
+// One option of the command line: its short and long names (either may be
+// empty) and its line of help. The command line's parser and the usage text
+// both come from CheckFlags, so each option is named there alone.
+struct CheckFlag {
+    std::string_view Short;  // "-q"
+    std::string_view Long;   // "--quiet"
+    std::string_view Help;
+    // What it sets; none for "--", which the parser itself knows.
+    bool& (*Sets)(ParsedArguments&);
+};
+
+extern const std::array<CheckFlag, 8> CheckFlags;
+
+// The help that --help prints, and a usage error after its message.
+std::string Usage();
 
 // "orvik-stroke-check 1.0.1": the project's one version.
 std::string VersionText();

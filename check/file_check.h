@@ -3,24 +3,15 @@
 // reader reports, whether it holds values the editor or the game cannot use,
 // bytes that are not text, whether it is one of the game's files, whether a
 // save would refuse it, and whether a save would change it.
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check/stroke_paths.h"
+#include "core/problem_kinds.h"
 
 namespace orvik::check {
-
-struct Problem {
-    std::string Code;                  // one of ProblemCodes
-    std::int64_t Line = 0;             // the line of the file, from 1; 0 for the file as a whole
-    std::string Field;                 // the field it concerns, as the file names it; may be empty
-    std::optional<std::string> Found;  // what the file holds there, where it holds something for the field
-    std::optional<std::string> Kept;   // what the field keeps instead, where it keeps something
-    std::string Message;               // in words, without the line
-};
 
 struct FileCheck {
     std::string Name;  // the path as given or found, raw

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "check/problem_codes.h"
 #include "core/shown_text.h"
 
 namespace orvik::check {
@@ -29,9 +28,9 @@ void PutText(Json& object, const std::string& key, std::string_view text) {
 Json ProblemJson(const Problem& problem) {
     Json object = Json::object();
     object["code"] = problem.Code;
-    object["severity"] = ProblemCodeOf(problem.Code).Severity;
+    object["severity"] = ProblemKindOf(problem.Code).Severity;
     object["line"] = problem.Line > 0 ? Json(problem.Line) : Json(nullptr);
-    PutText(object, "message", problem.Message);
+    PutText(object, "message", MessageAndKeeps(problem));
     if (!problem.Field.empty()) PutText(object, "field", problem.Field);
     if (problem.Found) PutText(object, "found", *problem.Found);
     if (problem.Kept) PutText(object, "kept", *problem.Kept);

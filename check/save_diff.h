@@ -5,14 +5,15 @@
 // the header are escaped as everything the checker prints.
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "core/text_lines.h"
 
 namespace orvik::check {
 
-// The lines of a text, each with its line end (CR LF, LF or CR) where it has one.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
-std::string_view WithoutLineEnd(std::string_view line);
+// The lines the diff compares, as the stroke files' lines are split
+// everywhere; the window's first Save over a misread file names them so.
+using orvik::SplitLines;
+using orvik::WithoutLineEnd;
 
 // Empty when the texts are the same; three lines of context around each change.
 std::string UnifiedDiff(std::string_view before, std::string_view after, std::string_view beforeName,

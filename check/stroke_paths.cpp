@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "core/problem_kinds.h"
+
 namespace orvik::check {
 
 namespace fs = std::filesystem;
@@ -26,12 +28,12 @@ fs::path PathFromShown(const std::string& text) {
 
 PathError PathErrorFor(std::string name, const std::error_code& error) {
     if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory)
-        return {std::move(name), "not-found", "no such file or folder"};
+        return {std::move(name), problem_code::NotFound, "no such file or folder"};
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        return {std::move(name), "permission-denied", "permission denied"};
+        return {std::move(name), problem_code::PermissionDenied, "permission denied"};
     if (error == std::errc::too_many_symbolic_link_levels)
-        return {std::move(name), "link-loop", "a loop of links, or too many links in a row"};
-    return {std::move(name), "unreadable", "cannot be read: " + error.message()};
+        return {std::move(name), problem_code::LinkLoop, "a loop of links, or too many links in a row"};
+    return {std::move(name), problem_code::Unreadable, "cannot be read: " + error.message()};
 }
 
 std::string_view FileNameOf(std::string_view shownPath) {
@@ -43,6 +45,9 @@ std::string_view FileNameOf(std::string_view shownPath) {
     return separator == std::string_view::npos ? shownPath : shownPath.substr(separator + 1);
 }
 
+namespace {
+
+// Whether the name ends in ".atr", in any case.
 bool HasStrokeFileExtension(const fs::path& name) {
     const auto& text = name.native();
     if (text.size() < 4) return false;
@@ -54,8 +59,6 @@ bool HasStrokeFileExtension(const fs::path& name) {
     }
     return true;
 }
-
-namespace {
 
 // The .atr entries of a folder in name order, added to the listing; an error
 // when the folder cannot be listed.

@@ -18,9 +18,9 @@ struct StrokePath {
 
 // A path that cannot be read at all.
 struct PathError {
-    std::string Name;     // as StrokePath::Name
-    std::string Code;     // one of ProblemCodes with exit status 2
-    std::string Message;  // in words
+    std::string Name;       // as StrokePath::Name
+    std::string_view Code;  // one of problem_code, of exit status 2
+    std::string Message;    // in words
 };
 
 struct PathListing {
@@ -33,9 +33,6 @@ PathListing ListStrokeFiles(const std::vector<std::filesystem::path>& paths);
 // Why a folder or file cannot be read, from the system's error: a code and
 // words ("permission-denied", "permission denied").
 PathError PathErrorFor(std::string name, const std::error_code& error);
-
-// Whether the name ends in ".atr", in any case.
-bool HasStrokeFileExtension(const std::filesystem::path& name);
 
 // A path as the checker shows it (before escaping): its bytes on POSIX
 // systems, UTF-8 on Windows.

@@ -27,7 +27,7 @@ void WriteFileText(std::ostream& out, const FileCheck& check, bool verbose) {
     for (const Problem& problem : check.Problems) {
         out << name << ":";
         if (problem.Line > 0) out << problem.Line << ":";
-        out << " " << problem.Code << ": " << Escaped(problem.Message) << "\n";
+        out << " " << problem.Code << ": " << Escaped(MessageAndKeeps(problem)) << "\n";
     }
     out << check.Diff;
 }

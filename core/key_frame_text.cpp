@@ -10,25 +10,13 @@
 #include "core/resume_next.h"
 #include "core/shown_text.h"
 #include "core/stroke_format.h"
+#include "core/text_lines.h"
 
 namespace orvik {
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
 
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
@@ -114,7 +102,8 @@ std::string KeyFrameText(const KeyFrame& keyFrame) {
 }
 
 Result<KeyFrame> ReadKeyFrameText(std::string_view text) {
-    const std::vector<std::string_view> lines = SplitLines(text);
+    std::vector<std::string_view> lines = SplitLines(text);
+    for (std::string_view& line : lines) line = WithoutLineEnd(line);
     std::size_t i = 0;
     while (i < lines.size() && IsBlankLine(lines[i])) ++i;
     if (i == lines.size()) return Fail("The text is empty.");

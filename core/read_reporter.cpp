@@ -35,10 +35,18 @@ std::string BowlerCodes() {
     return listed;
 }
 
+// Text the file holds for a field, where it holds any: a value of a number
+// or text field is given even where it is empty, a line or a field that is
+// no value only where it holds something.
+std::optional<std::string> Held(std::string text) {
+    if (text.empty()) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
-void ReadReporter::Add(const char* code, std::int64_t line, std::string field, std::string found, std::string message,
-                       std::string keeps, std::string kept) {
+void ReadReporter::Add(std::string_view code, std::int64_t line, std::string field, std::optional<std::string> found,
+                       std::string message, std::string keeps, std::optional<std::string> kept) {
     report_.push_back(
         {code, line, std::move(field), std::move(found), std::move(message), std::move(keeps), std::move(kept)});
 }
@@ -61,7 +69,7 @@ void ReadReporter::LineRead(std::string_view layoutLine, std::span<const FieldId
         // line without a line end is read, and the file ends after it.
         if (InStep())
             Add(anyLineRead_ ? problem_code::EndsEarly : problem_code::EmptyFile, origin_.Line,
-                fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), "",
+                fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), std::nullopt,
                 anyLineRead_ ? "the file ends early: expected " + Expected(layoutLine) : "the file is empty");
         ended_ = true;
         return;
@@ -87,7 +95,8 @@ void ReadReporter::NumberNotConverted(const FieldId& field, std::string_view key
         what += " is out of range";
     numberProblems_.push_back({outOfRange ? problem_code::OutOfRange : problem_code::NotANumber, origin_.Line,
                                FileKey(field), std::string(text), what,
-                               FileKey(field) + " keeps " + ValueShown(stroke_, field), ValueShown(stroke_, field)});
+                               FileKey(field) + " keeps " + ValueShown(stroke_, field),
+                               Held(ValueShown(stroke_, field))});
 }
 
 void ReadReporter::LineDone() {
@@ -98,13 +107,13 @@ void ReadReporter::LineDone() {
         const FieldId tag = fields_[0];
         const std::string& value = stroke_.KeyFrames.at(static_cast<std::size_t>(tag.Index)).KeyFrameTag;
         if (!IsValidSixHitTag(value))
-            Add(problem_code::BadSixHitTag, origin_.Line, FileKey(tag), text_,
+            Add(problem_code::BadSixHitTag, origin_.Line, FileKey(tag), Held(text_),
                 "six-hit key frame tag " + Quoted(value) + " names no timing (0 to 4); no timing uses this key frame");
         return;
     }
     if (fitsLayout_) {
         const bool numbersTaken = numberProblems_.empty();
-        for (ReadProblem& problem : numberProblems_) report_.push_back(std::move(problem));
+        for (Problem& problem : numberProblems_) report_.push_back(std::move(problem));
         if (layout_ == format::Type.Layout()) CheckType();
         if (layout_ == format::EdgeProb.Layout()) CheckEdgeProbabilities();
         if (layout_ == format::BowlerTypes.Layout() && numbersTaken) CheckBowlerClass();
@@ -120,8 +129,8 @@ void ReadReporter::LineDone() {
     for (std::size_t i = 0; i < fieldCount_; ++i)
         keeps += (i > 0 ? ", " : "") + FileKey(fields_[i]) + " keeps " + ValueShown(stroke_, fields_[i]);
     Add(outOfStep ? problem_code::LineOutOfStep : problem_code::UnexpectedLine, origin_.Line,
-        fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), text_, message, keeps,
-        fieldCount_ > 0 ? ValueShown(stroke_, fields_[0]) : std::string());
+        fieldCount_ > 0 ? FileKey(fields_[0]) : std::string(), Held(text_), message, keeps,
+        fieldCount_ > 0 ? Held(ValueShown(stroke_, fields_[0])) : std::nullopt);
 }
 
 void ReadReporter::CheckType() {
@@ -160,26 +169,28 @@ void ReadReporter::TrailingLineRead(int index, const std::string& field, const F
 }
 
 void ReadReporter::FieldAfterTrailingLines(const std::string& field, const FieldOrigin& origin) {
-    if (InStep()) Add(problem_code::TextAfterEnd, origin.Line, "", field, "text after trailing line 65 is not kept");
+    if (InStep())
+        Add(problem_code::TextAfterEnd, origin.Line, "", Held(field), "text after trailing line 65 is not kept");
 }
 
 void ReadReporter::CheckFieldRules(const FieldOrigin& origin, const std::string& field, const FieldId& fieldId) {
     if (!origin.Quoted && !origin.EndsAtComma) return;
     const std::string key = fieldId.Kind == FieldKind::WholeFile ? std::string() : FileKey(fieldId);
     if (origin.Unclosed) {
-        Add(problem_code::UnclosedQuote, origin.Line, key, field,
+        Add(problem_code::UnclosedQuote, origin.Line, key, Held(field),
             "a double quote opens a field that runs to the end of the file; every later field is lost");
         outOfStep_ = true;
     } else if (origin.LastLine > origin.Line) {
-        Add(problem_code::QuoteJoinsLines, origin.Line, key, field,
+        Add(problem_code::QuoteJoinsLines, origin.Line, key, Held(field),
             "a double quote joins lines " + std::to_string(origin.Line) + " to " + std::to_string(origin.LastLine) +
                 " into one field; every later field shifts");
         outOfStep_ = true;
     } else if (origin.TextAfterQuote) {
-        Add(problem_code::TextAfterQuote, origin.Line, key, field, "text after the closing double quote is dropped");
+        Add(problem_code::TextAfterQuote, origin.Line, key, Held(field),
+            "text after the closing double quote is dropped");
     }
     if (origin.EndsAtComma && origin.Line != lastCommaLine_) {
-        Add(problem_code::CommaSplit, origin.Line, key, field,
+        Add(problem_code::CommaSplit, origin.Line, key, Held(field),
             "a comma splits this line into two fields; every later field shifts");
         lastCommaLine_ = origin.Line;
         outOfStep_ = true;

@@ -4,6 +4,7 @@
 // each number its statements could not take and each trailing field; it only
 // looks at the record, never changes it.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,8 +41,8 @@ public:
     bool InStep() const { return !outOfStep_ && !ended_; }
 
 private:
-    void Add(const char* code, std::int64_t line, std::string field, std::string found, std::string message,
-             std::string keeps = {}, std::string kept = {});
+    void Add(std::string_view code, std::int64_t line, std::string field, std::optional<std::string> found,
+             std::string message, std::string keeps = {}, std::optional<std::string> kept = {});
     // Values that read as the layout says but that the editor or the game
     // cannot use, on the line read last.
     void CheckType();

@@ -157,7 +157,7 @@ StrokeFile ReadFresh(const std::string& text) {
 // A value the editor or the game cannot use (a type none of the editor's list
 // holds, an edge probability outside 0 to 1, a six-hit tag that names no
 // timing) is reported whatever the layout.
-bool IsUnusableValue(const orvik::ReadProblem& problem) {
+bool IsUnusableValue(const orvik::Problem& problem) {
     namespace code = orvik::problem_code;
     const std::string_view c = problem.Code;
     return c == code::UnknownType || c == code::UnknownBowlerClass || c == code::EdgeProbNotANumber ||
@@ -171,7 +171,7 @@ void CheckNothingReportedWhereASaveChangesNothing(std::string_view bytes) {
     std::istringstream in{std::string(bytes)};
     orvik::ReadReport report;
     orvik::ReadStrokeFile(in, loaded, &report);
-    for (const orvik::ReadProblem& problem : report)
+    for (const orvik::Problem& problem : report)
         if (!IsUnusableValue(problem) && Write(loaded) == bytes)
             Fail("a file a save gives back unchanged has a reported problem");
 }
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orvik::ReadReport report;
     orvik::ReadStrokeFile(reportedIn, reported, &report);
     if (EveryField(reported) != EveryField(stroke)) Fail("reading with a report changed the record");
-    for (const orvik::ReadProblem& problem : report)
+    for (const orvik::Problem& problem : report)
         if (problem.Line < 1) Fail("a problem of the report names no line");
     CheckNothingReportedWhereASaveChangesNothing(input);
 

@@ -10,8 +10,6 @@ namespace orvik {
 
 namespace {
 
-constexpr double DirectionUnit = 0.75 * 1000000;  // file units per degree
-constexpr double HeightUnit = 1000000;            // file units per height step
 constexpr double TopViewLineLength = 1920;
 constexpr double ReferenceY = 2760;  // 1440 twips straight above the batsman
 constexpr double ReferenceDistance = BatsmanY - ReferenceY;
@@ -27,7 +25,7 @@ static_assert(std::bit_cast<std::uint32_t>(CosineJustAboveMinusOne) == 0xBF7FFFF
 }  // namespace
 
 PointF TopViewEndPoint(double v) {
-    const double degrees = RoundHalfEven(v / DirectionUnit);
+    const double degrees = RoundHalfEven(DegreesForDirection(v));
     const double r = degrees * std::numbers::pi / 180;
     // y first, as the lines take their Y2 before their X2.
     const float y = ToSingle(BatsmanY - TopViewLineLength * std::cos(r));
@@ -36,7 +34,7 @@ PointF TopViewEndPoint(double v) {
 }
 
 double ApexY(double vertical) {
-    const double h = RoundHalfEven(vertical / HeightUnit);
+    const double h = RoundHalfEven(HeightStepForVertical(vertical));
     return 320 + (h - 20) * 10.5;
 }
 

@@ -14,6 +14,20 @@ struct PointF {
     float y;
 };
 
+// The file's units: a million per height step of the side view, and three
+// quarters of that per degree of the top view.
+inline constexpr double HeightUnit = 1000000;
+inline constexpr double DirectionPerHeightUnit = 0.75;
+inline constexpr double DirectionUnit = DirectionPerHeightUnit * HeightUnit;
+
+// A Direction in degrees as the top view turns it (0 up, growing to the left),
+// before the preview rounds it to whole degrees.
+inline double DegreesForDirection(double direction) { return direction / DirectionUnit; }
+
+// A Vertical in the projectile view's height steps, before the preview rounds
+// it to whole steps.
+inline double HeightStepForVertical(double vertical) { return vertical / HeightUnit; }
+
 // The batsman's point, where the top view's lines start.
 inline constexpr float BatsmanX = 2280;
 inline constexpr float BatsmanY = 4200;
@@ -39,8 +53,10 @@ std::optional<float> AngleAtBatsman(float x, float y);
 // even; the angle times 180 is taken in single precision first.
 double DegreesForAngle(float angle);
 
-// A Direction for an angle in degrees (0 up, 90 left).
-inline double DirectionForDegrees(double degrees) { return 1000000 * (0.75 * degrees); }
+// A Direction for an angle in degrees (0 up, 90 left). The three quarters are
+// taken first, as the editor always has: DirectionUnit * degrees can differ
+// from it in the last bit.
+inline double DirectionForDegrees(double degrees) { return HeightUnit * (DirectionPerHeightUnit * degrees); }
 
 // The new Vertical when the projectile's highest point is at y = apexY.
 double VerticalForApexY(float apexY);

@@ -3,7 +3,7 @@
 // for each key frame the end points of its direction line and range edges in
 // the top view, and its flight arc in the side view, placed as the preview
 // would place them if that timing were shown. Also the short names that mark
-// them and the display units of direction and height.
+// them.
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,13 +42,5 @@ TimingSketch SketchOfKeyFrame(const StrokeFile& stroke, int k);
 // list) except `shown`, the one the previews show; the six-hit ones after the
 // normal ones, in index order.
 std::vector<TimingSketch> OtherTimingSketches(const StrokeFile& stroke, int timingCount, int shown);
-
-// A Direction in degrees as the top view turns it (0 up, growing to the left),
-// before the preview rounds it to whole degrees.
-inline double DegreesForDirection(double direction) { return direction / (0.75 * 1000000); }
-
-// A Vertical in the projectile view's height steps, before the preview rounds
-// it to whole steps.
-inline double HeightStepForVertical(double vertical) { return vertical / 1000000; }
 
 }  // namespace orvik

@@ -60,11 +60,51 @@ TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
         {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
         {{"-x", "a"}, "error: The following argument was not expected: -x"},
         {{"/q", "a"}, "[/q a]"},
+        // Help after "--" is a path; the version is given beside a wrong
+        // option, on either side of it; "--" is no wrong option.
+        {{"--bogus", "--", "-h"}, "error: The following argument was not expected: --bogus"},
+        {{"--version", "--bogus"}, "version []"},
+        {{"-x", "--version"}, "version []"},
+        {{"--version", "--", "--bogus"}, "version [--bogus]"},
     };
     for (const auto& c : cases) {
         std::string arguments;
         for (const fs::path& a : c.arguments) arguments += a.string() + " ";
         EXPECT_EQ(Shown(ParseArguments(c.arguments)), c.parsed) << arguments;
+    }
+}
+
+std::string FileText(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A name as roff writes it, each dash escaped: "\-\-files\-with\-problems".
+std::string RoffName(std::string_view name) {
+    std::string roff;
+    for (const char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+    return roff;
+}
+
+TEST(CheckOptions, TheManualPageAndTheReadmeNameEveryOption) {
+    // The usage lists each option with its help in one column.
+    const std::string usage = Usage();
+    EXPECT_NE(usage.find("\n  -l, --files-with-problems  print only the paths of the files with problems\n"),
+              std::string::npos);
+    EXPECT_NE(usage.find("\n      --json                 print the result as one JSON document\n"), std::string::npos);
+
+    const std::string manual = FileText(ORVIK_CHECK_MANUAL);
+    const std::string readme = FileText(ORVIK_README);
+    for (const CheckFlag& flag : CheckFlags) {
+        // The manual page's option list: ".BR \-q ", " \-\-quiet" or ".B \-\-json".
+        const std::string entry = flag.Short.empty()
+                                      ? ".B " + RoffName(flag.Long) + "\n"
+                                      : ".BR " + RoffName(flag.Short) + " \", \" " + RoffName(flag.Long) + "\n";
+        EXPECT_NE(manual.find(".TP\n" + entry), std::string::npos) << entry;
+        for (const std::string_view name : {flag.Short, flag.Long})
+            if (!name.empty()) {
+                EXPECT_NE(readme.find("`" + std::string(name) + "`"), std::string::npos) << name;
+            }
     }
 }
 
@@ -110,6 +150,21 @@ TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
               "--- x\n+++ y\n"
               "@@ -1,5 +1,5 @@\n 1\\n\n-2\\n\n+two\\n\n 3\\n\n 4\\n\n 5\\n\n"
               "@@ -15,6 +15,6 @@\n 15\\n\n 16\\n\n 17\\n\n-18\\n\n+eighteen\\n\n 19\\n\n 20\\n\n");
+
+    // Six unchanged lines between two changes are the two contexts: one hunk;
+    // seven leave one line out between two hunks.
+    const auto hunks = [&](const char* first, const char* second) {
+        std::string changed = before;
+        for (const std::string line : {first, second})
+            changed.replace(changed.find("\n" + line + "\n"), line.size() + 2, "\nx\n");
+        const std::string diff = UnifiedDiff(before, changed, "x", "y");
+        std::string headers;
+        for (std::size_t at = 0; (at = diff.find("@@ -", at)) != std::string::npos; at = diff.find('\n', at))
+            headers += diff.substr(at, diff.find('\n', at) - at) + ";";
+        return headers;
+    };
+    EXPECT_EQ(hunks("5", "12"), "@@ -2,14 +2,14 @@;");
+    EXPECT_EQ(hunks("5", "13"), "@@ -2,7 +2,7 @@;@@ -10,7 +10,7 @@;");
 
     // Names and lines escaped: a line break in a name cannot forge a header.
     EXPECT_EQ(UnifiedDiff("\x1b[2J\xe9\n", "\x1b[2J\xe9\r\n", "n\n+++ m", "n\n+++ m as saved"),

@@ -15,10 +15,10 @@
 #include <thread>
 #include <vector>
 
-#include "check/problem_codes.h"
 #include "check/run_check.h"
 #include "check/save_diff.h"
 #include "clean_stroke.h"
+#include "core/problem_kinds.h"
 #include "core/stroke_file.h"
 
 #ifndef _WIN32
@@ -286,20 +286,23 @@ TEST_F(CheckTest, EachProblemCodeWithItsLineFieldsAndExitStatus) {
     // Permission denied is tried by the command-line test, as another user
     // than root; "unreadable" needs a failing disk.
     tried.insert({"permission-denied", "unreadable"});
-    for (const ProblemCode& code : ProblemCodes) EXPECT_EQ(tried.count(std::string(code.Code)), 1u) << code.Code;
+    for (const ProblemKind& code : ProblemKinds) EXPECT_EQ(tried.count(std::string(code.Code)), 1u) << code.Code;
 }
 
 TEST_F(CheckTest, TheReadmeListsEveryProblemCodeWithItsMeaning) {
     std::ifstream in(ORVIK_README);
     const std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const ProblemCode& code : ProblemCodes) {
+    std::set<std::string_view> codes;
+    for (const ProblemKind& code : ProblemKinds) {
+        codes.insert(code.Code);
         const std::string row = "| `" + std::string(code.Code) + "` | " + std::to_string(code.ExitStatus) + " | " +
                                 std::string(code.Severity) + " | " + std::string(code.Meaning) + " |";
         EXPECT_NE(readme.find(row), std::string::npos) << row;
     }
+    EXPECT_EQ(codes.size(), ProblemKinds.size());
     // The meaning of too-large names the limit the checker applies.
     const std::string limit = "(" + std::to_string(MaxStrokeFileSize) + ")";
-    EXPECT_NE(ProblemCodeOf("too-large").Meaning.find(limit), std::string::npos);
+    EXPECT_NE(ProblemKindOf(problem_code::TooLarge).Meaning.find(limit), std::string::npos);
 }
 
 TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
@@ -327,18 +330,60 @@ TEST_F(CheckTest, EverySampleStrokeIsCleanAndOnlyAFolderItsAtrFilesAreChecked) {
     const Run quiet = CheckWith({.Quiet = true, .Paths = {folder_}});
     EXPECT_EQ(quiet.Out, "");
     EXPECT_EQ(quiet.Status, 1);
+    // Quiet beside JSON or the listing prints nothing either.
+    const Run quietJson = CheckWith({.Json = true, .Quiet = true, .Paths = {folder_}});
+    EXPECT_EQ(quietJson.Out, "");
+    EXPECT_EQ(quietJson.Status, 1);
+    const Run quietList = CheckWith({.Quiet = true, .FilesWithProblems = true, .Paths = {folder_}});
+    EXPECT_EQ(quietList.Out, "");
+    EXPECT_EQ(quietList.Status, 1);
     const Run listed = CheckWith({.FilesWithProblems = true, .Paths = {folder_, folder_ / "a-Cc031.atr"}});
     EXPECT_EQ(listed.Out, "a-Cc031.atr\n");
     EXPECT_EQ(listed.Status, 1);
     const Json listedJson = Json::parse(CheckWith({.Json = true, .FilesWithProblems = true, .Paths = {folder_}}).Out);
     EXPECT_EQ(listedJson["files"].size(), 1u);
     EXPECT_EQ(listedJson["file_count"], 2);
+    // The game's name for a file, and null for a file that is none of its.
+    const Json all = CheckJson({folder_});
+    EXPECT_EQ(all["files"].at(0)["stroke"], nullptr);
+    EXPECT_EQ(all["files"].at(1)["stroke"], "Pull");
 
     // A path that names nothing is an error even when the files are clean.
     const Run missing = Check({folder_ / "nothing.atr", folder_ / "A.ATR"});
     EXPECT_EQ(missing.Out, "1 file, 1 clean, 0 problems\n");
     EXPECT_EQ(missing.Errors, "orvik-stroke-check: nothing.atr: not-found: no such file or folder\n");
     EXPECT_EQ(missing.Status, 2);
+}
+
+TEST_F(CheckTest, ADelByteAndAWrongFirstLineAreNamed) {
+    const Run del = Check({Write("del.atr", Edited([](auto& l) { l[56] = "note\x7f"; }))});
+    EXPECT_EQ(del.Out,
+              "del.atr:57: control-byte: a byte that is neither printable nor a line end: \\x7F\n"
+              "1 file, 0 clean, 1 problem\n");
+    // Only a byte-order mark before a right first line leaves the line
+    // unnamed: a wrong first line is named, with or without a mark.
+    const std::string wrong = Edited([](auto& l) { l[0] = "Strokeattr"; });
+    const Run first = Check({Write("first.atr", wrong)});
+    EXPECT_EQ(first.Out.substr(0, first.Out.find('\n')),
+              "first.atr:1: unexpected-line: expected \"StrokeAttr\", found \"Strokeattr\"");
+    const Run marked = Check({Write("marked.atr", "\xEF\xBB\xBF" + wrong)});
+    EXPECT_EQ(marked.Out.substr(0, marked.Out.find("\nmarked.atr:1: save")),
+              "marked.atr:1: byte-order-mark: the file starts with a byte-order mark (\\xEF\\xBB\\xBF), which a save "
+              "drops\nmarked.atr:1: unexpected-line: expected \"StrokeAttr\", found \"\\xEF\\xBB\\xBFStrokeattr\"");
+}
+
+// An empty line where a line of the layout belongs holds nothing for a
+// field; an empty number is what the field held.
+TEST_F(CheckTest, JsonGivesWhatAFieldFoundEvenEmptyButNothingForAnEmptyLine) {
+    const Json line = CheckJson({Write("line.atr", Edited([](auto& l) { l[14] = ""; }))});
+    const Json& misfit = line["files"].at(0)["problems"].at(0);
+    EXPECT_EQ(misfit["code"], "line-out-of-step");
+    EXPECT_FALSE(misfit.contains("found"));
+    const Json number = CheckJson({Write("number.atr", Edited([](auto& l) { l[18] = " Power  Range 10"; }))});
+    const Json& empty = number["files"].at(0)["problems"].at(0);
+    EXPECT_EQ(empty["code"], "not-a-number");
+    EXPECT_EQ(empty["found"], "");
+    EXPECT_EQ(empty["kept"], "0");
 }
 
 TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {

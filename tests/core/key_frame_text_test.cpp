@@ -71,6 +71,18 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
          "Line 3 should hold \"Direction\", a number, \"Range\" and a "
          "number, but holds \"Direction 3 Range\"."},
         {" Frame 1\n Vertical 1e400\n", "Line 2 should hold \"Vertical\" and a number, but holds \"Vertical 1e400\"."},
+        // Words past the line's last number, and another line's key words
+        // with numbers of the right kind.
+        {" Frame 1 2\n",
+         "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Frame 1 2\"."},
+        {" Frame 1\n Vertical 2\n Direction 3 Range 4\n Power 5 Range 6 Range 7\n",
+         "Line 4 should hold \"Power\", a number, \"Range\" and a number, but holds \"Power 5 Range 6 Range 7\"."},
+        {" Vertical 2\n",
+         "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Vertical 2\"."},
+        {" Frame 1\n Vertical 2\n Power 3 Range 4\n",
+         "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Power 3 Range 4\"."},
+        {" Frame 1\n Vertical 2\n Direction 3 Power 4\n",
+         "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Direction 3 Power 4\"."},
         {lines + "\n" + lines,
          "Line 6 should hold nothing after the Power line of one key frame, but holds \"Frame -3\"."},
         {"Frame " + std::string(60, '7'), "but holds \"Frame " + std::string(54, '7') + "...\"."},

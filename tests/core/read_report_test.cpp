@@ -22,7 +22,7 @@ std::string Reported(const std::string& text) {
     std::istringstream in(text);
     ReadStrokeFile(in, stroke, &report);
     std::string shown;
-    for (const ReadProblem& p : report) {
+    for (const Problem& p : report) {
         shown += (shown.empty() ? "" : "\n") + ("line " + std::to_string(p.Line) + ": " + p.Message);
         if (!p.Keeps.empty()) shown += " [" + p.Keeps + "]";
     }
