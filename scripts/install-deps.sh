@@ -17,6 +17,9 @@ packages=(
   g++-mingw-w64-x86-64 googletest wine wine64
   # scripts/build-windows-qt.sh: Qt for Windows from Debian's source
   ninja-build dpkg-dev
+  # the Windows editor tried in a real window under wine: a virtual X
+  # display, keys and a screenshot
+  xvfb xdotool x11-utils imagemagick
   # orvik-stroke-check: JSON output and command line, header-only, so the
   # Windows build takes the same headers
   nlohmann-json3-dev libcli11-dev

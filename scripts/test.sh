@@ -27,9 +27,21 @@ cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
 
 # --- Windows: the stroke document, orvik-stroke-check and their tests built
-# with the mingw-w64 cross compiler, the tests and the checker run under wine.
-echo "== Windows build (mingw-w64)"
-cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release > /dev/null
+# with the mingw-w64 cross compiler, the tests and the checker run under wine;
+# where this machine has Qt for Windows, the editor and its window tests too,
+# and the editor from its zip in a real window.
+windows_qt=$(scripts/build-windows-qt.sh --path)
+windows_editor=()
+if [ -f "$windows_qt/.complete" ]; then
+  echo "== Windows build (mingw-w64), with the editor against Qt for Windows in $windows_qt"
+  windows_editor=(-DORVIK_WINDOWS_QT="$windows_qt"
+    -DORVIK_WINDOWS_ICON="$(find "$root/build/desktop/windows" -name '*.ico' | head -n 1)")
+else
+  echo "== Windows build (mingw-w64)"
+  echo "== Windows editor skipped: no Qt for Windows on this machine (scripts/build-windows-qt.sh builds it, once)"
+fi
+cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  "${windows_editor[@]}" > /dev/null
 cmake --build build-windows -j "$jobs"
 if command -v wine > /dev/null; then
   echo "== Windows tests under wine"
@@ -44,6 +56,12 @@ if command -v wine > /dev/null; then
   tests/check/check_command_line_test.sh --wine build-windows/check/orvik-stroke-check.exe samples/strokes
   wineserver -k
   trap - EXIT
+  if [ ${#windows_editor[@]} -gt 0 ]; then
+    echo "== Windows package, its editor in a real window under wine"
+    zip=$(scripts/package-windows.sh | tail -n 1)
+    tests/windows/zip_editor_test.sh "$zip" build/ui/orvik-stroke-editor samples/strokes/a-Cc031.atr \
+      build-windows/screenshots
+  fi
 else
   echo "== Windows tests skipped: wine is not installed (scripts/install-deps.sh installs it)"
 fi
