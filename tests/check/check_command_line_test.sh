@@ -81,9 +81,13 @@ expect "-h" "0 1" "$status $(grep -c '^usage:' <<<"$out")"
 out=$(run --bogus "$(arg "$folder")"); status=$?
 expect "an unknown option" "2 orvik-stroke-check: The following argument was not expected: --bogus" \
   "$status $(errors | head -n 1)"
-out=$(run $'--bo\x1b[2Jgus\x9b' "$(arg "$folder")"); status=$?
+# Wine hands a program its arguments as UTF-16, where a byte that is not
+# UTF-8 (\x9b) has no place: under wine the escape sequence alone is tried.
+odd=$'--bo\x1b[2Jgus\x9b' shown='--bo\x1B[2Jgus\x9B'
+[ ${#wine[@]} -gt 0 ] && odd=$'--bo\x1b[2Jgus' shown='--bo\x1B[2Jgus'
+out=$(run "$odd" "$(arg "$folder")"); status=$?
 expect "an unknown option is escaped" \
-  '2 orvik-stroke-check: The following argument was not expected: --bo\x1B[2Jgus\x9B' "$status $(errors | head -n 1)"
+  "2 orvik-stroke-check: The following argument was not expected: $shown" "$status $(errors | head -n 1)"
 out=$(run); status=$?
 expect "no path" "2 orvik-stroke-check: no stroke file or folder given" "$status $(errors | head -n 1)"
 
