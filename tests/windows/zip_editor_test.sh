@@ -24,6 +24,9 @@ trap cleanup EXIT
 
 fail() { echo "zip_editor_test: $*" >&2; exit 1; }
 
+# Real windows on the display below, whatever platform the other tests use.
+unset QT_QPA_PLATFORM
+
 # A display of its own.
 number=90
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
