@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "check/byte_checks.h"
-#include "check/save_diff.h"
 #include "core/file_bytes.h"
 #include "core/read_report.h"
 #include "core/save_check.h"
+#include "core/save_diff.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_file.h"
 #include "core/stroke_format.h"

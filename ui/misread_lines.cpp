@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "check/save_diff.h"
+#include "core/save_diff.h"
 #include "core/stroke_format.h"
+#include "core/text_lines.h"
 #include "document/file_text.h"
 
 namespace orvik {
@@ -48,10 +49,10 @@ QString MisreadAdvice(const ReadReport& report) {
 }
 
 std::vector<int> KeyFramesChangedBySave(std::string_view file, std::string_view written, int keyFrames) {
-    const std::vector<std::string_view> before = check::SplitLines(file);
-    const std::vector<std::string_view> after = check::SplitLines(written);
+    const std::vector<std::string_view> before = SplitLines(file);
+    const std::vector<std::string_view> after = SplitLines(written);
     auto lineOf = [](const std::vector<std::string_view>& lines, std::size_t at) {
-        return at < lines.size() ? check::WithoutLineEnd(lines[at]) : std::string_view();
+        return at < lines.size() ? WithoutLineEnd(lines[at]) : std::string_view();
     };
     std::vector<int> changed;
     for (int k = 0; k < keyFrames; ++k) {
@@ -69,8 +70,7 @@ std::vector<int> KeyFramesChangedBySave(std::string_view file, std::string_view 
 QString SaveDiff(std::string_view file, std::string_view written, const QString& fileName) {
     // The diff escapes what is not text, as the checker prints it; the rest is UTF-8.
     const std::string name = fileName.toStdString();
-    return QString::fromStdString(check::UnifiedDiff(file, written, name, name + " as a save would write it"))
-        .trimmed();
+    return QString::fromStdString(UnifiedDiff(file, written, name, name + " as a save would write it")).trimmed();
 }
 
 }  // namespace orvik

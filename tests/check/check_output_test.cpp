@@ -14,7 +14,7 @@
 
 #include "check/check_options.h"
 #include "check/run_check.h"
-#include "check/save_diff.h"
+#include "core/save_diff.h"
 #include "core/shown_text.h"
 
 namespace orvik::check {

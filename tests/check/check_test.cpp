@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "check/run_check.h"
-#include "check/save_diff.h"
 #include "clean_stroke.h"
 #include "core/problem_kinds.h"
+#include "core/save_diff.h"
 #include "core/stroke_file.h"
 
 #ifndef _WIN32

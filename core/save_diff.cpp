@@ -1,4 +1,4 @@
-#include "check/save_diff.h"
+#include "core/save_diff.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include "core/shown_text.h"
 #include "core/text_lines.h"
 
-namespace orvik::check {
+namespace orvik {
 
 namespace {
 
@@ -130,4 +130,4 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, std::st
     return out;
 }
 
-}  // namespace orvik::check
+}  // namespace orvik
