@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/resolved_path.h"
+#include "document/resolved_path.h"
 
 namespace orvik {
 

@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "document/file_access.h"
+#include "document/resolved_path.h"
 #include "ui/controls.h"
-#include "ui/file_access.h"
 #include "ui/file_list.h"
 #include "ui/icon.h"
 #include "ui/path_case.h"
-#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {

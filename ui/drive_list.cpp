@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "document/resolved_path.h"
 #include "ui/path_case.h"
-#include "ui/resolved_path.h"
 
 namespace orvik {
 namespace {

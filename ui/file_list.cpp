@@ -8,7 +8,7 @@
 #include <numeric>
 #include <vector>
 
-#include "ui/file_access.h"
+#include "document/file_access.h"
 
 namespace orvik {
 

@@ -5,11 +5,11 @@
 #include <QCloseEvent>
 #include <QDir>
 
+#include "document/file_access.h"
+#include "document/resolved_path.h"
 #include "ui/about_box.h"
-#include "ui/file_access.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
-#include "ui/resolved_path.h"
 #include "ui/twips.h"
 
 namespace orvik {

@@ -14,10 +14,10 @@
 #include <unistd.h>
 #include <cstdlib>
 
+#include "document/file_access.h"
 #include "support/window_fixture.h"
 #include "ui/command_line.h"
 #include "ui/dir_list.h"
-#include "ui/file_access.h"
 
 namespace {
 

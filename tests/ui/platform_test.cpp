@@ -6,9 +6,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "document/file_access.h"
+#include "document/resolved_path.h"
 #include "ui/drive_list.h"
-#include "ui/file_access.h"
-#include "ui/resolved_path.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

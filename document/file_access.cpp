@@ -1,4 +1,4 @@
-#include "ui/file_access.h"
+#include "document/file_access.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +18,7 @@
 
 #include "core/file_bytes.h"
 #include "core/stroke_file.h"
-#include "ui/resolved_path.h"
+#include "document/resolved_path.h"
 
 namespace orvik {
 namespace {

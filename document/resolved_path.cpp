@@ -1,4 +1,4 @@
-#include "ui/resolved_path.h"
+#include "document/resolved_path.h"
 
 #include <QCoreApplication>
 #include <QDir>
