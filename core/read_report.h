@@ -12,9 +12,6 @@
 
 namespace orvik {
 
-// A problem the reader reports, by the name the window knows it by.
-using ReadProblem = Problem;
-
 using ReadReport = std::vector<Problem>;
 
 // Whether a line fits a line of the layout, written as the writer writes it

@@ -14,8 +14,6 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* owner = nullptr);
 
-    QPushButton* cmdOK() const { return cmdOK_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/result.h"
@@ -184,6 +185,8 @@ private:
     // Loading.
     // The file read, or nothing once the user is told why it cannot be.
     std::optional<StrokeFileRead> ReadOrTell(const QString& path);
+    // Open's steps for the file `path`, already read.
+    void OpenRead(const QString& path, StrokeFileRead read);
     void ShowCaptionForFile();
     void RunResetSteps(const QString& path, StrokeFileRead read);
     // Tells the user of a misread file.
@@ -300,6 +303,9 @@ private:
     // The name the stroke list gave the loaded stroke, which Save's
     // confirmation names whatever the list shows since.
     QString loadedStrokeName_;
+    // The file named on the command line, read once at start and taken by the
+    // load of the stroke list's pick that shows it.
+    std::optional<std::pair<QString, StrokeFileRead>> readAtStart_;
     // A press on the window's own surface, so that its release is a click.
     bool pressedOnSurface_ = false;
     // What the window shows of the armed editing.

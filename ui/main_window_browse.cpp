@@ -10,12 +10,11 @@
 
 #include "core/stroke_catalogue.h"
 #include "document/file_text.h"
+#include "document/resolved_path.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
-#include "ui/file_access.h"
 #include "ui/file_list.h"
 #include "ui/main_window.h"
-#include "ui/resolved_path.h"
 
 namespace orvik {
 
@@ -110,19 +109,20 @@ void MainWindow::StartIn(const QString& path) {
 
     const QString& file = absolute;
     // A file that cannot be read (missing, a pipe or a device, too large) is
-    // refused with Open's message before the window moves to its folder.
-    if (!ReadStrokeFileBytes(file)) {
-        OpenFile(file);
-        return;
-    }
+    // refused with Open's message before the window moves to its folder. The
+    // load then shows what was read here: the file is read once.
+    std::optional<StrokeFileRead> read = ReadOrTell(file);
+    if (!read) return;
 
     const std::optional<std::string> strokeName = StrokeNameForFile(FileText(info.fileName()));
     if (ShowFolderAtStart(info.absolutePath()) && strokeName && Combo4->findText(QtText(*strokeName)) >= 0) {
+        readAtStart_.emplace(file, std::move(*read));
         Combo4->SetText(*strokeName);
         Combo4_Click();
+        readAtStart_.reset();  // the pick loaded another spelling of the name
         return;
     }
-    OpenFile(file);
+    OpenRead(file, std::move(*read));
 }
 
 // Shows `folder` in Dir1 and its drive in Drive1, and runs the folder change

@@ -8,6 +8,7 @@
 // frame copied and pasted as a whole from the menus of the previews and of
 // the timing list.
 #include <array>
+#include <utility>
 
 #include "core/numbers.h"
 #include "core/resume_next.h"
@@ -190,9 +191,7 @@ void MainWindow::Label3_Typed(int index, const QString& text) {
 // committed first, so that the copy holds what the user sees.
 void MainWindow::CopyKeyFrame_Triggered() {
     if (!document_.IsLoaded() || Combo3->ListIndex() < 0) return;  // no stroke loaded, or no timing shown
-    for (const auto& [index, box] : Text2.Elements())
-        if (box == focusWidget()) Text2_LostFocus(index);
-    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(true);
+    CommitTyping();
     ResumeNext([&] { CopyKeyFrameToClipboard(KeyFrameAt(document_.Stroke(), Combo3->ListIndex())); });
 }
 
@@ -207,13 +206,9 @@ void MainWindow::PasteKeyFrame_Triggered() {
     for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     const bool pastedIn = ResumeNext([&] {
         KeyFrame& keyFrame = KeyFrameAt(document_.EditedStroke(), Combo3->ListIndex());
-        const KeyFrame& values = *pasted;
-        keyFrame.Frame = values.Frame;
-        keyFrame.Vertical = values.Vertical;
-        keyFrame.Direction = values.Direction;
-        keyFrame.DirectionRange = values.DirectionRange;
-        keyFrame.Power = values.Power;
-        keyFrame.PowerRange = values.PowerRange;
+        KeyFrame values = *pasted;
+        values.KeyFrameTag = keyFrame.KeyFrameTag;  // the timing stays the one shown
+        keyFrame = std::move(values);
     });
     if (!pastedIn) return;
     // One step of the history; then the display step shows the key frame in

@@ -16,13 +16,17 @@
 #include "core/stroke_lists.h"
 #include "document/file_text.h"
 #include "preview/geometry.h"
-#include "ui/file_access.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
 
 namespace orvik {
 
 std::optional<StrokeFileRead> MainWindow::ReadOrTell(const QString& path) {
+    if (readAtStart_ && readAtStart_->first == path) {
+        StrokeFileRead read = std::move(readAtStart_->second);
+        readAtStart_.reset();
+        return read;
+    }
     Result<StrokeFileRead, QString> read = document_.Read(path);
     if (read) return std::move(read).Value();
     dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, read.Why()), tr("Error"),
@@ -60,12 +64,15 @@ void MainWindow::Command2_Click() {
 // Open's steps for a file chosen. Every statement of the load body that can
 // fail runs on its own (ResumeNext).
 void MainWindow::OpenFile(const QString& path) {
-    const PreviewLines before = preview_.Lines;
     std::optional<StrokeFileRead> read = ReadOrTell(path);
-    if (!read) return;
+    if (read) OpenRead(path, std::move(*read));
+}
+
+void MainWindow::OpenRead(const QString& path, StrokeFileRead read) {
+    const PreviewLines before = preview_.Lines;
     // The reader's steps: the record read from the file takes the place of the
     // one held.
-    document_.Take(path, std::move(*read));
+    document_.Take(path, std::move(read));
     // Save only; Open leaves Reset as it was.
     Command3->setEnabled(true);
     ShowCaptionForFile();

@@ -167,16 +167,9 @@ QString MainWindow::CaptionOf(const FieldId& field) const {
 }
 
 // Ctrl+S: Save from the keyboard, whenever the Save button could be clicked.
-//
-// A click on Save takes the focus from the box being edited, whose lost-focus
-// handler commits the typed values before the click saves; the key leaves the
-// focus where it is and runs that commit itself (Save then commits a Height
-// or Direction box being typed in).
+// The focus stays in the box being edited; Save commits its typing.
 void MainWindow::SaveShortcut_Activated() {
     if (!document_.IsLoaded()) return;
-    for (const auto& [index, box] : Text2.Elements()) {
-        if (box == focusWidget()) Text2_LostFocus(index);
-    }
     SaveStroke();
 }
 

@@ -26,7 +26,7 @@ QString MisreadLines(const ReadReport& report) {
     constexpr std::size_t Shown = 10;
     QStringList lines;
     for (std::size_t i = 0; i < report.size() && i < Shown; ++i) {
-        const ReadProblem& problem = report[i];
+        const Problem& problem = report[i];
         QString line = problem.Line > 0 ? QStringLiteral("line %1: ").arg(problem.Line) : QString();
         line += QtText(problem.Message);
         if (!problem.Keeps.empty()) line += "; " + QtText(problem.Keeps);
@@ -37,7 +37,7 @@ QString MisreadLines(const ReadReport& report) {
 }
 
 QString MisreadAdvice(const ReadReport& report) {
-    for (const ReadProblem& problem : report) {
+    for (const Problem& problem : report) {
         if (problem.Code != std::string_view(problem_code::CommaSplit)) continue;
         return Tr("A comma on line %1 splits that line in two, as the game reads it (a number such as 9,5 becomes 9 "
                   "and 5): the later values of that key frame, and those of the key frames after it, read as zero. "
