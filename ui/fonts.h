@@ -13,6 +13,12 @@ inline QFont SansSerifFont(double pointSize, bool bold) {
             QStringLiteral("MS Sans Serif"),
             {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
              QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
+#ifdef Q_OS_WIN
+        // Windows has it; wine may offer only the fonts of the system below.
+        QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"),
+                                   {QStringLiteral("Tahoma"), QStringLiteral("Arial"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+#endif
         return true;
     }();
     (void)substitutesKnown;

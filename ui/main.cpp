@@ -11,6 +11,7 @@
 #include "ui/display_check.h"
 #include "ui/main_window.h"
 #include "ui/program_identity.h"
+#include "ui/wine_fonts.h"
 
 int main(int argc, char** argv) {
     orvik::SetProgramIdentity();
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    orvik::PreferFreeTypeUnderWine(arguments);
     const QString program = QFileInfo(arguments.value(0)).fileName();
     std::optional<orvik::PlatformStartGuard> guard(std::in_place,
                                                    program.isEmpty() ? QStringLiteral("orvik-stroke-editor") : program);

@@ -75,6 +75,12 @@ edit_with() {
   window_named "^Saved!$" > /dev/null || fail "$label: no \"Saved!\" message after Ctrl+S"
   sleep 0.5
   import -window root "$out/$label.png"
+  # The typed 77 must show in the Power box: text in boxes is drawn.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local ink
+  ink=$(convert "$out/$label.png" -crop "56x12+$((X + 388))+$((Y + 345))" -colorspace Gray -threshold 50% -negate \
+    -format '%[fx:mean]' info:)
+  awk -v ink="$ink" 'BEGIN { exit !(ink > 0.01) }' || fail "$label: the Power box shows no text (ink $ink)"
   xdotool key Return
   sleep 0.5
   kill "$pid" 2> /dev/null || true
