@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "ui/about_box.h"
+#include "ui/colours.h"
 #include "ui/file_access.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
@@ -36,6 +37,8 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     // Mouse moves reach the window without a button held: the mouse editing
     // follows the pointer.
     setMouseTracking(true);
+    // The window paints its own white: its captions and the arc are dark on it.
+    FixTextColour(*this);
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();

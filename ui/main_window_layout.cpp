@@ -41,6 +41,7 @@ void SetWhiteBackground(QWidget* widget) {
     palette.setColor(QPalette::Window, QtColour(White));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    FixTextColour(*widget);
 }
 
 struct LabelPlace {
