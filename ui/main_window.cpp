@@ -33,7 +33,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     setWindowIcon(EditorIcon());
     setFont(WindowFont());
     // Fixed single border: the client area never changes size.
-    setFixedSize(TwipsSize(9645, 6825));
+    setFixedSize(TwipsSize(FormWidth, FormHeight));
     // Mouse moves reach the window without a button held: the mouse editing
     // follows the pointer.
     setMouseTracking(true);
@@ -58,6 +58,11 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::FitToScreen(const QScreen* screen) {
+    SetLayoutScale(1);
+    FitLayoutToScreen(screen, TwipsSize(FormWidth, FormHeight));
+}
 
 // The one StrokeFile takes the start values: TrailingLines -10 to 0 "43".
 void MainWindow::Form_Load() { document_.StartRecord(); }

@@ -26,6 +26,8 @@
 
 class QAction;
 class QKeyEvent;
+class QScreen;
+class QShortcut;
 
 namespace orvik {
 
@@ -93,6 +95,12 @@ public:
     // and must outlive the window.
     explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The window's size in twips. Where it would not fit `screen`'s free
+    // area at its scale factor, windows created from now on are laid out
+    // smaller, just enough to fit.
+    static constexpr int FormWidth = 9645, FormHeight = 6825;
+    static void FitToScreen(const QScreen* screen);
 
     // Event handlers.
     void Form_Load();
