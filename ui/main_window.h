@@ -8,6 +8,7 @@
 // holds its life from creation to closing.
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -124,6 +125,7 @@ public:
     void SaveShortcut_Activated();                      // Ctrl+S
     void UndoShortcut_Activated();                      // Ctrl+Z
     void RedoShortcut_Activated();                      // Ctrl+Shift+Z, Ctrl+Y
+    void EscapeShortcut_Activated();                    // Esc, while a mouse edit is under way
     void ShowAllTimings_Toggled(bool on);               // Ctrl+T, the previews' menu
     void CopyKeyFrame_Triggered();                      // Ctrl+Shift+C
     void PasteKeyFrame_Triggered();                     // Ctrl+Shift+V
@@ -160,6 +162,7 @@ private:
     void SetDirectionCaption(const std::string& caption) override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -219,8 +222,12 @@ private:
     // Where the pointer is now, in pixels of the window, when it is over the
     // window's own surface (not over a control or another window).
     std::optional<QPointF> PointerOnSurface() const;
-    // The frames of the armed views and the pointer's shape.
+    // The frames of the armed views, the pointer's shape, and Esc, which
+    // cancels the edit.
     void ShowEditingArmed();
+    // A click at `twips` as the user would make it there, the pointer then
+    // going back to where it is: the start and the end of a drag.
+    void ClickAt(const QPointF& twips);
     void ShowPointerShape(std::optional<QPointF> twips);
 
     // History: undo, redo and the unsaved edits.
@@ -308,8 +315,15 @@ private:
     // The name the stroke list gave the loaded stroke, which Save's
     // confirmation names whatever the list shows since.
     QString loadedStrokeName_;
-    // A press on the window's own surface, so that its release is a click.
+    // A press on the window's own surface, so that its release is a click;
+    // where it was, and whether the pointer has gone beyond a few pixels from
+    // there with the button held (a drag, whose release ends the edit).
     bool pressedOnSurface_ = false;
+    QPointF pressPosition_;
+    bool dragging_ = false;
+    // The key frames as they were when a mouse edit began, which Esc puts back.
+    std::array<KeyFrame, KeyFrameCount> keyFramesBeforeMouseEdit_{};
+    QShortcut* cancelMouseEdit_ = nullptr;
     // What the window shows of the armed editing.
     bool directionMarked_ = false;
     bool heightMarked_ = false;
