@@ -321,7 +321,8 @@ private:
     bool pressedOnSurface_ = false;
     QPointF pressPosition_;
     bool dragging_ = false;
-    // The key frames as they were when a mouse edit began, which Esc puts back.
+    // The key frames as they were when a mouse edit began or a step was last
+    // recorded during it, which Esc puts back.
     std::array<KeyFrame, KeyFrameCount> keyFramesBeforeMouseEdit_{};
     QShortcut* cancelMouseEdit_ = nullptr;
     // What the window shows of the armed editing.

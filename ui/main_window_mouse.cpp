@@ -114,9 +114,9 @@ void MainWindow::Form_Click() {
 }
 
 // Esc while a view is armed: the key frames take back the direction, range
-// and height they had when the edit began, and the views are disarmed. The
-// cancelled edit leaves no step; only where a Save took part of it is putting
-// that back a step of its own.
+// and height they had when the edit began (or when a step was last recorded
+// during it: a Save, a commit, a paste), and the views are disarmed. The
+// cancelled edit leaves no step.
 void MainWindow::EscapeShortcut_Activated() {
     if (mouse_.DirectionEditOn == 0 && mouse_.HeightEditOn == 0) return;
     mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
@@ -136,7 +136,7 @@ void MainWindow::EscapeShortcut_Activated() {
         ResumeNext([&] { SetDirectionCaption(NumberText(keyFrame().Direction)); });
     });
     RepaintPreview(lines);
-    RecordEditUnderWay();
+    UpdateUnsavedMark();
     ShowEditingArmed();
 }
 
