@@ -27,7 +27,7 @@ inline QFont SansSerifFont(double pointSize, bool bold) {
     QFont font(QStringLiteral("MS Sans Serif"));
 #endif
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize * LayoutScale());
+    font.setPointSizeF(ScaledPointSize(pointSize));
     font.setBold(bold);
     return font;
 }

@@ -2,11 +2,13 @@
 
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace orvik {
 namespace {
 
 double scale_ = 1;
+double pixelsPerPoint_ = 0;  // of the screen the layout was fitted to
 
 // The window manager's border and title bar are not known before the window
 // is shown; this is room for those of the usual desktops.
@@ -18,6 +20,13 @@ double LayoutScale() { return scale_; }
 
 void SetLayoutScale(double scale) { scale_ = scale; }
 
+double ScaledPointSize(double pointSize) {
+    if (scale_ == 1) return pointSize;
+    if (pixelsPerPoint_ <= 0) return pointSize * scale_;
+    const double fullPixels = std::round(pointSize * pixelsPerPoint_);
+    return std::max(1.0, std::floor(fullPixels * scale_)) / pixelsPerPoint_;
+}
+
 double ScaleToFit(QSize full, QSize frame, QSize available) {
     if (full.isEmpty()) return 1;
     const double across = double(available.width() - frame.width()) / full.width();
@@ -28,7 +37,9 @@ double ScaleToFit(QSize full, QSize frame, QSize available) {
 }
 
 void FitLayoutToScreen(const QScreen* screen, QSize full) {
-    if (screen) SetLayoutScale(ScaleToFit(full, FrameAllowance, screen->availableGeometry().size()));
+    if (!screen) return;
+    pixelsPerPoint_ = screen->logicalDotsPerInch() / 72;
+    SetLayoutScale(ScaleToFit(full, FrameAllowance, screen->availableGeometry().size()));
 }
 
 }  // namespace orvik

@@ -14,6 +14,12 @@ namespace orvik {
 double LayoutScale();
 void SetLayoutScale(double scale);
 
+// The size of a font of `pointSize` points in the layout: the same where the
+// scale is 1; else the whole number of pixels no more than the scale allows.
+// Qt draws fonts in whole pixels: a size rounded to the nearest would often
+// be the full one, and the captions would no longer fit their places.
+double ScaledPointSize(double pointSize);
+
 // The scale at which a window of `full` pixels, with `frame` pixels of border
 // and title bar around it, fits into `available`: 1 where it fits as it is.
 double ScaleToFit(QSize full, QSize frame, QSize available);
