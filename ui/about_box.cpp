@@ -40,9 +40,6 @@ AboutBox::AboutBox(QWidget* owner)
     CaptionLabel* title = AddLabel(this, "lblTitle", tr("Orvik Stroke Editor, for the Orvik cricket game"),
                                    TwipsRect(1080, 120, 4125, 660));
     title->setFont(SansSerifFont(12, true));
-    QPalette black = title->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    title->setPalette(black);
 
     AddLabel(this, "lblVersion", tr("Version %1").arg(QCoreApplication::applicationVersion()),
              TwipsRect(1080, 900, 4125, 225));

@@ -35,8 +35,8 @@ void ArcLayer::PlotPointInForeColor(float x, float y) { Plot(x, y, foreColour_);
 // allocates nothing.
 void ArcLayer::Plot(float x, float y, const QColor& colour) {
     const qreal ratio = image_.devicePixelRatio();
-    const double cx = std::floor(static_cast<double>(x) / TwipsPerPixel * ratio);
-    const double cy = std::floor(static_cast<double>(y) / TwipsPerPixel * ratio);
+    const double cx = std::floor(static_cast<double>(x) / TwipsPerPixel * (ratio * LayoutScale()));
+    const double cy = std::floor(static_cast<double>(y) / TwipsPerPixel * (ratio * LayoutScale()));
     if (!std::isfinite(cx) || !std::isfinite(cy)) return;
     const int width = drawWidth_;
     const int first = -width / 2;
@@ -98,8 +98,8 @@ void ArcLayer::PaintArcDotsOnTop(QPainter& painter, float line3X1, float line3Y2
     painter.setRenderHint(QPainter::Antialiasing, false);
     ForEachProjectileCurvePoint(line3X1, line3Y2, line5X2, [&](PointF p) {
         // The device pixel Plot sets for a pen of one pixel.
-        const double px = std::floor(static_cast<double>(p.x) / TwipsPerPixel * ratio);
-        const double py = std::floor(static_cast<double>(p.y) / TwipsPerPixel * ratio);
+        const double px = std::floor(static_cast<double>(p.x) / TwipsPerPixel * (ratio * LayoutScale()));
+        const double py = std::floor(static_cast<double>(p.y) / TwipsPerPixel * (ratio * LayoutScale()));
         if (!std::isfinite(px) || !std::isfinite(py)) return;
         painter.fillRect(QRectF(px / ratio, py / ratio, 1 / ratio, 1 / ratio), foreColour_);
     });
@@ -108,8 +108,8 @@ void ArcLayer::PaintArcDotsOnTop(QPainter& painter, float line3X1, float line3Y2
 
 QColor ArcLayer::ColourAt(float x, float y) const {
     const qreal ratio = image_.devicePixelRatio();
-    const QPoint pixel(static_cast<int>(std::floor(x / TwipsPerPixel * ratio)),
-                       static_cast<int>(std::floor(y / TwipsPerPixel * ratio)));
+    const QPoint pixel(static_cast<int>(std::floor(x / TwipsPerPixel * (ratio * LayoutScale()))),
+                       static_cast<int>(std::floor(y / TwipsPerPixel * (ratio * LayoutScale()))));
     if (!image_.rect().contains(pixel)) return Qt::transparent;
     return image_.pixelColor(pixel);
 }

@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextDocument>
+#include <QToolTip>
 #include <limits>
 
 #include "document/file_text.h"
@@ -86,6 +87,17 @@ void ShowInputProblem(QWidget& control, const QString& problem) {
 
 QString PlainToolTip(const QString& text) {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
+bool ShowToolTipOfArea(QWidget& window, const QHelpEvent& event) {
+    for (QWidget* area : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!area->testAttribute(Qt::WA_TransparentForMouseEvents) || area->toolTip().isEmpty() ||
+            !area->geometry().contains(event.pos()))
+            continue;
+        QToolTip::showText(event.globalPos(), area->toolTip(), &window, area->geometry());
+        return true;
+    }
+    return false;
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {

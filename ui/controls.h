@@ -2,6 +2,7 @@
 // The window's simple controls as the handlers use them: text boxes with a
 // Text and lost-focus and key-press events, labels with a Caption, buttons whose
 // caption wraps, and arrays of like controls addressed by index.
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,11 @@ void ShowInputProblem(QWidget& control, const QString& problem);
 // A tooltip that shows `text` as it is: text that would pass for markup is
 // turned into the markup that shows it, anything else is left as it is.
 QString PlainToolTip(const QString& text);
+
+// The tooltip of a child that lets the mouse through to `window` (an area
+// over a painted preview), which Qt would never show: shown for the help
+// event `event` of `window` over it. Returns whether there was one.
+bool ShowToolTipOfArea(QWidget& window, const QHelpEvent& event);
 
 // A label showing plain text (never rich text), wrapped at word ends.
 class CaptionLabel : public QLabel {

@@ -75,6 +75,11 @@ void DisplayEditor::Close(bool commit) {
 
 bool DisplayEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_) {
+        // Esc in the box is the box's, before the window's Esc of a mouse edit.
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)

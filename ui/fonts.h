@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QStringList>
 
+#include "ui/layout_scale.h"
+
 namespace orvik {
 
 inline QFont SansSerifFont(double pointSize, bool bold) {
@@ -31,7 +33,7 @@ inline QFont SansSerifFont(double pointSize, bool bold) {
     QFont font(QStringLiteral("MS Sans Serif"));
 #endif
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(ScaledPointSize(pointSize));
     font.setBold(bold);
     return font;
 }

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
                                                    program.isEmpty() ? QStringLiteral("orvik-stroke-editor") : program);
     QApplication app(argc, argv);
     guard.reset();
+    orvik::MainWindow::FitToScreen(QGuiApplication::primaryScreen());
     orvik::Dialogs dialogs;
     orvik::MainWindow window(dialogs);
     window.show();

@@ -8,6 +8,7 @@
 #include "document/file_access.h"
 #include "document/resolved_path.h"
 #include "ui/about_box.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
 #include "ui/twips.h"
@@ -32,10 +33,12 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     setWindowIcon(EditorIcon());
     setFont(WindowFont());
     // Fixed single border: the client area never changes size.
-    setFixedSize(TwipsSize(9645, 6825));
+    setFixedSize(TwipsSize(FormWidth, FormHeight));
     // Mouse moves reach the window without a button held: the mouse editing
     // follows the pointer.
     setMouseTracking(true);
+    // The window paints its own white: its captions and the arc are dark on it.
+    FixTextColour(*this);
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();
@@ -55,6 +58,11 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::FitToScreen(const QScreen* screen) {
+    SetLayoutScale(1);
+    FitLayoutToScreen(screen, TwipsSize(FormWidth, FormHeight));
+}
 
 // The one StrokeFile takes the start values: TrailingLines -10 to 0 "43".
 void MainWindow::Form_Load() { document_.StartRecord(); }

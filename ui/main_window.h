@@ -8,6 +8,7 @@
 // holds its life from creation to closing.
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,8 @@
 
 class QAction;
 class QKeyEvent;
+class QScreen;
+class QShortcut;
 
 namespace orvik {
 
@@ -95,6 +98,12 @@ public:
     explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The window's size in twips. Where it would not fit `screen`'s free
+    // area at its scale factor, windows created from now on are laid out
+    // smaller, just enough to fit.
+    static constexpr int FormWidth = 9645, FormHeight = 6825;
+    static void FitToScreen(const QScreen* screen);
+
     // Event handlers.
     void Form_Load();
     void Form_MouseMove(float x, float y);  // twips
@@ -117,6 +126,7 @@ public:
     void SaveShortcut_Activated();                      // Ctrl+S
     void UndoShortcut_Activated();                      // Ctrl+Z
     void RedoShortcut_Activated();                      // Ctrl+Shift+Z, Ctrl+Y
+    void EscapeShortcut_Activated();                    // Esc, while a mouse edit is under way
     void ShowAllTimings_Toggled(bool on);               // Ctrl+T, the previews' menu
     void CopyKeyFrame_Triggered();                      // Ctrl+Shift+C
     void PasteKeyFrame_Triggered();                     // Ctrl+Shift+V
@@ -153,6 +163,7 @@ private:
     void SetDirectionCaption(const std::string& caption) override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -214,8 +225,12 @@ private:
     // Where the pointer is now, in pixels of the window, when it is over the
     // window's own surface (not over a control or another window).
     std::optional<QPointF> PointerOnSurface() const;
-    // The frames of the armed views and the pointer's shape.
+    // The frames of the armed views, the pointer's shape, and Esc, which
+    // cancels the edit.
     void ShowEditingArmed();
+    // A click at `twips` as the user would make it there, the pointer then
+    // going back to where it is: the start and the end of a drag.
+    void ClickAt(const QPointF& twips);
     void ShowPointerShape(std::optional<QPointF> twips);
 
     // History: undo, redo and the unsaved edits.
@@ -306,8 +321,16 @@ private:
     // The file named on the command line, read once at start and taken by the
     // load of the stroke list's pick that shows it.
     std::optional<std::pair<QString, StrokeFileRead>> readAtStart_;
-    // A press on the window's own surface, so that its release is a click.
+    // A press on the window's own surface, so that its release is a click;
+    // where it was, and whether the pointer has gone beyond a few pixels from
+    // there with the button held (a drag, whose release ends the edit).
     bool pressedOnSurface_ = false;
+    QPointF pressPosition_;
+    bool dragging_ = false;
+    // The key frames as they were when a mouse edit began or a step was last
+    // recorded during it, which Esc puts back.
+    std::array<KeyFrame, KeyFrameCount> keyFramesBeforeMouseEdit_{};
+    QShortcut* cancelMouseEdit_ = nullptr;
     // What the window shows of the armed editing.
     bool directionMarked_ = false;
     bool heightMarked_ = false;

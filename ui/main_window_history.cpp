@@ -32,6 +32,10 @@ void MainWindow::ShowValuesPutBack(int keyFrame) {
 void MainWindow::RecordEdit(const QString& action) {
     TakeListsAndBoxes();
     document_.RecordStep(action);
+    // A mouse edit under way goes on from the values recorded: Esc puts back
+    // no more than what it changed since.
+    if (mouse_.DirectionEditOn != 0 || mouse_.HeightEditOn != 0)
+        keyFramesBeforeMouseEdit_ = document_.Stroke().KeyFrames;
     UpdateUnsavedMark();
 }
 

@@ -41,6 +41,7 @@ void SetWhiteBackground(QWidget* widget) {
     palette.setColor(QPalette::Window, QtColour(White));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    FixTextColour(*widget);
 }
 
 struct LabelPlace {
@@ -83,7 +84,7 @@ CommandButton* AddButton(QWidget* window, const char* name, const char* caption,
 // An invisible area over a preview that only carries its name and what the
 // mouse does there; the mouse passes through it to the window.
 void AddPreviewArea(QWidget* window, const char* name, QRect rect, const QString& accessibleName,
-                    const QString& description) {
+                    const QString& description, const QString& toolTip) {
     auto* area = new QWidget(window);
     area->setObjectName(QString::fromLatin1(name));
     area->setGeometry(rect);
@@ -91,6 +92,7 @@ void AddPreviewArea(QWidget* window, const char* name, QRect rect, const QString
     area->setFocusPolicy(Qt::NoFocus);
     area->setAccessibleName(accessibleName);
     area->setAccessibleDescription(description);
+    area->setToolTip(toolTip);
 }
 
 QAction* AddWindowAction(QWidget* window, const QString& text, const QKeySequence& keys) {
@@ -276,6 +278,12 @@ void MainWindow::CreateCommands() {
     auto* redoKey = new QShortcut(this);
     redoKey->setKeys(redoKeys);
     connect(redoKey, &QShortcut::activated, this, &MainWindow::RedoShortcut_Activated);
+
+    // Esc cancels a mouse edit; while none is under way it is the controls'.
+    cancelMouseEdit_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelMouseEdit_->setObjectName(QStringLiteral("CancelMouseEdit"));
+    cancelMouseEdit_->setEnabled(false);
+    connect(cancelMouseEdit_, &QShortcut::activated, this, &MainWindow::EscapeShortcut_Activated);
 }
 
 // Hidden, disabled and non-tab-stop controls are passed over while they are so.
@@ -342,10 +350,14 @@ void MainWindow::NameControlsForScreenReaders() {
     // The rectangles in which a click arms the mouse editing.
     AddPreviewArea(this, "TopViewArea", TwipsRect(360, 2280, 3961, 3961), Label1(View::TopView).text(),
                    tr("A click starts or stops setting the direction of the stroke: while it is on, the direction "
-                      "follows the mouse pointer."));
+                      "follows the mouse pointer."),
+                   tr("Click to start setting the direction, move the mouse, click again to stop.\n"
+                      "Or drag with the button held. Esc cancels."));
     AddPreviewArea(this, "ProjectileViewArea", TwipsRect(300, 300, 4021, 1381), Label1(View::Projectile).text(),
                    tr("A click starts or stops setting the height of the stroke: while it is on, the height follows "
-                      "the mouse pointer."));
+                      "the mouse pointer."),
+                   tr("Click to start setting the height, move the mouse, click again to stop.\n"
+                      "Or drag with the button held. Esc cancels."));
 }
 
 void MainWindow::CreateWholeStrokeCommands() {

@@ -4,9 +4,18 @@
 // that moment: a position the window saw last, before the pointer jumped
 // away, left the window or went over a control, is never written. While a
 // view is armed it carries a frame, and the pointer is a cross-hair over it.
+//
+// A drag (the button held while the pointer goes beyond a few pixels) is a
+// click where it starts and a click where it ends: it arms the view it starts
+// in, and its release sets the value there and ends the edit. Esc cancels an
+// edit under way.
+#include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QShortcut>
 
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
 
@@ -37,19 +46,50 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF twips = TwipsFromPoint(event->position());
     Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
     ShowPointerShape(twips);
+    if (pressedOnSurface_ && !dragging_ && (event->buttons() & Qt::LeftButton) &&
+        (event->position() - pressPosition_).manhattanLength() >= QApplication::startDragDistance()) {
+        dragging_ = true;
+        const QPointF start = TwipsFromPoint(pressPosition_);
+        if (!InArmedView(mouse_, start)) ClickAt(start);
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     pressedOnSurface_ = event->button() == Qt::LeftButton && OnSurface(*this, event->position());
+    pressPosition_ = event->position();
+    dragging_ = false;
     // The press tells where the pointer is, even where no move came before it
     // (a tap on a touch screen).
     if (pressedOnSurface_) mouseMoveEvent(event);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressedOnSurface_ && event->button() == Qt::LeftButton && OnSurface(*this, event->position());
-    pressedOnSurface_ = false;
-    if (click) Form_Click();
+    const bool left = pressedOnSurface_ && event->button() == Qt::LeftButton;
+    const bool click = left && OnSurface(*this, event->position());
+    const bool dragged = left && dragging_;
+    pressedOnSurface_ = dragging_ = false;
+    if (dragged) {
+        // The value where the pointer is now, as the next tick would set it.
+        if (OnSurface(*this, event->position())) mouseMoveEvent(event);
+        Timer1_Timer();
+        const QPointF start = TwipsFromPoint(pressPosition_);
+        if (InArmedView(mouse_, start)) ClickAt(start);
+    } else if (click) {
+        Form_Click();
+    }
+}
+
+void MainWindow::ClickAt(const QPointF& twips) {
+    const float pointerX = mouse_.MouseX, pointerY = mouse_.MouseY;
+    Form_MouseMove(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+    Form_Click();
+    Form_MouseMove(pointerX, pointerY);
+}
+
+// The previews' tooltips say how the mouse edits them.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && ShowToolTipOfArea(*this, static_cast<QHelpEvent&>(*event))) return true;
+    return QWidget::event(event);
 }
 
 // The second press of a double click is no new press, so a double click is
@@ -70,6 +110,33 @@ void MainWindow::Form_Click() {
     mouse_.Click();
     if ((directionWasOn && mouse_.DirectionEditOn == 0) || (heightWasOn && mouse_.HeightEditOn == 0))
         RecordEditUnderWay();
+    ShowEditingArmed();
+}
+
+// Esc while a view is armed: the key frames take back the direction, range
+// and height they had when the edit began (or when a step was last recorded
+// during it: a Save, a commit, a paste), and the views are disarmed. The
+// cancelled edit leaves no step.
+void MainWindow::EscapeShortcut_Activated() {
+    if (mouse_.DirectionEditOn == 0 && mouse_.HeightEditOn == 0) return;
+    mouse_.DirectionEditOn = mouse_.HeightEditOn = 0;
+    StrokeFile& stroke = document_.EditedStroke();
+    for (std::size_t k = 0; k < stroke.KeyFrames.size(); ++k) {
+        const KeyFrame& before = keyFramesBeforeMouseEdit_[k];
+        stroke.KeyFrames[k].Direction = before.Direction;
+        stroke.KeyFrames[k].DirectionRange = before.DirectionRange;
+        stroke.KeyFrames[k].Vertical = before.Vertical;
+    }
+    const PreviewLines lines = preview_.Lines;
+    preview_.PreviewKeyFrame(stroke, Combo3->ListIndex(), arc_, [this] {
+        const auto keyFrame = [this] { return KeyFrameAt(document_.Stroke(), Combo3->ListIndex()); };
+        ResumeNext([&] { SetVerticalText(NumberText(keyFrame().Vertical)); });
+        ResumeNext([&] { SetVerticalCaption(NumberText(keyFrame().Vertical)); });
+        ResumeNext([&] { SetDirectionText(NumberText(keyFrame().Direction)); });
+        ResumeNext([&] { SetDirectionCaption(NumberText(keyFrame().Direction)); });
+    });
+    RepaintPreview(lines);
+    UpdateUnsavedMark();
     ShowEditingArmed();
 }
 
@@ -100,6 +167,9 @@ std::optional<QPointF> MainWindow::PointerOnSurface() const {
 
 void MainWindow::ShowEditingArmed() {
     const bool directionOn = mouse_.DirectionEditOn != 0, heightOn = mouse_.HeightEditOn != 0;
+    if ((directionOn || heightOn) && !directionMarked_ && !heightMarked_)
+        keyFramesBeforeMouseEdit_ = document_.Stroke().KeyFrames;
+    cancelMouseEdit_->setEnabled(directionOn || heightOn);
     if (directionOn != directionMarked_) update(ArmedViewFrame(TopViewRect).adjusted(-2, -2, 2, 2));
     if (heightOn != heightMarked_) update(ArmedViewFrame(ProjectileViewRect).adjusted(-2, -2, 2, 2));
     directionMarked_ = directionOn;
