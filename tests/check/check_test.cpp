@@ -3,6 +3,7 @@
 // text line, the JSON members and the exit status each gives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "clean_stroke.h"
 #include "core/problem_kinds.h"
 #include "core/save_diff.h"
+#include "core/shown_text.h"
 #include "core/stroke_file.h"
 
 #ifndef _WIN32
@@ -417,6 +419,55 @@ TEST_F(CheckTest, AFileSwappedForANamedPipeNeverHoldsTheCheckerUp) {
         EXPECT_TRUE(outcome == "1 file, 1 clean, 0 problems" ||
                     outcome == "swap.atr: not-a-regular-file: not a regular file: a named pipe")
             << outcome;
+}
+// Names and contents made to trip a terminal or a JSON reader: a terminal
+// title and clear-screen sequence, BEL, U+009B, a line break, a quote and a
+// backslash, bytes that are not UTF-8, a byte-order mark. That nothing raw
+// reaches any output in any form is tried by the command-line test; here,
+// that names stay distinct and whole.
+TEST_F(CheckTest, NamesStayDistinctAndWhole) {
+    const std::string content =
+        "StrokeAttr\n\nType \x1b]0;owned\x07\x1b[2J\xc2\x9b"
+        "31m\xe9\\\"\n";
+    for (const char* name :
+         {"t\x1b]0;title\x07.atr", "c\x1b[2J\xc2\x9b.atr", "n\n+++ x.atr", "q\"\\.atr", "x\xe9.atr", "x\xc3\xa9.atr",
+          "\xef\xbb\xbf"
+          "b.atr"})
+        Write(name, content);
+    fs::create_symlink(folder_ / "none", folder_ / "d\x1b[2J\n.atr");
+
+    const Run listed = CheckWith({.FilesWithProblems = true, .Paths = {folder_}});
+    EXPECT_EQ(listed.Errors,
+              "orvik-stroke-check: " + Escaped("d\x1b[2J\n.atr") + ": dangling-link: a link to nothing\n");
+    // One line per named file: a line break in a name cannot add one.
+    EXPECT_EQ(std::count(listed.Out.begin(), listed.Out.end(), '\n'), 7);
+
+    for (const bool withDiff : {false, true})
+        for (const bool listOnly : {false, true}) {
+            const Json doc = Json::parse(
+                CheckWith({.Json = true, .Diff = withDiff, .FilesWithProblems = listOnly, .Paths = {folder_}}).Out);
+            ASSERT_EQ(doc["files"].size(), 7u);
+            std::set<std::string> shownNames;
+            for (const Json& file : doc["files"]) {
+                const std::string name = file["name"];
+                shownNames.insert(name + (file.contains("name_bytes") ? " (bytes)" : ""));
+                // Only a name that is not UTF-8 carries its bytes, and they are the name's own.
+                if (file.contains("name_bytes")) {
+                    std::string bytes;
+                    for (const Json& byte : file["name_bytes"]) bytes += static_cast<char>(byte.get<int>());
+                    EXPECT_EQ(Unfoldered(Escaped(bytes)), name);
+                }
+                EXPECT_EQ(file.contains("diff"), withDiff);
+                const Json& type = file["problems"].at(1);
+                EXPECT_EQ(type["code"], "unknown-type");
+                EXPECT_TRUE(type.contains("found_bytes"));
+            }
+            EXPECT_EQ(shownNames.size(), 7u);
+            EXPECT_EQ(shownNames.count("x\xc3\xa9.atr"), 1u);
+            EXPECT_EQ(shownNames.count(Escaped("x\xe9.atr") + " (bytes)"), 1u);
+            EXPECT_EQ(shownNames.count("q\"\\.atr"), 1u);
+            EXPECT_EQ(doc["errors"].at(0)["code"], "dangling-link");
+        }
 }
 #endif
 
