@@ -1,8 +1,6 @@
-// The editor as a desktop program: its command line (through the built
-// program), the folder or stroke file it starts in, Ctrl+S, and what screen
+// The editor as a desktop program: its command line, the folder or stroke file it starts in, Ctrl+S, and what screen
 // readers hear for each control.
 #include <QAccessible>
-#include <QProcess>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -14,27 +12,6 @@
 #include "ui/program_identity.h"
 
 namespace {
-
-#ifdef ORVIK_EDITOR
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-// The built editor with `arguments`, on the platform the tests run on.
-Run RunEditor(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ORVIK_EDITOR), arguments);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-#endif
 
 // The path as the window names it: with the system's own separators.
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -61,28 +38,8 @@ private slots:
     }
     void cleanup() { editor_.reset(); }
 
-    void versionHelpAndErrorsEndWithoutAWindow() {
-#ifdef ORVIK_EDITOR  // the built program is run where it runs beside the tests
-        const Run version = RunEditor({"--version"});
-        QCOMPARE(version.exitCode, 0);
-        QCOMPARE(version.out + version.err, QStringLiteral("Orvik Stroke Editor " ORVIK_VERSION "\n"));
-        const Run help = RunEditor({"-h"});
-        QCOMPARE(help.exitCode, 0);
-        QCOMPARE(help.err, QString());
-        QVERIFY2(help.out.startsWith("Usage: orvik-stroke-editor [options] [path]\n") && help.out.contains("--version"),
-                 qPrintable(help.out));
-        // Each wrong command line is named on the first line, the usage follows.
-        for (const auto& [wrong, told] : {std::pair{QStringList{"--bogus"}, "Unknown option 'bogus'."},
-                                          {QStringList{"a.atr", "b.atr"}, "Only one path can be given; 2 were."},
-                                          {QStringList{"-style"}, "Missing value after '-style'."}}) {
-            const Run run = RunEditor(wrong);
-            QCOMPARE(run.exitCode, 2);
-            QCOMPARE(run.out, QString());
-            QCOMPARE(run.err.section('\n', 0, 0), QStringLiteral("orvik-stroke-editor: ") + told);
-            QVERIFY2(run.err.contains("\nUsage: orvik-stroke-editor"), qPrintable(run.err));
-        }
-#endif
-
+    // The command line through the built program: file_system_test.
+    void theCommandLineGivesThePathOrSaysWhatIsWrong() {
         // The path; the toolkit's own options and "--" before a name like an option.
         const orvik::CommandLine line = orvik::ParseCommandLine(
             {"/usr/bin/x", "-platform", "offscreen", "-style", "fusion", "-reverse", "--", "-a.atr"});

@@ -1,7 +1,7 @@
 // The editor and the file system: paths resolved as the system resolves them
 // (a link followed by ".."), a stroke shared by a group keeping its owner,
-// group and mode through a save, names that are not UTF-8, arguments that
-// name no file, and a start without a display.
+// group and mode through a save, names that are not UTF-8, and the built
+// program started without a display, which reads its command line first.
 #include <QProcess>
 #include <QtTest>
 #include <QtWidgets>
@@ -287,12 +287,31 @@ private slots:
             QVERIFY2(failed.err.contains(told) && failed.err.contains("-platform"), qPrintable(failed.err));
         }
 
-        for (const char* option : {"--help", "--version"}) {
-            const Run text = RunEditor({option}, bare, folder);
-            QCOMPARE(text.exitCode, 0);
-            QVERIFY(!text.out.isEmpty());
-        }
         QCOMPARE(QDir(folder).entryList({"core*"}, QDir::Files), QStringList());
+    }
+
+    // The command line is read before a display is looked for: the version,
+    // the usage, and each wrong command line named on the first line with the
+    // usage after.
+    void theCommandLineIsReadWithoutADisplay() {
+        const QString folder = editor_->folder.path();
+        const Run version = RunEditor({"--version"}, WithoutDisplay(), folder);
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out + version.err, QStringLiteral("Orvik Stroke Editor " ORVIK_VERSION "\n"));
+        const Run help = RunEditor({"-h"}, WithoutDisplay(), folder);
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        QVERIFY2(help.out.startsWith("Usage: orvik-stroke-editor [options] [path]\n") && help.out.contains("--version"),
+                 qPrintable(help.out));
+        for (const auto& [wrong, told] : {std::pair{QStringList{"--bogus"}, "Unknown option 'bogus'."},
+                                          {QStringList{"a.atr", "b.atr"}, "Only one path can be given; 2 were."},
+                                          {QStringList{"-style"}, "Missing value after '-style'."}}) {
+            const Run run = RunEditor(wrong, WithoutDisplay(), folder);
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.err.section('\n', 0, 0), QStringLiteral("orvik-stroke-editor: ") + told);
+            QVERIFY2(run.err.contains("\nUsage: orvik-stroke-editor"), qPrintable(run.err));
+        }
     }
 };
 
