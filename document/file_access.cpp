@@ -37,7 +37,9 @@ QString TooLarge(qint64 size) { return Tr("It is %1.").arg(QString::fromStdStrin
 // user belongs to it. Where the group cannot be kept, its permission bits go
 // with it: the saving user's own group gets no access the file did not give
 // it; where the owner cannot, the set-user-id bit goes. The mode is set last,
-// as a change of owner clears the set-id bits.
+// as a change of owner clears the set-id bits; it is kept once the file is
+// opened, so that its content is never open to more people than before, and
+// again once it is written, as a write by any user but root clears them too.
 void KeepOwnerGroupAndMode(int fd, const QString& path) {
     struct stat old {};
     if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode)) return;
@@ -140,6 +142,9 @@ Status<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
         }
         written += now;
     }
+#ifdef Q_OS_UNIX
+    KeepOwnerGroupAndMode(file.handle(), path);  // again: the writes cleared the set-id bits
+#endif
     if (!file.commit()) return Fail(file.errorString());
 #ifdef Q_OS_WIN
     KeepAttributes(path, oldAttributes);

@@ -102,8 +102,9 @@ void MainWindow::StartIn(const QString& path) {
     const QFileInfo info(absolute);
     if (info.isDir()) {
         if (const Status<QString> shown = ShowFolderAtStart(absolute); !shown)
-            dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(absolute, shown.Why()),
-                                 tr("Error"), MessageIcon::Critical);
+            dialogs_.ShowMessage(
+                this, tr("The folder %1 cannot be listed.\n%2").arg(QDir::toNativeSeparators(absolute), shown.Why()),
+                tr("Error"), MessageIcon::Critical);
         return;
     }
 

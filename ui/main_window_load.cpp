@@ -6,6 +6,7 @@
 // file may be, or more than memory holds) is refused: the user is told which
 // file and why, and the stroke loaded, the controls, the caption and the
 // buttons stay as they were.
+#include <QDir>
 #include <optional>
 
 #include "core/numbers.h"
@@ -29,8 +30,10 @@ std::optional<StrokeFileRead> MainWindow::ReadOrTell(const QString& path) {
     }
     Result<StrokeFileRead, QString> read = document_.Read(path);
     if (read) return std::move(read).Value();
-    dialogs_.ShowMessage(this, tr("The stroke file %1 cannot be read.\n%2").arg(path, read.Why()), tr("Error"),
-                         MessageIcon::Critical);
+    // Named as the system names files, as Open's dialog gives them.
+    dialogs_.ShowMessage(this,
+                         tr("The stroke file %1 cannot be read.\n%2").arg(QDir::toNativeSeparators(path), read.Why()),
+                         tr("Error"), MessageIcon::Critical);
     return std::nullopt;
 }
 

@@ -3,12 +3,8 @@
 // and contents that hold what a terminal or a JSON reader could trip on.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,7 +17,6 @@ namespace orvik::check {
 namespace {
 
 namespace fs = std::filesystem;
-using Json = nlohmann::json;
 
 std::string Shown(const Result<ParsedArguments>& result) {
     if (!result) return "error: " + result.Why();
@@ -34,28 +29,24 @@ std::string Shown(const Result<ParsedArguments>& result) {
     return shown + "]";
 }
 
-TEST(CheckOptions, EachOptionItsLongFormTheEndOfOptionsAndAPathCalledDash) {
+// That each long form is its short one: the command-line test.
+TEST(CheckOptions, EachOptionTheEndOfOptionsAndAPathCalledDash) {
     const struct {
         std::vector<fs::path> arguments;
         const char* parsed;
     } cases[] = {
         {{"a.atr"}, "[a.atr]"},
         {{"-q", "a"}, "quiet [a]"},
-        {{"--quiet", "a"}, "quiet [a]"},
         {{"-l", "a"}, "list [a]"},
-        {{"--files-with-problems", "a"}, "list [a]"},
         {{"-v", "a"}, "verbose [a]"},
-        {{"--verbose", "a"}, "verbose [a]"},
         {{"a", "--json", "b", "--diff"}, "json diff [a b]"},
         {{"-qlv", "a"}, "quiet list verbose [a]"},
         {{"--version"}, "version []"},
-        {{"-h"}, "help []"},
         {{"--help", "a", "b"}, "help [a b]"},
         {{"a", "--help", "--bogus"}, "help [a]"},
         {{"-"}, "[-]"},
         {{"--", "-q", "--json", "-"}, "[-q --json -]"},
         {{"-q", "--", "--", "a"}, "quiet [-- a]"},
-        {{}, "error: no stroke file or folder given"},
         {{"-q"}, "error: no stroke file or folder given"},
         {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
         {{"-x", "a"}, "error: The following argument was not expected: -x"},
@@ -126,6 +117,9 @@ TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark)
         {"cut \xe2\x82", "cut \\xE2\\x82"},
         {"overlong \xc0\xaf surrogate \xed\xa0\x80 past \xf4\x90\x80\x80",
          "overlong \\xC0\\xAF surrogate \\xED\\xA0\\x80 past \\xF4\\x90\\x80\\x80"},
+        // The longer forms of "/", U+07FF and U+FFFF; the first three- and four-byte characters.
+        {"\xe0\x80\xaf \xe0\x9f\xbf \xf0\x80\x80\xaf \xf0\x8f\xbf\xbf \xe0\xa0\x80 \xf0\x90\x80\x80",
+         "\\xE0\\x80\\xAF \\xE0\\x9F\\xBF \\xF0\\x80\\x80\\xAF \\xF0\\x8F\\xBF\\xBF \xe0\xa0\x80 \xf0\x90\x80\x80"},
         {"bidi \xe2\x80\xae rev \xe2\x81\xa6 sep \xe2\x80\xa8",
          "bidi \\xE2\\x80\\xAE rev \\xE2\\x81\\xA6 sep \\xE2\\x80\\xA8"},
     };
@@ -170,105 +164,6 @@ TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
     EXPECT_EQ(UnifiedDiff("\x1b[2J\xe9\n", "\x1b[2J\xe9\r\n", "n\n+++ m", "n\n+++ m as saved"),
               "--- n\\n+++ m\n+++ n\\n+++ m as saved\n@@ -1,1 +1,1 @@\n-\\x1B[2J\\xE9\\n\n+\\x1B[2J\\xE9\\r\\n\n");
 }
-
-#ifndef _WIN32
-// Names and contents made to trip a terminal or a JSON reader: a terminal
-// title and clear-screen sequence, BEL, U+009B, a line break, a quote and a
-// backslash, bytes that are not UTF-8, a byte-order mark.
-class CheckOutputFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / "orvik-check-output";
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Run(CheckOptions options, std::string* errors = nullptr) {
-        std::ostringstream out;
-        std::ostringstream err;
-        RunCheck(options, out, err);
-        if (errors) *errors = err.str();
-        return out.str();
-    }
-
-    fs::path folder_;
-};
-
-// Nothing but printable ASCII, valid UTF-8 characters past U+009F and line
-// breaks: no byte that a terminal would act on.
-bool NothingRaw(const std::string& output) {
-    std::size_t i = 0;
-    while (i < output.size()) {
-        const std::size_t length = Utf8Length(std::string_view(output).substr(i));
-        if (length == 0) return false;
-        const auto byte = static_cast<unsigned char>(output[i]);
-        if (length == 1 && ((byte < 0x20 && byte != '\n') || byte == 0x7f)) return false;
-        if (length == 2 && byte == 0xc2 && static_cast<unsigned char>(output[i + 1]) < 0xa0) return false;
-        if (output.compare(i, 3, "\xef\xbb\xbf") == 0) return false;
-        i += length;
-    }
-    return true;
-}
-
-TEST_F(CheckOutputFiles, NothingRawReachesTheOutputAndNamesStayDistinct) {
-    const std::string content =
-        "StrokeAttr\n\nType \x1b]0;owned\x07\x1b[2J\xc2\x9b"
-        "31m\xe9\\\"\n";
-    const std::vector<std::string> names = {"t\x1b]0;title\x07.atr",
-                                            "c\x1b[2J\xc2\x9b.atr",
-                                            "n\n+++ x.atr",
-                                            "q\"\\.atr",
-                                            "x\xe9.atr",
-                                            "x\xc3\xa9.atr",
-                                            "\xef\xbb\xbf"
-                                            "b.atr"};
-    for (const std::string& name : names) std::ofstream(folder_ / name, std::ios::binary) << content;
-    fs::create_symlink(folder_ / "none", folder_ / "d\x1b[2J\n.atr");
-
-    std::string errors;
-    const std::string text = Run({.Verbose = true, .Paths = {folder_}}, &errors);
-    const std::string diff = Run({.Diff = true, .Paths = {folder_}});
-    const std::string list = Run({.FilesWithProblems = true, .Paths = {folder_}});
-    EXPECT_TRUE(NothingRaw(text)) << text;
-    EXPECT_TRUE(NothingRaw(diff)) << diff;
-    EXPECT_TRUE(NothingRaw(list)) << list;
-    EXPECT_TRUE(NothingRaw(errors)) << errors;
-    EXPECT_EQ(errors, "orvik-stroke-check: " + Escaped((folder_ / "d\x1b[2J\n.atr").string()) +
-                          ": dangling-link: a link to nothing\n");
-    // One line per named file: a line break in a name cannot add one.
-    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 7);
-
-    for (const bool withDiff : {false, true})
-        for (const bool listOnly : {false, true}) {
-            const std::string json =
-                Run({.Json = true, .Diff = withDiff, .FilesWithProblems = listOnly, .Paths = {folder_}});
-            EXPECT_TRUE(NothingRaw(json)) << json;
-            const Json doc = Json::parse(json);
-            ASSERT_EQ(doc["files"].size(), 7u);
-            std::set<std::string> shownNames;
-            for (const Json& file : doc["files"]) {
-                const std::string name = file["name"];
-                shownNames.insert(name + (file.contains("name_bytes") ? " (bytes)" : ""));
-                // Only a name that is not UTF-8 carries its bytes, and they are the name's own.
-                if (file.contains("name_bytes")) {
-                    std::string bytes;
-                    for (const Json& byte : file["name_bytes"]) bytes += static_cast<char>(byte.get<int>());
-                    EXPECT_EQ(Escaped(bytes), name);
-                }
-                EXPECT_EQ(file.contains("diff"), withDiff);
-                const Json& type = file["problems"].at(1);
-                EXPECT_EQ(type["code"], "unknown-type");
-                EXPECT_TRUE(type.contains("found_bytes"));
-            }
-            EXPECT_EQ(shownNames.size(), 7u);
-            EXPECT_EQ(shownNames.count((folder_ / "x\xc3\xa9.atr").string()), 1u);
-            EXPECT_EQ(shownNames.count(Escaped((folder_ / "x\xe9.atr").string()) + " (bytes)"), 1u);
-            EXPECT_EQ(shownNames.count((folder_ / "q\"\\.atr").string()), 1u);
-            EXPECT_EQ(doc["errors"].at(0)["code"], "dangling-link");
-        }
-}
-#endif
 
 }  // namespace
 }  // namespace orvik::check

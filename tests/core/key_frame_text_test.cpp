@@ -56,7 +56,6 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
     const std::string lines = KeyFrameText(Sample());
     const std::pair<std::string, std::string> refused[] = {
         {"", "The text is empty."},
-        {" \n\t\n", "The text is empty."},
         {"Orvik", "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Orvik\"."},
         {" Frame 40000\n",
          "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Frame 40000\"."},
@@ -67,9 +66,6 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
          "The text ends where \"Direction\", a number, \"Range\" and a number should follow."},
         {" Frame 1\n Vertical 2\n Power 9,5 Range 15\n",
          "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Power 9,5 Range 15\"."},
-        {" Frame 1\n Vertical 2\n Direction 3 Range\n",
-         "Line 3 should hold \"Direction\", a number, \"Range\" and a "
-         "number, but holds \"Direction 3 Range\"."},
         {" Frame 1\n Vertical 1e400\n", "Line 2 should hold \"Vertical\" and a number, but holds \"Vertical 1e400\"."},
         // Words past the line's last number, and another line's key words
         // with numbers of the right kind.
@@ -79,8 +75,6 @@ TEST(KeyFrameText, AnythingElseIsRefusedSayingWhatWasExpected) {
          "Line 4 should hold \"Power\", a number, \"Range\" and a number, but holds \"Power 5 Range 6 Range 7\"."},
         {" Vertical 2\n",
          "Line 1 should hold \"Frame\" and a whole number from -32768 to 32767, but holds \"Vertical 2\"."},
-        {" Frame 1\n Vertical 2\n Power 3 Range 4\n",
-         "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Power 3 Range 4\"."},
         {" Frame 1\n Vertical 2\n Direction 3 Power 4\n",
          "Line 3 should hold \"Direction\", a number, \"Range\" and a number, but holds \"Direction 3 Power 4\"."},
         {lines + "\n" + lines,

@@ -22,19 +22,5 @@ TEST(ShownText, QuotedEscapesAndCutsBetweenCharacters) {
     EXPECT_EQ(Quoted(""), "\"\"");
 }
 
-// Each character in its shortest form only: the longer forms of "/" and of
-// U+07FF and U+FFFF are bytes that are not UTF-8, each escaped; the first
-// three- and four-byte characters are shown as they are.
-TEST(ShownText, OverlongFormsAreNoUtf8) {
-    EXPECT_EQ(Escaped("\xe0\x80\xaf"), "\\xE0\\x80\\xAF");
-    EXPECT_EQ(Escaped("\xe0\x9f\xbf"), "\\xE0\\x9F\\xBF");
-    EXPECT_EQ(Escaped("\xf0\x80\x80\xaf"), "\\xF0\\x80\\x80\\xAF");
-    EXPECT_EQ(Escaped("\xf0\x8f\xbf\xbf"), "\\xF0\\x8F\\xBF\\xBF");
-    EXPECT_FALSE(IsValidUtf8("\xe0\x80\xaf"));
-    EXPECT_FALSE(IsValidUtf8("\xf0\x80\x80\xaf"));
-    EXPECT_EQ(Escaped("\xe0\xa0\x80"), "\xe0\xa0\x80");
-    EXPECT_EQ(Escaped("\xf0\x90\x80\x80"), "\xf0\x90\x80\x80");
-}
-
 }  // namespace
 }  // namespace orvik

@@ -53,11 +53,6 @@ TEST(StrokeCatalogue, FindsTheNameLabelByTheFilesEnding) {
     }
 }
 
-TEST(StrokeCatalogue, TellsApartTwoNamesThatDifferInCaseOnly) {
-    EXPECT_EQ(FileForStrokeName("Normal on-drive"), "a-Cc026.atr");
-    EXPECT_EQ(FileForStrokeName("Normal on-Drive"), "a-Cc053.atr");
-}
-
 TEST(StrokeCatalogue, NamesItDoesNotHoldCharacterForCharacterFindNothing) {
     for (const char* other : {"A-CC017C.ATR", "a-Cc017c.ATR", "a-Cc029b.atr", "a-Cc027.atr ", ""})
         EXPECT_EQ(StrokeNameForFile(other), std::nullopt) << other;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "clean_stroke.h"
+#include "core/read_report.h"
 #include "core/save_check.h"
 #include "core/stroke_catalogue.h"
 #include "core/stroke_reader.h"
@@ -164,14 +165,20 @@ TEST(StrokeFile, MissingEmptyAndShortFilesKeepWhatTheReadersStepsCannotSet) {
     EXPECT_EQ(Dump(ReadText(Crlf("StrokeAttr\n\nType Moderate\nFaceing 0\n"), EarlierStroke())), Dump(e));
 }
 
-// Bytes in memory are read where they lie, to their last byte, as a stream of the same bytes reads.
-TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadTheSameFromMemory) {
+// Bytes in memory are read where they lie, to their last byte, as a stream of the same bytes reads;
+// a read that reports what it finds puts the same in the record.
+TEST(StrokeFile, FilesCutShortAnywhereOrWithOddBytesInOddPlacesReadTheSameEveryWay) {
     for (std::size_t length = 0; length <= WellFormed.size(); ++length) {
         std::string text = WellFormed.substr(0, length);
         for (std::size_t i = length % 7; i < text.size(); i += 23) text[i] = "RVE\" ,\r\n.-E\0\xff"[(i + length) % 13];
-        StrokeFile inMemory = EarlierStroke();
+        StrokeFile inMemory = EarlierStroke(), reported = EarlierStroke();
         ReadStrokeText(text, inMemory);
-        ASSERT_EQ(Dump(inMemory), Dump(ReadText(text, EarlierStroke()))) << "length " << length;
+        ReadReport report;
+        std::istringstream in(text);
+        ReadStrokeFile(in, reported, &report);
+        const std::string streamed = Dump(ReadText(text, EarlierStroke()));
+        ASSERT_EQ(Dump(inMemory), streamed) << "length " << length;
+        ASSERT_EQ(Dump(reported), streamed) << "length " << length;
     }
 }
 

@@ -52,6 +52,16 @@ private slots:
         QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
     }
 
+    // The last character with a single-byte form is saved as that byte.
+    void aLatin1LetterIsSavedAsItsByte() {
+        Editor editor;
+        const QString path = editor.Open("a-Cc031.atr");
+        SetText(editor.window, Text2Of::EdgeProb, QString::fromUtf8("0.5\u00ff"));
+        editor.window.Text2_LostFocus(orvik::Box::EdgeProb);
+        editor.window.Command3_Click();
+        QVERIFY2(FileBytes(path).contains("\r\nEdgeProb 0.5\xff EdgeProb6 "), FileBytes(path).constData());
+    }
+
     // The bowler class list for a code it lacks: main_window_test.
     void aLoadShowsStartValuesAndSaveKeepsTheFilesOwnType() {
         Editor editor;
@@ -169,8 +179,8 @@ private:
              "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
             {"euro sign", Text2Of::EdgeProb, QString::fromUtf8("0.5\u20ac"),
              "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
-            {"letter beyond Latin-1", Text2Of::EdgeProb6, QString::fromUtf8("\u0151"),
-             "6-Hit Edge Prb.: '\u0151' has no single-byte form"},
+            {"first letter beyond Latin-1", Text2Of::EdgeProb6, QString::fromUtf8("\u0100"),
+             "6-Hit Edge Prb.: '\u0100' has no single-byte form"},
             {"largest double", Text2Of::Power, "1.7976931348623157e308",
              "Power (Very Late): the number is too large to be read back"},
             {"largest double on a timing not shown", Text2Of::Power, "1.7976931348623157e308",

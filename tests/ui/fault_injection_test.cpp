@@ -127,8 +127,7 @@ private slots:
         refused("a-Cc018.atr", "No such file", [&] { window.Command6_Click(); });
 
         // An empty file, and one line: the line is the only field read, and every
-        // later step works on what the buffer holds, cut by the steps before (Type
-        // is from(B, 6), Faceing from(B, 9), Reward from(from(B, 12), 7), ...). No
+        // later step works on what the buffer holds, cut by the steps before. No
         // key ("R", "EdgeProb6", "V") is found, so the other fields show their
         // start values, not those of the stroke loaded before.
         auto unset = [&] {
@@ -145,17 +144,8 @@ private slots:
             Pick(window, "Combo4", entry);
             QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Misread stroke file"));
             QCOMPARE(Caption(window), "Orvik Stroke Editor (" + window.FileDialog().FileName() + ")");
-            const orvik::StrokeFile& s = window.Stroke();
-            for (auto [text, cut] : {std::pair{&s.Type, 5},
-                                     {&s.Faceing, 8},
-                                     {&s.Reward, 17},
-                                     {&s.Reward6, 30},
-                                     {&s.Reward3, 42},
-                                     {&s.EdgeProb3, 62},
-                                     {&s.Variation, 67}}) {
-                QCOMPARE(qint64(text->size()), std::max<qint64>(0, length - cut));
-                QCOMPARE(text->find_first_not_of('x'), std::string::npos);
-            }
+            // The whole line, a stroke file's largest, is read (the reader's cuts: stroke_file_test).
+            QCOMPARE(qint64(window.Stroke().Type.size()), std::max<qint64>(0, length - 5));
             QCOMPARE(unset(), startValues);
         }
         // One byte more is no stroke file: refused, its size named.
@@ -163,40 +153,6 @@ private slots:
         huge.close();
         refused("a-Cc024.atr", "It is 1048577 bytes, more than the 1048576 bytes a stroke file may hold.",
                 [&] { window.Command6_Click(); });
-
-        // Random bytes, the reader's own characters ("," '"' CR LF space NUL) far
-        // more often than chance: a save either writes a file that reads and
-        // saves back to the same bytes, or is refused and leaves the file as it was.
-        QRandomGenerator random(20240531);
-        int savedCount = 0;
-        for (int round = 0; round < 20; ++round) {
-            QByteArray bytes(random.bounded(1, 4096), Qt::Uninitialized);
-            for (char& byte : bytes)
-                byte = random.bounded(400) < 256 ? char(random.generate()) : ",\"\r\n \0"[random.bounded(6)];
-            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(bytes) == bytes.size());
-            huge.close();
-            // (Reset tells what was misread; the first Save of it asks, and is told to go on.)
-            const auto resetAndSave = [&] {
-                window.Command6_Click();
-                std::erase_if(dialogs.messages,
-                              [](const RecordedMessage& m) { return m.title == "Misread stroke file"; });
-                dialogs.answers = {orvik::Answer::Save};
-                window.Command3_Click();
-            };
-            resetAndSave();
-            QCOMPARE(int(dialogs.messages.size()), 1);
-            const RecordedMessage first = std::exchange(dialogs.messages, {})[0];
-            if (first.title != QStringLiteral("Saved!")) {
-                QCOMPARE(FileBytes(huge.fileName()), bytes);
-                continue;
-            }
-            ++savedCount;
-            const QByteArray saved = FileBytes(huge.fileName());
-            resetAndSave();
-            QCOMPARE(FileBytes(huge.fileName()), saved);
-            QCOMPARE(std::exchange(dialogs.messages, {})[0].title, QStringLiteral("Saved!"));
-        }
-        QVERIFY2(savedCount > 0 && savedCount < 20, qPrintable(QString::number(savedCount)));
     }
 };
 

@@ -1,7 +1,7 @@
 // The editor and the file system: paths resolved as the system resolves them
 // (a link followed by ".."), a stroke shared by a group keeping its owner,
-// group and mode through a save, names that are not UTF-8, arguments that
-// name no file, and a start without a display.
+// group and mode through a save, names that are not UTF-8, and the built
+// program started without a display, which reads its command line first.
 #include <QProcess>
 #include <QtTest>
 #include <QtWidgets>
@@ -194,12 +194,18 @@ private slots:
         const Ownership before = OwnershipOf(path);
 
         // The second user cannot give the file to the first: it becomes theirs,
-        // still the group's and writable by it.
+        // still the group's and writable by it, set-group-id but no longer
+        // set-user-id.
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 06664) == 0);
         QCOMPARE(SaveAs(second, {secondOwn, shared}, path, "by the second\r\n"), 0);
         QCOMPARE(FileBytes(path), QByteArray("by the second\r\n"));
-        QCOMPARE(OwnershipOf(path), (Ownership{second, shared, 0664}));
+        QCOMPARE(OwnershipOf(path), (Ownership{second, shared, 02664}));
         QCOMPARE(SaveAs(first, {firstOwn, shared}, path, "by the first\r\n"), 0);
-        QCOMPARE(OwnershipOf(path), (Ownership{first, shared, 0664}));
+        QCOMPARE(OwnershipOf(path), (Ownership{first, shared, 02664}));
+        // The owner keeps every bit of the mode, set-user-id and sticky too.
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 07774) == 0);
+        QCOMPARE(SaveAs(first, {firstOwn, shared}, path, "by the owner\r\n"), 0);
+        QCOMPARE(OwnershipOf(path), (Ownership{first, shared, 07774}));
 
         // A user outside the group saving a file open to all takes no group
         // rights with it to a group of their own.
@@ -218,6 +224,14 @@ private slots:
         window.Command3_Click();
         QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Saved!"));
         QCOMPARE(OwnershipOf(path), before);
+    }
+
+    // The owner's save keeps the set-user-id, set-group-id and sticky bits
+    // with the rest of the mode.
+    void aSaveByTheOwnerKeepsTheWholeMode() {
+        QVERIFY(::chmod(QFile::encodeName(stroke_).constData(), 07754) == 0);
+        QVERIFY(orvik::WriteWholeFile(stroke_, "new\r\n").Ok());
+        QCOMPARE(QString::number(OwnershipOf(stroke_).mode, 8), QStringLiteral("7754"));
     }
 
     // A name whose bytes are not UTF-8 cannot be passed back to the system
@@ -241,17 +255,6 @@ private slots:
         ::unlink(raw.constData());  // QTemporaryDir cannot name it either
     }
 
-    void emptyOrOddArgumentsSayWhatIsWrong() {
-        const orvik::CommandLine empty = orvik::ParseCommandLine({"orvik-stroke-editor", ""});
-        QCOMPARE(empty.exitCode.value_or(-1), 2);
-        QVERIFY2(empty.message.startsWith("orvik-stroke-editor: The path is empty: no file named.\n"),
-                 qPrintable(empty.message));
-        const orvik::CommandLine dash = orvik::ParseCommandLine({"orvik-stroke-editor", "-"});
-        QCOMPARE(dash.exitCode.value_or(-1), 2);
-        QVERIFY2(dash.message.contains("standard input"), qPrintable(dash.message));
-        QCOMPARE(orvik::ParseCommandLine({"orvik-stroke-editor", "./-"}).path.value_or(""), QStringLiteral("./-"));
-    }
-
     // Without a display: one line that says so and how to give one, exit
     // status 1, no abort and no core file; --help and --version still work.
     void withoutADisplayTheEditorSaysSoAndEnds() {
@@ -266,37 +269,49 @@ private slots:
             run.err.startsWith("orvik-stroke-editor: ") && run.err.contains("DISPLAY") && run.err.contains("-platform"),
             qPrintable(run.err));
 
-        // A display that is named but not there: the toolkit fails to start.
-        QProcessEnvironment absent = bare;
+        // A display that is named but not there, a platform the toolkit does
+        // not know, and Wayland without a compositor: each named as such.
         int number = 97;
         while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) ++number;
-        absent.insert("DISPLAY", QStringLiteral(":%1").arg(number));
-        const Run named = RunEditor({game_}, absent, folder);
-        QVERIFY(!named.crashed);
-        QCOMPARE(named.exitCode, 1);
-        QCOMPARE(named.err.count('\n'), 1);
-        QVERIFY2(named.err.contains(QStringLiteral("\":%1\"").arg(number)) && named.err.contains("-platform"),
-                 qPrintable(named.err));
-
-        // A platform the toolkit does not know, and Wayland without a
-        // compositor, are named as such.
-        QProcessEnvironment bogus = absent;
-        bogus.insert("QT_QPA_PLATFORM", "bogus");
-        const Run unknown = RunEditor({}, bogus, folder);
-        QCOMPARE(unknown.exitCode, 1);
-        QVERIFY2(unknown.err.contains("the platform \"bogus\" is unknown"), qPrintable(unknown.err));
-        QProcessEnvironment wayland = bare;
-        wayland.insert("QT_QPA_PLATFORM", "wayland");
-        const Run noCompositor = RunEditor({}, wayland, folder);
-        QCOMPARE(noCompositor.exitCode, 1);
-        QVERIFY2(noCompositor.err.contains("there is no Wayland compositor"), qPrintable(noCompositor.err));
-
-        for (const char* option : {"--help", "--version"}) {
-            const Run text = RunEditor({option}, bare, folder);
-            QCOMPARE(text.exitCode, 0);
-            QVERIFY(!text.out.isEmpty());
+        const QString absent = QStringLiteral(":%1").arg(number);
+        for (const auto& [name, value, told] :
+             {std::tuple{"DISPLAY", absent, "\"" + absent + "\""},
+              {"QT_QPA_PLATFORM", QStringLiteral("bogus"), QStringLiteral("the platform \"bogus\" is unknown")},
+              {"QT_QPA_PLATFORM", QStringLiteral("wayland"), QStringLiteral("there is no Wayland compositor")}}) {
+            QProcessEnvironment environment = bare;
+            environment.insert(name, value);
+            const Run failed = RunEditor({game_}, environment, folder);
+            QVERIFY(!failed.crashed);
+            QCOMPARE(failed.exitCode, 1);
+            QCOMPARE(failed.err.count('\n'), 1);
+            QVERIFY2(failed.err.contains(told) && failed.err.contains("-platform"), qPrintable(failed.err));
         }
+
         QCOMPARE(QDir(folder).entryList({"core*"}, QDir::Files), QStringList());
+    }
+
+    // The command line is read before a display is looked for: the version,
+    // the usage, and each wrong command line named on the first line with the
+    // usage after.
+    void theCommandLineIsReadWithoutADisplay() {
+        const QString folder = editor_->folder.path();
+        const Run version = RunEditor({"--version"}, WithoutDisplay(), folder);
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out + version.err, QStringLiteral("Orvik Stroke Editor " ORVIK_VERSION "\n"));
+        const Run help = RunEditor({"-h"}, WithoutDisplay(), folder);
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        QVERIFY2(help.out.startsWith("Usage: orvik-stroke-editor [options] [path]\n") && help.out.contains("--version"),
+                 qPrintable(help.out));
+        for (const auto& [wrong, told] : {std::pair{QStringList{"--bogus"}, "Unknown option 'bogus'."},
+                                          {QStringList{"a.atr", "b.atr"}, "Only one path can be given; 2 were."},
+                                          {QStringList{"-style"}, "Missing value after '-style'."}}) {
+            const Run run = RunEditor(wrong, WithoutDisplay(), folder);
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.err.section('\n', 0, 0), QStringLiteral("orvik-stroke-editor: ") + told);
+            QVERIFY2(run.err.contains("\nUsage: orvik-stroke-editor"), qPrintable(run.err));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QToolTip>
 #include <QtTest>
 
@@ -78,41 +79,9 @@ class WholeStrokeTest : public QObject {
         return path;
     }
 
-    // Types `text` into the display `label` opened with a double click, and
-    // commits it with Enter.
-    void TypeInPlace(const char* label, const QString& text) {
-        auto& window = editor_->window;
-        QTest::mouseDClick(Find(window, label), Qt::LeftButton);
-        QWidget* box = QApplication::focusWidget();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
 private slots:
     void init() { editor_.emplace(); }
     void cleanup() { editor_.reset(); }
-
-    // Off, the window is the window without the overlay for every sample
-    // stroke and timing: on and off again gives the same pixels as never on.
-    void offLeavesEveryPixelAsItWas() {
-        auto& [folder, dialogs, window] = *editor_;
-        window.show();
-        const QDir samples(QStringLiteral(ORVIK_SAMPLES_DIR "/strokes"));
-        for (const QString& name : samples.entryList({"*.atr"}, QDir::Files)) {
-            dialogs.openAnswers = {samples.filePath(name)};
-            window.Command2_Click();
-            for (const QString& timing : EntriesOf(window, "Combo3")) {
-                Pick(window, "Combo3", timing);
-                const QImage never = Grab(window);
-                window.ShowAllTimings_Toggled(true);
-                const QImage on = Grab(window);
-                window.ShowAllTimings_Toggled(false);
-                QVERIFY2(Grab(window) == never, qPrintable(name + " " + timing));
-                QVERIFY2(on != never, qPrintable(name + " " + timing));
-            }
-            TakeMessages(dialogs);
-        }
-    }
 
     // Each other timing's direction, range edges and arc are painted where
     // the geometry puts them; the shown timing's black lines stay on top.
@@ -162,6 +131,7 @@ private slots:
         Pick(window, "Combo3", "Late");
         SetText(window, Text2Of::DirectionRange, "45000000");
         window.Text2_LostFocus(orvik::Box::DirectionRange);
+        QCOMPARE(window.PreviewState().Lines.Line1.X2, orvik::TopViewEndPoint(52500000).x);  // at once
         Pick(window, "Combo3", "Very Late");
         const QImage after = Grab(window);
         window.ShowAllTimings_Toggled(false);
@@ -178,14 +148,68 @@ private slots:
         QVERIFY(!TintedNear(Grab(window), plain, sixHitLine));
     }
 
+    // Another timing chosen without an edit: the overlay sketches the one
+    // shown before and leaves out the one shown now, as if turned on afresh.
+    void followsTheChosenTiming() {
+        auto& [folder, dialogs, window] = *editor_;
+        window.show();
+        editor_->Open("my21.atr");
+        window.ShowAllTimings_Toggled(true);
+        Grab(window);
+        Pick(window, "Combo3", "Late");
+        const QImage chosen = Grab(window);
+        window.ShowAllTimings_Toggled(false);
+        window.ShowAllTimings_Toggled(true);
+        QCOMPARE(chosen, Grab(window));
+    }
+
+    // Each timing is sketched in a colour of its own, a six-hit one in its
+    // timing's colour with a dashed line: the direction straight up, painted
+    // alone onto a clear image.
+    void eachTimingHasItsColourAndSixHitOnesAreDashed() {
+        orvik::StrokeFile stroke = orvik::CleanStroke("1");
+        QSet<QRgb> colours;
+        for (int k = 0; k <= 5; ++k) {
+            stroke.KeyFrames[k].Direction = 0;
+            const orvik::TimingSketch sketch = orvik::SketchOfKeyFrame(stroke, k);
+            QImage image(orvik::AllTimingsOverlayRect().size(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            orvik::PaintAllTimingsOverlay(painter, {sketch});
+            painter.end();
+            // Down the line, a row at a time: gaps, and the most opaque pixel's colour.
+            int gaps = 0;
+            QColor strongest(Qt::transparent);
+            for (int y = int(sketch.Direction->y / 15) + 8; y < orvik::BatsmanY / 15 - 8; ++y) {
+                const QColor left = image.pixelColor(orvik::BatsmanX / 15 - 1, y);
+                const QColor right = image.pixelColor(orvik::BatsmanX / 15, y);
+                gaps += left.alpha() == 0 && right.alpha() == 0;
+                for (const QColor& c : {left, right})
+                    if (c.alpha() > strongest.alpha()) strongest = c;
+            }
+            const QColor expected = orvik::SketchColour(sketch);
+            QVERIFY2(std::abs(strongest.red() - expected.red()) + std::abs(strongest.green() - expected.green()) +
+                             std::abs(strongest.blue() - expected.blue()) <=
+                         12,
+                     qPrintable(strongest.name() + " for " + expected.name()));
+            QCOMPARE(gaps > 0, k == 5);
+            if (k < 5) colours.insert(expected.rgb());
+        }
+        QCOMPARE(colours.size(), 5);
+        QCOMPARE(orvik::SketchColour(orvik::SketchOfKeyFrame(stroke, 5)),
+                 orvik::SketchColour(orvik::SketchOfKeyFrame(stroke, 1)));
+    }
+
     // Tab from Frame no. opens Height, then Direction, for typing; Enter, Tab
     // or leaving commits, and the previews follow at once. Values below the
-    // mouse's reach are fine.
+    // mouse's reach are fine. Each typed value is one step of the history,
+    // and Save writes it; the tooltips give the values in degrees and height
+    // steps.
     void heightAndDirectionAreTypedInPlace() {
         auto& [folder, dialogs, window] = *editor_;
         auto* height = Find<QLineEdit>(window, "HeightBox");
         auto* direction = Find<QLineEdit>(window, "DirectionBox");
-        ShowLateTiming();
+        const QString path = ShowLateTiming();
         QVERIFY(height->isHidden());
         Find(window, Text2Of::Frame)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -205,6 +229,20 @@ private slots:
         QCOMPARE(TextsOf(window, {Label3Of::Height, Label3Of::Direction}), (QStringList{"12000000", "33750000"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, orvik::TopViewEndPoint(33750000).x);
         QVERIFY(direction->isHidden());
+
+        QCOMPARE(window.Document().Steps(), 2);
+        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
+        QCOMPARE(TextOf(window, Label3Of::Direction), QStringLiteral("7500000"));
+        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Y, Qt::ControlModifier);
+        window.Command3_Click();
+        QCOMPARE(TakeMessages(dialogs).size(), 1);
+        QCOMPARE(ReadBack(path).KeyFrames[1].Vertical, 12e6);
+        QCOMPARE(ReadBack(path).KeyFrames[1].Direction, 33750000.0);
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Direction)).section('\n', 0, 0),
+                 QStringLiteral("45 degrees (0 up, growing to the left)"));
+        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Height)).section('\n', 0, 0),
+                 QStringLiteral("Height step 12 (the side view draws whole steps)"));
     }
 
     // Shift+Tab goes back through Height to Frame no.; Esc keeps the value.
@@ -225,30 +263,6 @@ private slots:
         QTest::keyClick(height, Qt::Key_Backtab);
         QCOMPARE(FocusName(), QString::fromLatin1(Text2Of::Frame));
         QCOMPARE(window.Document().Steps(), 0);
-    }
-
-    // Each typed value is one step of the history, and Save writes it; the
-    // tooltips give the values in degrees and height steps.
-    void eachTypedDisplayIsOneStepAndSaved() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString path = ShowLateTiming();
-        TypeInPlace(Label3Of::Height, "12000000");
-        TypeInPlace(Label3Of::Direction, "3.375e7");
-        QCOMPARE(window.Document().Steps(), 2);
-        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window.Stroke().KeyFrames[1].Direction, 7500000.0);
-        QCOMPARE(window.Stroke().KeyFrames[1].Vertical, 12e6);
-        QCOMPARE(TextOf(window, Label3Of::Direction), QStringLiteral("7500000"));
-        QTest::keyClick(Find(window, Text2Of::Frame), Qt::Key_Y, Qt::ControlModifier);
-
-        window.Command3_Click();
-        QCOMPARE(TakeMessages(dialogs).size(), 1);
-        QCOMPARE(ReadBack(path).KeyFrames[1].Vertical, 12e6);
-        QCOMPARE(ReadBack(path).KeyFrames[1].Direction, 33750000.0);
-        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Direction)).section('\n', 0, 0),
-                 QStringLiteral("45 degrees (0 up, growing to the left)"));
-        QCOMPARE(ToolTipOf(*Find(window, Label3Of::Height)).section('\n', 0, 0),
-                 QStringLiteral("Height step 12 (the side view draws whole steps)"));
     }
 
     // A box opened but not typed into commits nothing when left: a height
@@ -293,30 +307,14 @@ private slots:
         QCOMPARE(FileBytes(path), bytes);
     }
 
-    // Committing any box redraws both previews at once.
-    void previewsFollowEveryCommit() {
-        auto& [folder, dialogs, window] = *editor_;
-        window.show();
-        editor_->Open("my21.atr");
-        SetText(window, Text2Of::DirectionRange, "15000000");  // 20 degrees
-        window.Text2_LostFocus(orvik::Box::DirectionRange);
-        QCOMPARE(window.PreviewState().Lines.Line1.X2, orvik::TopViewEndPoint(15000000).x);
-        QCOMPARE(window.PreviewState().Lines.Line2.X2, orvik::TopViewEndPoint(-15000000).x);
-        const QImage image = Grab(window);
-        Pick(window, "Combo3", "Late");
-        Pick(window, "Combo3", "Very Late");
-        QCOMPARE(Grab(window), image);  // as choosing the timing shows it
-    }
-
     // Ctrl+Shift+C copies the shown key frame as the file's own lines and
     // Ctrl+Shift+V pastes it into another timing, six-hit or not, which keeps
-    // its tag. A block copied out of a stroke file pastes too; other text is
-    // refused with a message and changes nothing.
+    // its tag; other text is refused with a message and changes nothing.
     void keyFramesAreCopiedBetweenTimings() {
         auto& [folder, dialogs, window] = *editor_;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString path = editor_->Open("my23.atr", orvik::CleanStroke("3 1"));
+        editor_->Open("my23.atr", orvik::CleanStroke("3 1"));
         QClipboard& clipboard = *QGuiApplication::clipboard();
         Pick(window, "Combo3", "Late");
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -344,12 +342,8 @@ private slots:
         window.RedoShortcut_Activated();
         QCOMPARE(orvik::KeyFrameText(window.Stroke().KeyFrames[5]), clipboard.text().toStdString());
 
-        // The Late (6Hit) block, as a text editor copies it from the saved file.
-        window.Command3_Click();
-        QCOMPARE(TakeMessages(dialogs).size(), 1);
-        const QByteArray file = FileBytes(path);
-        const qsizetype start = file.indexOf("Mode 6Hit KeyFrame 1");
-        clipboard.setText(QString::fromLatin1(file.mid(start, file.indexOf("\r\n\r\n", start) + 4 - start)));
+        // Another key frame's lines (a block copied out of a file reads too: key_frame_text_test).
+        clipboard.setText(QString::fromStdString(orvik::KeyFrameText(orvik::CleanStroke("").KeyFrames[6])));
         Pick(window, "Combo3", "Very Early");
         QTest::mouseDClick(Find(window, Label3Of::Height), Qt::LeftButton);  // a height being typed gives way
         QTest::keyClicks(Find(window, "HeightBox"), "5");
