@@ -235,8 +235,9 @@ private:
     // Before a command drops the stroke shown: with unsaved edits, asks
     // whether to save them first. Returns whether the command goes on: after
     // a Save that succeeded or when the user discards the edits; not when the
-    // user cancels or the Save is refused or fails.
-    bool MayDropEdits();
+    // user cancels or the Save is refused or fails. Reset, chosen to drop the
+    // edits, offers Discard first, as the default.
+    bool MayDropEdits(Answer first = Answer::Save);
     // Whether a box holds typing not yet committed.
     bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.

@@ -77,7 +77,7 @@ void MainWindow::OpenFile(const QString& path) {
 
 // Reset: the current file again, dropping the edits.
 void MainWindow::Command6_Click() {
-    if (!MayDropEdits()) return;
+    if (!MayDropEdits(Answer::Discard)) return;
     std::optional<StrokeFileRead> read = ReadOrTell(document_.Path());
     if (read) RunResetSteps(document_.Path(), std::move(*read));
 }
