@@ -7,6 +7,7 @@
 
 #include "ui/about_box.h"
 #include "ui/file_access.h"
+#include "ui/file_drop.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
 #include "ui/resolved_path.h"
@@ -39,6 +40,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();
+    new FileDrop(*this, [this](const QStringList& paths) { Form_OLEDragDrop(paths); });
     // The open dialog starts at the file loaded last.
     connect(&document_, &StrokeDocument::PathChanged, this,
             [this](const QString& path) { CommonDialog1.SetFileName(path); });

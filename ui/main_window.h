@@ -120,6 +120,7 @@ public:
     void CopyKeyFrame_Triggered();                      // Ctrl+Shift+C
     void PasteKeyFrame_Triggered();                     // Ctrl+Shift+V
     void Label3_Typed(int index, const QString& text);  // Height (1), Direction (2)
+    void Form_OLEDragDrop(const QStringList& paths);    // files dropped on the window
 
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.

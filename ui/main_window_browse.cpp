@@ -19,6 +19,29 @@
 
 namespace orvik {
 
+namespace {
+
+// The files of the folder the catalogue does not know, for the count's
+// tooltip; empty when it knows them all.
+QString UnlistedFilesTip(const FileList& files) {
+    QStringList unlisted;
+    for (int i = 0; i < files.ListCount(); ++i)
+        if (!StrokeNameForFile(FileText(files.List(i)))) unlisted << files.List(i);
+    if (unlisted.isEmpty()) return {};
+    const qsizetype count = unlisted.size();
+    // A folder of other files is summed up by its first few.
+    constexpr qsizetype Named = 10;
+    if (count > Named) unlisted.resize(Named), unlisted << QStringLiteral("...");
+    const QString names = unlisted.join(QStringLiteral(", "));
+    if (count == 1)
+        return MainWindow::tr("1 of them is not among the game's strokes: %1; open it with Ctrl+O.").arg(names);
+    return MainWindow::tr("%1 of them are not among the game's strokes: %2; open them with Ctrl+O.")
+        .arg(count)
+        .arg(names);
+}
+
+}  // namespace
+
 // At start-up the lists show the folder the program was started in; no
 // folder change runs, so the stroke list and the count stay empty.
 void MainWindow::ShowStartFolder() {
@@ -46,6 +69,7 @@ void MainWindow::Dir1_Change() {
     // permission) is reported and leaves the list and the count empty.
     if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
         Label2(Label::FileCount).SetCaption("");
+        Label2(Label::FileCount).setToolTip({});
         dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
                              tr("Error"), MessageIcon::Critical);
         return;
@@ -56,6 +80,8 @@ void MainWindow::Dir1_Change() {
     for (int i = 0; i < File1->ListCount(); ++i) names.push_back(FileText(File1->List(i)));
     const StrokeCensusResult census = StrokeCensus(names);
     Label2(Label::FileCount).SetCaption(census.CountMessage);
+    // The count's tooltip names the files it counts that the list leaves out.
+    Label2(Label::FileCount).setToolTip(UnlistedFilesTip(*File1));
     // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }

@@ -1,4 +1,6 @@
-// The questions before a load: Reset's asks Discard first.
+// Opening any stroke file (Ctrl+O, a file dropped on the window), and Reset's
+// question.
+#include <QMimeData>
 #include <QtTest>
 
 #include "support/window_fixture.h"
@@ -26,6 +28,24 @@ struct Window {
     orvik::MainWindow window{dialogs};
 };
 
+// Drags `paths` from a file manager onto `target` with Shift held, which
+// proposes a move, and drops them there; returns whether the drag was taken
+// as a copy.
+bool Drop(QWidget* target, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    data.setText(paths.join('\n'));  // file managers offer the paths as text too
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return enter.isAccepted() && drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+}
+
 }  // namespace
 
 class ModderTest : public QObject {
@@ -34,6 +54,50 @@ class ModderTest : public QObject {
 private slots:
     void init() { w_.emplace(); }
     void cleanup() { w_.reset(); }
+
+    // Ctrl+O opens with the dialog a file the catalogue does not know; a
+    // dropped one opens the same way, on a text box too, after the question
+    // about unsaved edits.
+    void ctrlOAndADropOpenAnyStrokeFile() {
+        auto& [folder, dialogs, window] = *w_;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString mine = WriteStroke(folder.filePath("mine.atr"), orvik::CleanStroke(""));
+        dialogs.openAnswers = {mine};
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(Caption(window), "Orvik Stroke Editor (" + mine + ")");
+
+        SetText(window, Text2Of::Frame, "7");
+        window.Text2_LostFocus(orvik::Box::Frame);
+        const QString power = TextOf(window, Text2Of::Power);
+        const QString other = WriteStroke(folder.filePath("other.ATR"), orvik::CleanStroke("1"));
+        QVERIFY(Drop(Find(window, Text2Of::Power), {other}));  // cancelled
+        QCOMPARE(dialogs.questions, QStringList{"Orvik Stroke Editor: Save changes to " + mine + "?"});
+        QCOMPARE(Caption(window), "Orvik Stroke Editor (" + mine + ")*");
+        QCOMPARE(TextOf(window, Text2Of::Power), power);
+        dialogs.answers = {orvik::Answer::Discard};
+        QVERIFY(Drop(&window, {other}));
+        QCOMPARE(Caption(window), "Orvik Stroke Editor (" + other + ")");
+        QCOMPARE(TakeMessages(dialogs), QStringList());
+        SaveScreenshot(window, "modder-dropped");
+    }
+
+    void aDropOfAFolderOrAnotherFileOpensNothingAndSaysWhy() {
+        auto& [folder, dialogs, window] = *w_;
+        const QString notes = WriteStroke(folder.filePath("notes.txt"), orvik::CleanStroke(""));
+        const QString mine = WriteStroke(folder.filePath("mine.atr"), orvik::CleanStroke(""));
+        const QStringList start = Snapshot(window);
+        for (const auto& [paths, why] : {std::pair{QStringList{folder.path()}, "is a folder, not a stroke file"},
+                                         {QStringList{notes}, "only files ending in .atr"},
+                                         {QStringList{"/dev/null"}, "is not a file on this computer"},
+                                         {QStringList{mine, mine}, "2 files were dropped"}}) {
+            QVERIFY(Drop(&window, paths));
+            const QStringList messages = TakeMessages(dialogs);
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].startsWith("Open: ") && messages[0].contains(why), qPrintable(messages[0]));
+            QCOMPARE(Snapshot(window), start);
+        }
+    }
 
     // Reset offers Discard first, as the default; Open keeps Save.
     void resetAsksDiscardFirst() {
