@@ -23,6 +23,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/last_run.h"
 
 class QAction;
 class QKeyEvent;
@@ -128,6 +129,13 @@ public:
     // Start-up from the command line: the window shows the folder `path`, or
     // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
+    // Start-up: the command line's `path` as StartIn shows it; without one,
+    // the folder of the last run as if the user opened it, and its stroke
+    // picked where that folder lists it. A folder gone since leaves the start
+    // folder, untold. All timings show as the last run left them.
+    void StartAfterLastRun(const LastRun& last, const std::optional<QString>& path);
+    // What this run leaves for the next.
+    LastRun RunToRemember() const;
 
     // The stroke loaded, and the state beside the controls.
     const StrokeFile& Stroke() const { return document_.Stroke(); }
@@ -296,6 +304,9 @@ private:
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
 
+    // The folder whose strokes the stroke list and the count show; empty
+    // before a folder change has listed one.
+    QString listedFolder_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;

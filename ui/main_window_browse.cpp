@@ -1,7 +1,8 @@
 // Folder browsing and the stroke list: Drive1 chooses a drive, Dir1 a folder,
 // the hidden File1 lists its "*.atr" files, Label2(Label::FileCount) counts them and Combo4
 // names the known strokes among them. Picking a stroke loads its file with the
-// Reset steps. A path given on the command line is shown (and loaded) here too.
+// Reset steps. A path given on the command line is shown (and loaded) here too,
+// and without one the last run's folder and stroke.
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
@@ -68,6 +69,7 @@ void MainWindow::Dir1_Change() {
     // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
     if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
+        listedFolder_.clear();
         Label2(Label::FileCount).SetCaption("");
         Label2(Label::FileCount).setToolTip({});
         dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
@@ -82,6 +84,7 @@ void MainWindow::Dir1_Change() {
     Label2(Label::FileCount).SetCaption(census.CountMessage);
     // The count's tooltip names the files it counts that the list leaves out.
     Label2(Label::FileCount).setToolTip(UnlistedFilesTip(*File1));
+    listedFolder_ = File1->Path();
     // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }
@@ -159,6 +162,27 @@ Status<QString> MainWindow::ShowFolderAtStart(const QString& folder) {
     Drive1->ShowDriveOf(Dir1->Path());
     if (Dir1->Path() == shown) Dir1_Change();
     return Done{};
+}
+
+void MainWindow::StartAfterLastRun(const LastRun& last, const std::optional<QString>& path) {
+    showAllTimings_->setChecked(last.AllTimings);
+    if (path) {
+        StartIn(*path);
+        return;
+    }
+    // A folder gone or unreadable since leaves the start folder, untold.
+    if (last.Folder.isEmpty() || !ShowFolderAtStart(last.Folder)) return;
+    // The last stroke, picked as the user picks it, where this folder lists it.
+    const QFileInfo stroke(last.Stroke);
+    if (last.Stroke.isEmpty() || stroke.absoluteDir() != QDir(File1->Path())) return;
+    const std::optional<std::string> strokeName = StrokeNameForFile(FileText(stroke.fileName()));
+    if (!strokeName || Combo4->findText(QtText(*strokeName)) < 0) return;
+    Combo4->SetText(*strokeName);
+    Combo4_Click();
+}
+
+LastRun MainWindow::RunToRemember() const {
+    return {listedFolder_, document_.IsLoaded() ? document_.Path() : QString(), ShowsAllTimings()};
 }
 
 }  // namespace orvik

@@ -1,9 +1,11 @@
-// Opening any stroke file (Ctrl+O, a file dropped on the window), and Reset's
-// question.
+// Opening any stroke file (Ctrl+O, a file dropped on the window), the start in
+// the last run's folder, and Reset's question.
 #include <QMimeData>
+#include <QSettings>
 #include <QtTest>
 
 #include "support/window_fixture.h"
+#include "ui/last_run.h"
 
 namespace {
 
@@ -97,6 +99,42 @@ private slots:
             QVERIFY2(messages[0].startsWith("Open: ") && messages[0].contains(why), qPrintable(messages[0]));
             QCOMPARE(Snapshot(window), start);
         }
+    }
+
+    // The folder and the stroke of the last run, and its all timings; a
+    // command-line path wins; a folder removed since leaves today's start.
+    void aSecondStartListsTheFirstStartsFolder() {
+        QSettings settings(w_->folder.filePath("editor.ini"), QSettings::IniFormat);
+        const QString game = w_->folder.filePath("game");
+        QVERIFY(QDir().mkpath(game));
+        const QString stroke = WriteStroke(game + "/a-Cc021.atr", orvik::CleanStroke("1"));
+        WriteStroke(game + "/mine.atr", orvik::CleanStroke(""));
+        w_->window.StartAfterLastRun(orvik::ReadLastRun(settings), std::nullopt);  // nothing remembered
+        QCOMPARE(EntriesOf(w_->window, "Combo4"), QStringList());
+        w_->window.StartIn(stroke);
+        Find<QAction>(w_->window, "ShowAllTimings")->trigger();
+        orvik::WriteLastRun(settings, w_->window.RunToRemember());
+
+        Window second;
+        second.window.StartAfterLastRun(orvik::ReadLastRun(settings), std::nullopt);
+        QCOMPARE(TextOf(second.window, Label2Of::FileCount),
+                 QStringLiteral("2 Stroke file(s) found in the directory."));
+        QCOMPARE(Find(second.window, Label2Of::FileCount)->toolTip(),
+                 QStringLiteral("1 of them is not among the game's strokes: mine.atr; open it with Ctrl+O."));
+        QCOMPARE(EntriesOf(second.window, "Combo4"), QStringList{"Cover drive(slashing shot)"});
+        QCOMPARE(Caption(second.window), "Orvik Stroke Editor (" + stroke + ")");
+        QVERIFY(second.window.ShowsAllTimings());
+        QCOMPARE(TakeMessages(second.dialogs), QStringList());
+
+        Window given;
+        given.window.StartAfterLastRun(orvik::ReadLastRun(settings), w_->folder.path());
+        QCOMPARE(TextOf(given.window, Label2Of::FileCount), QStringLiteral("0 Stroke file(s) found in the directory."));
+
+        QVERIFY(QDir(game).removeRecursively());
+        Window fresh, gone;
+        gone.window.StartAfterLastRun(orvik::ReadLastRun(settings), std::nullopt);
+        QCOMPARE(Snapshot(gone.window), Snapshot(fresh.window));
+        QCOMPARE(TakeMessages(gone.dialogs), QStringList());
     }
 
     // Reset offers Discard first, as the default; Open keeps Save.
