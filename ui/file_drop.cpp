@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <utility>
 
 namespace orvik {
 
@@ -27,17 +28,23 @@ bool FileDrop::eventFilter(QObject* /*watched*/, QEvent* event) {
     // Always a copy: a move would have the program dragged from delete the file.
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    if (type == QEvent::Drop) {
-        QStringList paths;
-        for (const QUrl& url : drop->mimeData()->urls())
-            paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
-        QMetaObject::invokeMethod(
-            this, [this, paths] { dropped_(paths); }, Qt::QueuedConnection);
+    if (type == QEvent::DragMove) return true;
+    QStringList paths;
+    for (const QUrl& url : drop->mimeData()->urls()) paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    // Some programs dragged from give the files when the drag enters and no
+    // longer at the drop: the drop then takes those the drag entered with.
+    if (type == QEvent::DragEnter) {
+        entered_ = paths;
+        return true;
     }
+    if (paths.isEmpty()) paths = std::exchange(entered_, {});
+    QMetaObject::invokeMethod(
+        this, [this, paths] { dropped_(paths); }, Qt::QueuedConnection);
     return true;
 }
 
 QString DropRefusal(const QStringList& paths) {
+    if (paths.isEmpty()) return FileDrop::tr("Nothing that can be opened was dropped; drop a stroke file (.atr).");
     if (paths.size() != 1)
         return FileDrop::tr("%1 files were dropped; drop one stroke file (.atr) at a time.").arg(paths.size());
     const QString& path = paths.front();

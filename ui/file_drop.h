@@ -24,6 +24,7 @@ protected:
 
 private:
     std::function<void(const QStringList&)> dropped_;
+    QStringList entered_;  // the paths of the drag under way
 };
 
 // Why the dropped `paths` cannot be opened as one stroke file; empty when
