@@ -20,9 +20,11 @@ LastRun ReadLastRun(const QSettings& settings) {
             settings.value(AllTimingsKey, false).toBool()};
 }
 
+// A folder gone for one run (a drive not plugged in) is tried again on the
+// next.
 void WriteLastRun(QSettings& settings, const LastRun& run) {
-    settings.setValue(FolderKey, run.Folder);
-    settings.setValue(StrokeKey, run.Stroke);
+    if (!run.Folder.isEmpty()) settings.setValue(FolderKey, run.Folder);
+    if (!run.Stroke.isEmpty()) settings.setValue(StrokeKey, run.Stroke);
     settings.setValue(AllTimingsKey, run.AllTimings);
     settings.sync();
 }

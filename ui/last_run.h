@@ -19,6 +19,7 @@ struct LastRun {
 std::unique_ptr<QSettings> UserSettings();
 // Nothing remembered reads as a run that listed no folder and loaded nothing.
 LastRun ReadLastRun(const QSettings& settings);
+// A run that listed no folder or loaded no stroke keeps the last ones.
 void WriteLastRun(QSettings& settings, const LastRun& run);
 
 }  // namespace orvik
