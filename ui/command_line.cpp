@@ -46,7 +46,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("path"),
                                  Tr("A stroke file to load, or a folder to start in. Without it the editor starts in "
-                                    "the current folder."),
+                                    "the folder of its last run, or in the current folder."),
                                  QStringLiteral("[path]"));
     AddToolkitOptions(parser);
 

@@ -3,12 +3,15 @@
 // a text and no window.
 #include <QApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "ui/command_line.h"
 #include "ui/dialogs.h"
 #include "ui/display_check.h"
+#include "ui/last_run.h"
 #include "ui/main_window.h"
 #include "ui/program_identity.h"
 #include "ui/wine_fonts.h"
@@ -37,6 +40,11 @@ int main(int argc, char** argv) {
     orvik::Dialogs dialogs;
     orvik::MainWindow window(dialogs);
     window.show();
-    if (command.path) window.StartIn(*command.path);
-    return QApplication::exec();
+    // The run starts where the last one ended, unless a path is given, and
+    // leaves where it ended for the next.
+    const std::unique_ptr<QSettings> settings = orvik::UserSettings();
+    window.StartAfterLastRun(orvik::ReadLastRun(*settings), command.path);
+    const int exitCode = QApplication::exec();
+    orvik::WriteLastRun(*settings, window.RunToRemember());
+    return exitCode;
 }

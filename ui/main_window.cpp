@@ -9,6 +9,7 @@
 #include "document/resolved_path.h"
 #include "ui/about_box.h"
 #include "ui/colours.h"
+#include "ui/file_drop.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
 #include "ui/twips.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     arc_.SetForeColor(palette().color(QPalette::WindowText));
 
     CreateControls();
+    new FileDrop(*this, [this](const QStringList& paths) { Form_OLEDragDrop(paths); });
     // The open dialog starts at the file loaded last.
     connect(&document_, &StrokeDocument::PathChanged, this,
             [this](const QString& path) { CommonDialog1.SetFileName(path); });

@@ -25,6 +25,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/last_run.h"
 
 class QAction;
 class QKeyEvent;
@@ -131,6 +132,7 @@ public:
     void CopyKeyFrame_Triggered();                      // Ctrl+Shift+C
     void PasteKeyFrame_Triggered();                     // Ctrl+Shift+V
     void Label3_Typed(int index, const QString& text);  // Height (1), Direction (2)
+    void Form_OLEDragDrop(const QStringList& paths);    // files dropped on the window
 
     // Open's steps for a file chosen without the dialog: reads it, or tells
     // why it cannot.
@@ -138,6 +140,13 @@ public:
     // Start-up from the command line: the window shows the folder `path`, or
     // the folder of the stroke file `path` and loads it.
     void StartIn(const QString& path);
+    // Start-up: the command line's `path` as StartIn shows it; without one,
+    // the folder of the last run as if the user opened it, and its stroke
+    // picked where that folder lists it. A folder gone since leaves the start
+    // folder, untold. All timings show as the last run left them.
+    void StartAfterLastRun(const LastRun& last, const std::optional<QString>& path);
+    // What this run leaves for the next.
+    LastRun RunToRemember() const;
 
     // The stroke loaded, and the state beside the controls.
     const StrokeFile& Stroke() const { return document_.Stroke(); }
@@ -253,8 +262,9 @@ private:
     // Before a command drops the stroke shown: with unsaved edits, asks
     // whether to save them first. Returns whether the command goes on: after
     // a Save that succeeded or when the user discards the edits; not when the
-    // user cancels or the Save is refused or fails.
-    bool MayDropEdits();
+    // user cancels or the Save is refused or fails. Reset, chosen to drop the
+    // edits, offers Discard first, as the default.
+    bool MayDropEdits(Answer first = Answer::Save);
     // Whether a box holds typing not yet committed.
     bool HoldsTyping() const;
     // Typing not yet committed is committed, as leaving its box would.
@@ -312,6 +322,9 @@ private:
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
 
+    // The folder whose strokes the stroke list and the count show; empty
+    // before a folder change has listed one.
+    QString listedFolder_;
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.
     int loadedStrokeEntry_ = -1;

@@ -1,7 +1,8 @@
 // Folder browsing and the stroke list: Drive1 chooses a drive, Dir1 a folder,
 // the hidden File1 lists its "*.atr" files, Label2(Label::FileCount) counts them and Combo4
 // names the known strokes among them. Picking a stroke loads its file with the
-// Reset steps. A path given on the command line is shown (and loaded) here too.
+// Reset steps. A path given on the command line is shown (and loaded) here too,
+// and without one the last run's folder and stroke.
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
@@ -17,6 +18,29 @@
 #include "ui/main_window.h"
 
 namespace orvik {
+
+namespace {
+
+// The files of the folder the catalogue does not know, for the count's
+// tooltip; empty when it knows them all.
+QString UnlistedFilesTip(const FileList& files) {
+    QStringList unlisted;
+    for (int i = 0; i < files.ListCount(); ++i)
+        if (!StrokeNameForFile(FileText(files.List(i)))) unlisted << files.List(i);
+    if (unlisted.isEmpty()) return {};
+    const qsizetype count = unlisted.size();
+    // A folder of other files is summed up by its first few.
+    constexpr qsizetype Named = 10;
+    if (count > Named) unlisted.resize(Named), unlisted << QStringLiteral("...");
+    const QString names = unlisted.join(QStringLiteral(", "));
+    if (count == 1)
+        return MainWindow::tr("1 of them is not among the game's strokes: %1; open it with Ctrl+O.").arg(names);
+    return MainWindow::tr("%1 of them are not among the game's strokes: %2; open them with Ctrl+O.")
+        .arg(count)
+        .arg(names);
+}
+
+}  // namespace
 
 // At start-up the lists show the folder the program was started in; no
 // folder change runs, so the stroke list and the count stay empty.
@@ -44,7 +68,9 @@ void MainWindow::Dir1_Change() {
     // The file list follows the folder list. A folder that cannot be listed (removed since it was shown, no
     // permission) is reported and leaves the list and the count empty.
     if (const Status<QString> listed = File1->SetPath(Dir1->Path()); !listed) {
+        listedFolder_.clear();
         Label2(Label::FileCount).SetCaption("");
+        Label2(Label::FileCount).setToolTip({});
         dialogs_.ShowMessage(this, tr("The folder %1 cannot be listed.\n%2").arg(Dir1->Path(), listed.Why()),
                              tr("Error"), MessageIcon::Critical);
         return;
@@ -55,6 +81,9 @@ void MainWindow::Dir1_Change() {
     for (int i = 0; i < File1->ListCount(); ++i) names.push_back(FileText(File1->List(i)));
     const StrokeCensusResult census = StrokeCensus(names);
     Label2(Label::FileCount).SetCaption(census.CountMessage);
+    // The count's tooltip names the files it counts that the list leaves out.
+    Label2(Label::FileCount).setToolTip(UnlistedFilesTip(*File1));
+    listedFolder_ = File1->Path();
     // The known strokes by name; nothing is selected afterwards.
     for (const std::string& name : census.StrokeNames) Combo4->AddItem(name);
 }
@@ -134,6 +163,27 @@ Status<QString> MainWindow::ShowFolderAtStart(const QString& folder) {
     Drive1->ShowDriveOf(Dir1->Path());
     if (Dir1->Path() == shown) Dir1_Change();
     return Done{};
+}
+
+void MainWindow::StartAfterLastRun(const LastRun& last, const std::optional<QString>& path) {
+    showAllTimings_->setChecked(last.AllTimings);
+    if (path) {
+        StartIn(*path);
+        return;
+    }
+    // A folder gone or unreadable since leaves the start folder, untold.
+    if (last.Folder.isEmpty() || !ShowFolderAtStart(last.Folder)) return;
+    // The last stroke, picked as the user picks it, where this folder lists it.
+    const QFileInfo stroke(last.Stroke);
+    if (last.Stroke.isEmpty() || stroke.absoluteDir() != QDir(File1->Path())) return;
+    const std::optional<std::string> strokeName = StrokeNameForFile(FileText(stroke.fileName()));
+    if (!strokeName || Combo4->findText(QtText(*strokeName)) < 0) return;
+    Combo4->SetText(*strokeName);
+    Combo4_Click();
+}
+
+LastRun MainWindow::RunToRemember() const {
+    return {listedFolder_, document_.IsLoaded() ? document_.Path() : QString(), ShowsAllTimings()};
 }
 
 }  // namespace orvik

@@ -86,10 +86,12 @@ bool MainWindow::HoldsTyping() const {
     return false;
 }
 
-bool MainWindow::MayDropEdits() {
+bool MainWindow::MayDropEdits(Answer first) {
     if (!HasUnsavedEdits()) return true;
-    const Answer answer = dialogs_.Ask(this, tr("Save changes to %1?").arg(document_.Path()), tr("Orvik Stroke Editor"),
-                                       {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
+    const QList<Answer> answers = first == Answer::Discard ? QList{Answer::Discard, Answer::Save, Answer::Cancel}
+                                                           : QList{Answer::Save, Answer::Discard, Answer::Cancel};
+    const Answer answer =
+        dialogs_.Ask(this, tr("Save changes to %1?").arg(document_.Path()), tr("Orvik Stroke Editor"), answers, first);
     if (answer == Answer::Discard) return true;
     if (answer != Answer::Save) return false;
     return SaveStroke();

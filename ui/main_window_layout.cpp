@@ -262,6 +262,11 @@ void MainWindow::CreateCommands() {
     connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
 
+    // Ctrl+O runs Open, as the hidden button would; a held key opens one dialog.
+    auto* openKey = new QShortcut(QKeySequence::Open, this);
+    openKey->setAutoRepeat(false);
+    connect(openKey, &QShortcut::activated, this, &MainWindow::Command2_Click);
+
     // Ctrl+S; a held key saves once.
     auto* saveKey = new QShortcut(QKeySequence::Save, this);
     saveKey->setAutoRepeat(false);

@@ -1,5 +1,6 @@
-// Loading a stroke: Open (Command2), Reset (Command6) and the load body they
-// share with the stroke list (main_window_browse.cpp).
+// Loading a stroke: Open (Command2, Ctrl+O, a file dropped on the window),
+// Reset (Command6) and the load body they share with the stroke list
+// (main_window_browse.cpp).
 //
 // The document reads the file whole before anything changes. A file that
 // cannot be read (missing, a folder, a device or a pipe, larger than a stroke
@@ -17,6 +18,7 @@
 #include "core/stroke_lists.h"
 #include "document/file_text.h"
 #include "preview/geometry.h"
+#include "ui/file_drop.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
 
@@ -64,6 +66,18 @@ void MainWindow::Command2_Click() {
     if (chosen) OpenFile(*chosen);
 }
 
+// Files dropped on the window: one stroke file opens as Open opens the file
+// chosen, once the user is asked about unsaved edits; anything else opens
+// nothing, and the user is told why.
+void MainWindow::Form_OLEDragDrop(const QStringList& paths) {
+    if (const QString refused = DropRefusal(paths); !refused.isEmpty()) {
+        dialogs_.ShowMessage(this, refused, tr("Open"), MessageIcon::Warning);
+        return;
+    }
+    if (!MayDropEdits()) return;
+    OpenFile(paths.front());
+}
+
 // Open's steps for a file chosen. Every statement of the load body that can
 // fail runs on its own (ResumeNext).
 void MainWindow::OpenFile(const QString& path) {
@@ -87,7 +101,7 @@ void MainWindow::OpenRead(const QString& path, StrokeFileRead read) {
 
 // Reset: the current file again, dropping the edits.
 void MainWindow::Command6_Click() {
-    if (!MayDropEdits()) return;
+    if (!MayDropEdits(Answer::Discard)) return;
     std::optional<StrokeFileRead> read = ReadOrTell(document_.Path());
     if (read) RunResetSteps(document_.Path(), std::move(*read));
 }
