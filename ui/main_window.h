@@ -6,6 +6,7 @@
 // in main_window_<role>.cpp by role, as its private part is grouped: layout,
 // browse, load, fields, previews, mouse, history, save; main_window.cpp
 // holds its life from creation to closing.
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -31,6 +32,7 @@ namespace orvik {
 
 class DirList;
 class DisplayEditor;
+class HelpWindow;
 
 // The numbered controls keep the names of the editor's first window (Text2(4),
 // Label2(11)), so that each handler can be held beside the command it runs;
@@ -113,6 +115,7 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+    void HelpShortcut_Activated();                      // F1: the guide in a window
     void SaveShortcut_Activated();                      // Ctrl+S
     void UndoShortcut_Activated();                      // Ctrl+Z
     void RedoShortcut_Activated();                      // Ctrl+Shift+Z, Ctrl+Y
@@ -293,6 +296,8 @@ private:
     QAction* pasteKeyFrame_ = nullptr;
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
+    // The guide's window, made at the first F1 and shown again by the next.
+    QPointer<HelpWindow> helpWindow_;
 
     // The stroke list's entry that names the loaded stroke (-1 for none), shown
     // again when picking another stroke fails.

@@ -124,6 +124,21 @@ private slots:
         QCOMPARE(shown, 2);
         QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
+        // F1 shows the guide, Help.txt, in one window of the program.
+        QFile guide(QStringLiteral(ORVIK_SAMPLES_DIR "/../docs/Help.txt"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (int press = 0; press < 2; ++press) QTest::keyClick(&window, Qt::Key_F1);
+        const QList<QDialog*> help = window.findChildren<QDialog*>();
+        QCOMPARE(help.size(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(help[0]));
+        QCOMPARE(help[0]->windowTitle(), QStringLiteral("Orvik Stroke Editor Help"));
+        QCOMPARE(Find<QPlainTextEdit>(*help[0], "HelpText")->toPlainText(), QString::fromUtf8(guide.readAll()));
+        SaveScreenshot(*help[0], QStringLiteral("help_window"));
+        QTest::keyClick(help[0], Qt::Key_Escape);
+        QVERIFY(!help[0]->isVisible());
+
         // With nothing loaded, Exit asks nothing (with a stroke: unsaved_edits_test).
         SetText(window, Text2Of::Power, "5");
         Find<QPushButton>(window, "Command4")->click();
