@@ -24,6 +24,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/form_words.h"
 
 class QAction;
 class QKeyEvent;
@@ -252,6 +253,9 @@ private:
     bool MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
+    // The names of the fields in the window's messages, with the timings the
+    // timing list shows.
+    FormWords ShownFormWords() const;
     // The displays of the shown key frame's numbers, each with its text.
     struct NumberDisplay {
         QWidget* Display;

@@ -516,6 +516,7 @@ private slots:
         const QString path = folder + "/a-Cc031.atr";
         WriteStroke(path, orvik::CleanStroke(""));
         QByteArray misread = FileBytes(path).replace(" Power 3.5 Range 0.25", " Power 9,5 Range 15");
+        misread.replace("EdgeProb6 0.2", "EdgeProb6 7").replace(" Vertical 21000000", " Vertical 2l");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(misread) == misread.size());
         file.close();
@@ -523,6 +524,12 @@ private slots:
         const ShownBox loaded = BoxShownBy([&] { window.OpenFile(path); }, "plain-text-misread-load");
         QCOMPARE(loaded.format, Qt::PlainText);
         QVERIFY2(loaded.text.startsWith("The stroke file " + path + " does not follow"), qPrintable(loaded.text));
+        // The fields are named as the form names them.
+        QVERIFY2(loaded.text.contains(": \"6-Hit Edge Prb.\" (EdgeProb6) \"7\" lies outside 0 to 1"),
+                 qPrintable(loaded.text));
+        QVERIFY2(loaded.text.contains(": \"Height\" (Vertical) of Late \"2l\" is not a number; \"Height\" "
+                                      "(Vertical) of Late keeps 0\n"),
+                 qPrintable(loaded.text));
 
         const ShownBox asked = BoxShownBy([&] { window.Command3_Click(); }, "plain-text-misread-save");
         QCOMPARE(asked.format, Qt::PlainText);
