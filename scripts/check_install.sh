@@ -8,7 +8,8 @@
 #   size; the desktop entry and the AppStream metadata pass their validators;
 # - with the prefix's file type database, a stroke file is a stroke file and
 #   other *.atr files are not;
-# - both programs have a manual page that man reads without a warning;
+# - both programs have a manual page that man reads without a warning, and
+#   the user guide is Help.txt, the name the Help button gives;
 # - every folder is 0755 though the install and the package are made with
 #   umask 077;
 # - the .deb lists those files and depends on the libraries' packages, its
@@ -40,9 +41,11 @@ want=(bin/orvik-stroke-editor bin/orvik-stroke-check "share/applications/$id.des
   "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg")
 for size in 16 22 24 32 48 64 128 256; do want+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 want+=(share/man/man1/orvik-stroke-editor.1.gz share/man/man1/orvik-stroke-check.1.gz
-  share/doc/orvik-stroke-editor/copyright share/doc/orvik-stroke-editor/changelog.Debian.gz)
+  share/doc/orvik-stroke-editor/copyright share/doc/orvik-stroke-editor/changelog.Debian.gz
+  share/doc/orvik-stroke-editor/Help.txt)
 for file in "${want[@]}"; do [ -s "$prefix/$file" ] || fail "$file is not installed"; done
 [ -x "$prefix/bin/orvik-stroke-editor" ] || fail "the binary is not executable"
+cmp -s docs/Help.txt "$prefix/share/doc/orvik-stroke-editor/Help.txt" || fail "the installed Help.txt is not the guide"
 "$prefix/bin/orvik-stroke-check" -q "$root/samples/strokes" > /dev/null || fail "the installed checker finds fault with the samples"
 for size in 16 22 24 32 48 64 128 256; do
   file --brief "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size," ||
@@ -102,6 +105,8 @@ lintian_report=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) || f
 lintian_report=$(grep -v '^running with root privileges' <<< "$lintian_report" || true)
 [ -z "$lintian_report" ] || echo "lintian: $lintian_report"
 dpkg-deb --extract "$deb" "$scratch/extracted"
+cmp -s docs/Help.txt "$scratch/extracted/usr/share/doc/orvik-stroke-editor/Help.txt" ||
+  fail "the packaged Help.txt is not the guide"
 "$scratch/extracted/usr/bin/orvik-stroke-editor" --version | grep -qx "Orvik Stroke Editor $version" ||
   fail "the packaged --version"
 "$scratch/extracted/usr/bin/orvik-stroke-check" -q "$root/samples/strokes" > /dev/null ||

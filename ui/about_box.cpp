@@ -59,8 +59,11 @@ AboutBox::AboutBox(QWidget* owner)
              TwipsRect(120, 1920, 5055, 435));
     AddLabel(this, "Label3", tr("Direction and height are set with the mouse in the two previews."),
              TwipsRect(120, 2340, 5055, 255));
-    AddLabel(this, "Label4", tr("Strokes are saved in place, in the game's own text format."),
-             TwipsRect(120, 2580, 5055, 375));
+    // Its second line, which names the guide's key, reaches down to the box's
+    // bottom edge.
+    AddLabel(this, "Label4",
+             tr("Strokes are saved in place, in the game's own text format.\nF1 opens the guide, Help.txt."),
+             TwipsRect(120, 2580, 5055, 450));
 
     cmdOK_->setFocus();
 }

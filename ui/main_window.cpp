@@ -11,6 +11,7 @@
 #include "ui/colours.h"
 #include "ui/file_drop.h"
 #include "ui/fonts.h"
+#include "ui/help_window.h"
 #include "ui/icon.h"
 #include "ui/twips.h"
 
@@ -85,6 +86,15 @@ void MainWindow::SetDirectionCaption(const std::string& caption) { Label3(Value:
 void MainWindow::Command7_Click() {
     dialogs_.ShowMessage(this, tr("Please see Help.txt for help on Orvik Stroke Editor."), tr("Help"),
                          MessageIcon::Information);
+}
+
+// F1: the guide in a window beside the editor, one at a time; Help's message
+// stays as it is.
+void MainWindow::HelpShortcut_Activated() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 // The about box is made afresh for every showing and gone when it closes.

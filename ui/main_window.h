@@ -6,6 +6,7 @@
 // in main_window_<role>.cpp by role, as its private part is grouped: layout,
 // browse, load, fields, previews, mouse, history, save; main_window.cpp
 // holds its life from creation to closing.
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -25,6 +26,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/drop_down_list.h"
+#include "ui/form_words.h"
 #include "ui/last_run.h"
 
 class QAction;
@@ -36,6 +38,7 @@ namespace orvik {
 
 class DirList;
 class DisplayEditor;
+class HelpWindow;
 
 // The numbered controls keep the names of the editor's first window (Text2(4),
 // Label2(11)), so that each handler can be held beside the command it runs;
@@ -124,6 +127,7 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void Combo4_Click();
+    void HelpShortcut_Activated();                      // F1: the guide in a window
     void SaveShortcut_Activated();                      // Ctrl+S
     void UndoShortcut_Activated();                      // Ctrl+Z
     void RedoShortcut_Activated();                      // Ctrl+Shift+Z, Ctrl+Y
@@ -277,6 +281,9 @@ private:
     bool MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames);
     void TellSaveFailed(const QString& fileName, const QString& reason);
     QString CaptionOf(const FieldId& field) const;
+    // The names of the fields in the window's messages, with the timings the
+    // timing list shows.
+    FormWords ShownFormWords() const;
     // The displays of the shown key frame's numbers, each with its text.
     struct NumberDisplay {
         QWidget* Display;
@@ -321,6 +328,8 @@ private:
     QAction* pasteKeyFrame_ = nullptr;
     DisplayEditor* heightEditor_ = nullptr;
     DisplayEditor* directionEditor_ = nullptr;
+    // The guide's window, made at the first F1 and shown again by the next.
+    QPointer<HelpWindow> helpWindow_;
 
     // The folder whose strokes the stroke list and the count show; empty
     // before a folder change has listed one.

@@ -267,6 +267,16 @@ void MainWindow::CreateCommands() {
     openKey->setAutoRepeat(false);
     connect(openKey, &QShortcut::activated, this, &MainWindow::Command2_Click);
 
+    // The buttons name the keys that do their work, or (Help) the key of the
+    // guide they point to.
+    Command3->setToolTip(tr("Save the stroke to its file (Ctrl+S)"));
+    Command7->setToolTip(tr("Where to find the guide (F1 opens it in a window)"));
+
+    // F1: the guide.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setAutoRepeat(false);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::HelpShortcut_Activated);
+
     // Ctrl+S; a held key saves once.
     auto* saveKey = new QShortcut(QKeySequence::Save, this);
     saveKey->setAutoRepeat(false);

@@ -45,7 +45,7 @@ void MainWindow::TellMisread() {
     if (document_.Misread().empty()) return;
     QString text = tr("The stroke file %1 does not follow the layout of a stroke file; it is shown as it was "
                       "read.\n\n%2")
-                       .arg(document_.Path(), MisreadLines(document_.Misread()));
+                       .arg(document_.Path(), MisreadLines(document_.Misread(), ShownFormWords()));
     if (const QString advice = MisreadAdvice(document_.Misread()); !advice.isEmpty()) text += "\n\n" + advice;
     dialogs_.ShowMessage(this, text, tr("Misread stroke file"), MessageIcon::Warning);
 }

@@ -79,7 +79,7 @@ bool MainWindow::MayRewriteFile(const QString& fileName, const std::string& byte
 bool MainWindow::MayRewriteMisreadFile(const QString& fileName, const std::string& bytes, int keyFrames) {
     QString text = tr("The stroke file %1 was misread when it was loaded:\n\n%2\n\nSaving replaces what these "
                       "lines hold by the values shown.")
-                       .arg(fileName, MisreadLines(document_.Misread()));
+                       .arg(fileName, MisreadLines(document_.Misread(), ShownFormWords()));
     QStringList timings;
     for (const int k : KeyFramesChangedBySave(document_.FileBytes(), bytes, keyFrames))
         timings << (k < Combo3->ListCount() ? Combo3->itemText(k) : QString::number(k));
@@ -140,30 +140,21 @@ QStringList MainWindow::UnconvertedNumberBoxes() const {
 }
 
 // A field as the refusal of a save names it: its caption as the window shows
-// it, with the timing shown for a key frame's field ("Power (Late)"), or its
-// key in the file where the window does not show it.
+// it, with the timing for a key frame's field ("Power (Late)"), or its key in
+// the file where the window does not show it.
 QString MainWindow::CaptionOf(const FieldId& field) const {
-    switch (field.Kind) {
-        case FieldKind::Type: return tr("Stroke type");
-        case FieldKind::BowlerTypes: return tr("Stroke Played against");
-        case FieldKind::EdgeProb: return tr("Nrml. Edge Prb.");
-        case FieldKind::EdgeProb6: return tr("6-Hit Edge Prb.");
-        default: break;
-    }
-    QString caption;
-    if (field.Index == Combo3->ListIndex()) {
-        switch (field.Kind) {
-            case FieldKind::Frame: caption = tr("Frame no."); break;
-            case FieldKind::Vertical: caption = tr("Height"); break;
-            case FieldKind::Direction: caption = tr("Direction"); break;
-            case FieldKind::DirectionRange: caption = tr("Direction Range"); break;
-            case FieldKind::Power: caption = tr("Power"); break;
-            case FieldKind::PowerRange: caption = tr("Power Range"); break;
-            default: break;
-        }
-    }
-    if (caption.isEmpty()) return QtText(FieldFileKey(document_.Stroke(), field));
-    return caption + " (" + QtText(Combo3->Text()) + ")";
+    const QString caption = FormCaption(field.Kind);
+    const FormatField* format = FormatFieldOf(field.Kind);
+    if (!caption.isEmpty() && !format->OfKeyFrame()) return caption;
+    if (caption.isEmpty() || field.Index < 0 || field.Index >= Combo3->ListCount())
+        return QtText(FieldFileKey(document_.Stroke(), field));
+    return caption + " (" + Combo3->itemText(field.Index) + ")";
+}
+
+FormWords MainWindow::ShownFormWords() const {
+    QStringList timings;
+    for (int k = 0; k < Combo3->ListCount(); ++k) timings << Combo3->itemText(k);
+    return FormWords(document_.Stroke(), timings);
 }
 
 // Ctrl+S: Save from the keyboard, whenever the Save button could be clicked.

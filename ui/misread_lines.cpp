@@ -22,14 +22,14 @@ constexpr std::size_t KeyFrameBlockLines = 1 + format::KeyFrameValueLines.size()
 
 }  // namespace
 
-QString MisreadLines(const ReadReport& report) {
+QString MisreadLines(const ReadReport& report, const FormWords& words) {
     constexpr std::size_t Shown = 10;
     QStringList lines;
     for (std::size_t i = 0; i < report.size() && i < Shown; ++i) {
         const Problem& problem = report[i];
         QString line = problem.Line > 0 ? QStringLiteral("line %1: ").arg(problem.Line) : QString();
-        line += QtText(problem.Message);
-        if (!problem.Keeps.empty()) line += "; " + QtText(problem.Keeps);
+        line += words.Message(problem);
+        if (!problem.Keeps.empty()) line += "; " + words.Keeps(problem);
         lines << line;
     }
     if (report.size() > Shown) lines << Tr("and %1 more").arg(report.size() - Shown);

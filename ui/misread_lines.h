@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "core/read_report.h"
+#include "ui/form_words.h"
 
 namespace orvik {
 
-// At most ten problems, then "and N more".
-QString MisreadLines(const ReadReport& report);
+// At most ten problems, then "and N more"; the fields the form shows are
+// named by `words`.
+QString MisreadLines(const ReadReport& report, const FormWords& words);
 
 // What to do about the misreadings that shift the fields after them (a comma
 // inside a number); empty where the report has none.

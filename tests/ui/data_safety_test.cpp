@@ -184,7 +184,7 @@ private:
             {"largest double", Text2Of::Power, "1.7976931348623157e308",
              "Power (Very Late): the number is too large to be read back"},
             {"largest double on a timing not shown", Text2Of::Power, "1.7976931348623157e308",
-             "Power of normal key frame 0: the number is too large to be read back", "Late"},
+             "Power (Very Late): the number is too large to be read back", "Late"},
             {"direction range that is no number", Text2Of::DirectionRange, "abc",
              "Direction Range (Very Late): \"abc\" is not a number"},
             {"comma in a number box", Text2Of::PowerRange, "1,5",

@@ -124,6 +124,21 @@ private slots:
         QCOMPARE(shown, 2);
         QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
+        // F1 shows the guide, Help.txt, in one window of the program.
+        QFile guide(QStringLiteral(ORVIK_SAMPLES_DIR "/../docs/Help.txt"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (int press = 0; press < 2; ++press) QTest::keyClick(&window, Qt::Key_F1);
+        const QList<QDialog*> help = window.findChildren<QDialog*>();
+        QCOMPARE(help.size(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(help[0]));
+        QCOMPARE(help[0]->windowTitle(), QStringLiteral("Orvik Stroke Editor Help"));
+        QCOMPARE(Find<QPlainTextEdit>(*help[0], "HelpText")->toPlainText(), QString::fromUtf8(guide.readAll()));
+        SaveScreenshot(*help[0], QStringLiteral("help_window"));
+        QTest::keyClick(help[0], Qt::Key_Escape);
+        QVERIFY(!help[0]->isVisible());
+
         // With nothing loaded, Exit asks nothing (with a stroke: unsaved_edits_test).
         SetText(window, Text2Of::Power, "5");
         Find<QPushButton>(window, "Command4")->click();
@@ -501,6 +516,7 @@ private slots:
         const QString path = folder + "/a-Cc031.atr";
         WriteStroke(path, orvik::CleanStroke(""));
         QByteArray misread = FileBytes(path).replace(" Power 3.5 Range 0.25", " Power 9,5 Range 15");
+        misread.replace("EdgeProb6 0.2", "EdgeProb6 7").replace(" Vertical 21000000", " Vertical 2l");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(misread) == misread.size());
         file.close();
@@ -508,6 +524,12 @@ private slots:
         const ShownBox loaded = BoxShownBy([&] { window.OpenFile(path); }, "plain-text-misread-load");
         QCOMPARE(loaded.format, Qt::PlainText);
         QVERIFY2(loaded.text.startsWith("The stroke file " + path + " does not follow"), qPrintable(loaded.text));
+        // The fields are named as the form names them.
+        QVERIFY2(loaded.text.contains(": \"6-Hit Edge Prb.\" (EdgeProb6) \"7\" lies outside 0 to 1"),
+                 qPrintable(loaded.text));
+        QVERIFY2(loaded.text.contains(": \"Height\" (Vertical) of Late \"2l\" is not a number; \"Height\" "
+                                      "(Vertical) of Late keeps 0\n"),
+                 qPrintable(loaded.text));
 
         const ShownBox asked = BoxShownBy([&] { window.Command3_Click(); }, "plain-text-misread-save");
         QCOMPARE(asked.format, Qt::PlainText);

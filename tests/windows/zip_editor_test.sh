@@ -38,6 +38,10 @@ for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 (cd "$work" && cmake -E tar xf "$zip")
 windows_editor=$(find "$work" -name orvik-stroke-editor.exe | head -n 1)
 [ -n "$windows_editor" ] || fail "no orvik-stroke-editor.exe in $zip"
+# The user guide the Help button names lies beside it, with Windows' line ends.
+guide=$(dirname "$windows_editor")/Help.txt
+cmp -s <(sed 's/$/\r/' "$(dirname "$(realpath "$0")")/../../docs/Help.txt") "$guide" ||
+  fail "no Help.txt with Windows' line ends beside orvik-stroke-editor.exe in $zip"
 
 # No .NET or HTML engine is offered for download into the fresh prefix.
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
