@@ -1,42 +1,23 @@
 #pragma once
 // The editor's fonts are asked for by name. Where "MS Sans Serif" is not
-// installed, Qt's font substitution picks the first installed font of a list of
-// sans serifs of about its width; without those Qt's own nearest match serves.
+// installed, the first installed font of a list of sans serifs of about its
+// width serves; without those Qt's own nearest match.
 #include <QFont>
+#include <QString>
 #include <QStringList>
-
-#include "ui/layout_scale.h"
 
 namespace orvik {
 
-inline QFont SansSerifFont(double pointSize, bool bold) {
-    static const bool substitutesKnown = [] {
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-             QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
-#ifdef Q_OS_WIN
-        // Windows has it; wine may offer only the fonts of the system below.
-        QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"),
-                                   {QStringLiteral("Tahoma"), QStringLiteral("Arial"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-#endif
-        return true;
-    }();
-    (void)substitutesKnown;
-#ifdef Q_OS_WIN
-    // Windows' "MS Sans Serif" is a bitmap font of a few fixed sizes, which
-    // Qt's font engines do not draw; "Microsoft Sans Serif" is its outline
-    // font of the same shapes and widths, on every Windows.
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
-#else
-    QFont font(QStringLiteral("MS Sans Serif"));
-#endif
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(ScaledPointSize(pointSize));
-    font.setBold(bold);
-    return font;
-}
+// The layout's family, then the families that stand in for it, in order.
+QStringList LayoutFamilies();
+
+// The first of the families that is installed; where none is, the family of
+// Qt's nearest match for the first.
+QString FirstInstalledFamily(const QStringList& families);
+
+// The layout's sans serif at a size, regular or bold, in the family found
+// once for the whole run.
+QFont SansSerifFont(double pointSize, bool bold);
 
 // Captions and lists of the main window.
 inline QFont CaptionFont() { return SansSerifFont(8.25, true); }
