@@ -110,7 +110,7 @@ class UnsavedEditsTest : public QObject {
         WriteStroke(game + "/a-Cc031.atr", orvik::CleanStroke("0 4"));
         static_cast<void>(Find<orvik::DirList>(window, "Dir1")->SetPath(game));
         Pick(window, "Combo4", "Pull");
-        return game + "/a-Cc031.atr";
+        return QDir::toNativeSeparators(game + "/a-Cc031.atr");
     }
 
 private slots:

@@ -36,7 +36,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 QString Editor::Open(const QString& name, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
     dialogs.openAnswers = {WriteStroke(folder.filePath(name), stroke, type, bowlerCode)};
     window.Command2_Click();
-    return folder.filePath(name);
+    return QDir::toNativeSeparators(folder.filePath(name));
 }
 
 QString Caption(QWidget& window) {

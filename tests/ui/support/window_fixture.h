@@ -90,7 +90,8 @@ struct Editor {
     QTemporaryDir folder;
     FakeDialogs dialogs;
     orvik::MainWindow window{dialogs};
-    // Writes `stroke` as `name` in the folder and opens it; returns its path.
+    // Writes `stroke` as `name` in the folder and opens it; returns its path
+    // as the window shows it, with the system's separators.
     QString Open(const QString& name, const orvik::StrokeFile& stroke = orvik::CleanStroke(""),
                  const std::string& type = "Defensive", int bowlerCode = 6);
 };
