@@ -108,7 +108,7 @@ void MainWindow::Combo4_Click() {
     }
     // The stroke's file in the listed folder. A file that cannot be read is refused before the stroke loaded
     // changes; the list shows the loaded stroke again.
-    const QString path = File1->Path() + QDir::separator() + QtText(*fileName);
+    const QString path = QDir::toNativeSeparators(File1->Path() + QLatin1Char('/') + QtText(*fileName));
     std::optional<StrokeFileRead> read = ReadOrTell(path);
     if (!read) {
         Combo4->SetListIndex(loadedStrokeEntry_);

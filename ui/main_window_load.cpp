@@ -18,6 +18,7 @@
 #include "core/stroke_lists.h"
 #include "document/file_text.h"
 #include "preview/geometry.h"
+#include "ui/display_editor.h"
 #include "ui/file_drop.h"
 #include "ui/main_window.h"
 #include "ui/misread_lines.h"
@@ -161,6 +162,9 @@ void MainWindow::LoadBody(LoadEntry entry) {
     ResumeNext([&] { Combo2->SetListIndex(Combo2->IndexOfItemData(stroke.BowlerTypes)); });
     ResumeNext([&] { Combo3->SetText(std::string(TimingNames[0])); });
 
+    // A display opened for typing shows the value loaded: typing the user
+    // chose to discard never reaches the stroke loaded in its place.
+    for (DisplayEditor* editor : {heightEditor_, directionEditor_}) editor->Close(false);
     ShowKeyFrameFields(KeyFrameFieldsFor::Load);
     MarkUnconvertedBoxes();
 

@@ -51,6 +51,7 @@ TEST(EditHistory, UndoAndRedoPutTheValuesBack) {
     EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 7.5);
     EXPECT_EQ(edited.document.Type(), "Defensive");
     EXPECT_FALSE(edited.document.CanUndo());
+    EXPECT_EQ(edited.document.Form().Bytes, CleanFileText());  // what a Save would write
     edited.document.Redo();
     EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 42);
     EXPECT_EQ(edited.document.Type(), "Aggressive");
@@ -80,6 +81,7 @@ TEST(EditHistory, ALoadStartsANewHistory) {
     ASSERT_TRUE(edited.document.Load(QStringLiteral("a-Cc021.atr")));
     EXPECT_EQ(edited.document.Steps(), 0);
     EXPECT_FALSE(edited.document.CanUndo());
+    EXPECT_EQ(edited.document.Form().Bytes, CleanFileText());  // what a Save would write
     EXPECT_FALSE(edited.document.IsModified());
     EXPECT_EQ(edited.document.Stroke().KeyFrames[0].Power, 1.5);
     EXPECT_EQ(edited.modified, (std::vector<bool>{true, false}));

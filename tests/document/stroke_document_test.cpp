@@ -46,7 +46,7 @@ TEST(StrokeDocumentLoad, NothingIsLoadedAtFirst) {
     const StrokeDocument document(files.Store());
     EXPECT_FALSE(document.IsLoaded());
     EXPECT_FALSE(document.IsModified());
-    EXPECT_EQ(document.Stroke().TrailingLines.at(-1), "43");
+    for (int i = -10; i <= 65; ++i) EXPECT_EQ(document.Stroke().TrailingLines.at(i), i <= 0 ? "43" : "") << i;
 }
 
 TEST(StrokeDocumentLoad, AFileThatCannotBeReadKeepsTheStrokeLoaded) {
@@ -120,7 +120,10 @@ TEST(StrokeDocumentSave, RefusesWhatTheFileCannotHold) {
 TEST(StrokeDocumentSave, TellsAFileChangedOnDisk) {
     LoadedDocument loaded;
     EXPECT_FALSE(loaded.document.ChangedOnDisk());
-    loaded.files.Files["/strokes/a-Cc021.atr"] += "\r\n";
+    std::string& onDisk = loaded.files.Files["/strokes/a-Cc021.atr"];
+    onDisk[onDisk.find(" Power 1.5 ") + 7] = '7';  // as many bytes as before
+    EXPECT_TRUE(loaded.document.ChangedOnDisk());
+    onDisk += "\r\n";
     EXPECT_TRUE(loaded.document.ChangedOnDisk());
     ASSERT_TRUE(loaded.document.Write(loaded.document.Form()));
     EXPECT_FALSE(loaded.document.ChangedOnDisk());

@@ -18,9 +18,7 @@ Q_COREAPP_STARTUP_FUNCTION(SetIdentity)
 }  // namespace
 
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(QByteArray::fromStdString(orvik::StrokeFileText(stroke, type, bowlerCode)));
+    WriteBytes(path, QByteArray::fromStdString(orvik::StrokeFileText(stroke, type, bowlerCode)));
     return path;
 }
 
@@ -29,10 +27,16 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 QString Editor::Open(const QString& name, const orvik::StrokeFile& stroke, const std::string& type, int bowlerCode) {
     dialogs.openAnswers = {WriteStroke(folder.filePath(name), stroke, type, bowlerCode)};
     window.Command2_Click();
-    return folder.filePath(name);
+    return QDir::toNativeSeparators(folder.filePath(name));
 }
 
 QString Caption(QWidget& window) {

@@ -59,12 +59,14 @@ struct FakeDialogs : orvik::Dialogs {
     std::function<void(QDialog&)> onModal;  // runs on each modal dialog instead of exec()
     QStringList questions;                  // "<title>: <text>", then its details, of each question asked
     QList<orvik::Answer> answers;           // the next answers; none left is Cancel
+    QList<orvik::Answer> defaults;          // the answer Enter gives, of each question asked
 
     void ShowMessage(QWidget*, const QString& text, const QString& title, orvik::MessageIcon icon) override {
         messages.push_back({text, title, icon});
     }
-    orvik::Answer Ask(QWidget*, const QString& text, const QString& title, const QList<orvik::Answer>&, orvik::Answer,
-                      const QString& details) override {
+    orvik::Answer Ask(QWidget*, const QString& text, const QString& title, const QList<orvik::Answer>&,
+                      orvik::Answer defaultAnswer, const QString& details) override {
+        defaults << defaultAnswer;
         questions << title + ": " + text + (details.isEmpty() ? QString() : "\n\n" + details);
         return answers.isEmpty() ? orvik::Answer::Cancel : answers.takeFirst();
     }
@@ -80,13 +82,16 @@ struct FakeDialogs : orvik::Dialogs {
 QString WriteStroke(const QString& path, const orvik::StrokeFile& stroke, const std::string& type = "Defensive",
                     int bowlerCode = 6);
 QByteArray FileBytes(const QString& path);
+// Replaces the file's bytes, as another program saving it would.
+void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // A fresh window with its recording dialogs, and a folder for stroke files.
 struct Editor {
     QTemporaryDir folder;
     FakeDialogs dialogs;
     orvik::MainWindow window{dialogs};
-    // Writes `stroke` as `name` in the folder and opens it; returns its path.
+    // Writes `stroke` as `name` in the folder and opens it; returns its path
+    // as the window shows it, with the system's separators.
     QString Open(const QString& name, const orvik::StrokeFile& stroke = orvik::CleanStroke(""),
                  const std::string& type = "Defensive", int bowlerCode = 6);
 };
