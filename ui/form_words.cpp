@@ -56,7 +56,7 @@ QString FormWords::Name(const FieldId& field) const {
     return name;
 }
 
-QString FormWords::Message(const ReadProblem& problem) const {
+QString FormWords::Message(const Problem& problem) const {
     const QString message = QtText(problem.Message);
     const QString field = QtText(problem.Field);
     // The message starts with the field's key word: "Power \"abc\" is not a number".
@@ -68,7 +68,7 @@ QString FormWords::Message(const ReadProblem& problem) const {
     return message;
 }
 
-QString FormWords::Keeps(const ReadProblem& problem) const {
+QString FormWords::Keeps(const Problem& problem) const {
     // "Power of normal key frame 0 keeps 80, Range of ... keeps 0"
     QString keeps = QtText(problem.Keeps);
     for (const Named& named : named_) {

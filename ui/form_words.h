@@ -29,8 +29,8 @@ public:
     QString Name(const FieldId& field) const;
     // The problem's message and what the fields keep, with each field the
     // form shows named as Name() names it.
-    QString Message(const ReadProblem& problem) const;
-    QString Keeps(const ReadProblem& problem) const;
+    QString Message(const Problem& problem) const;
+    QString Keeps(const Problem& problem) const;
 
 private:
     struct Named {

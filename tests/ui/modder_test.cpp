@@ -1,5 +1,5 @@
 // Opening any stroke file (Ctrl+O, a file dropped on the window), the start in
-// the last run's folder, and Reset's question.
+// the last run's folder.
 #include <QMimeData>
 #include <QSettings>
 #include <QtTest>
@@ -9,23 +9,9 @@
 
 namespace {
 
-// Dialogs that also record each question's answers, the default in brackets.
-struct AnswersSeen : FakeDialogs {
-    QStringList offered;
-    orvik::Answer Ask(QWidget* owner, const QString& text, const QString& title, const QList<orvik::Answer>& answers,
-                      orvik::Answer defaultAnswer, const QString& details) override {
-        const char* const name[] = {"Save", "Discard", "Cancel", "Overwrite"};
-        QString names;
-        for (const orvik::Answer answer : answers)
-            names += QString(answer == defaultAnswer ? " [%1]" : " %1").arg(name[int(answer)]);
-        offered << names;
-        return FakeDialogs::Ask(owner, text, title, answers, defaultAnswer, details);
-    }
-};
-
 struct Window {
     QTemporaryDir folder;
-    AnswersSeen dialogs;
+    FakeDialogs dialogs;
     orvik::MainWindow window{dialogs};
 };
 
@@ -131,18 +117,6 @@ private slots:
         QCOMPARE(TakeMessages(gone.dialogs), QStringList());
         orvik::WriteLastRun(settings, gone.window.RunToRemember());  // kept for a later start
         QCOMPARE(orvik::ReadLastRun(settings).Folder, game);
-    }
-
-    // Reset offers Discard first, as the default; Open keeps Save.
-    void resetAsksDiscardFirst() {
-        auto& [folder, dialogs, window] = *w_;
-        dialogs.openAnswers = {WriteStroke(folder.filePath("a-Cc031.atr"), orvik::CleanStroke(""))};
-        window.Command2_Click();
-        SetText(window, Text2Of::Frame, "7");
-        window.Text2_LostFocus(orvik::Box::Frame);
-        window.Command6_Click();
-        window.Command2_Click();
-        QCOMPARE(dialogs.offered, (QStringList{" [Discard] Save Cancel", " [Save] Discard Cancel"}));
     }
 };
 

@@ -60,6 +60,7 @@ struct DroppingAction {
     const char* name;
     std::function<void(Editor&)> run;
     std::function<bool(Editor&)> done;
+    orvik::Answer defaultAnswer = orvik::Answer::Save;  // Reset's user asked to drop the edits
 };
 
 const QString OtherStroke = QStringLiteral("Forward Defence2");  // a-Cc018.atr
@@ -90,7 +91,8 @@ const DroppingAction DroppingActions[] = {
      },
      ShowsTheOtherStroke},
     {"Reset", [](Editor& e) { e.window.Command6_Click(); },
-     [](Editor& e) { return !e.window.isWindowModified() && e.window.Document().Steps() == 0; }},
+     [](Editor& e) { return !e.window.isWindowModified() && e.window.Document().Steps() == 0; },
+     orvik::Answer::Discard},
     {"Exit", [](Editor& e) { Find<QPushButton>(e.window, "Command4")->click(); },
      [](Editor& e) { return !e.window.isVisible(); }},
     {"the close box", [](Editor& e) { e.window.windowHandle()->close(); },
@@ -243,7 +245,7 @@ private slots:
         dialogs.answers = {answer};
         dropping.run(*editor_);
         QCOMPARE(dialogs.questions, QStringList{"Orvik Stroke Editor: Save changes to " + pull + "?"});
-        QCOMPARE(dialogs.defaults, QList{orvik::Answer::Save});
+        QCOMPARE(dialogs.defaults, QList{dropping.defaultAnswer});
         QCOMPARE(dropping.done(*editor_), answer != orvik::Answer::Cancel);
         if (answer == orvik::Answer::Cancel)
             QCOMPARE(Snapshot(window).join('\n').split('\n'), edited.join('\n').split('\n'));
