@@ -64,8 +64,6 @@ public:
     // Whether the recorded values are those loaded or saved last.
     bool AtSavedState() const { return stack_.isClean(); }
 
-    const QUndoStack& Stack() const { return stack_; }
-
 signals:
     // After every step recorded, undone or redone, a restart and a Save.
     void Changed();
