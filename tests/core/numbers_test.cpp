@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -57,20 +58,14 @@ TEST(Numbers, RoundingTakesTheDoublesExactValue) {
 }
 
 TEST(Numbers, NumbersFormatAsTheGameFiles) {
-    const std::pair<double, const char*> doubles[] = {{0.5, "0.5"},
-                                                      {30, "30"},
-                                                      {1.0 / 3, "0.333333333333333"},
-                                                      {1e15, "1E+15"},
-                                                      {0.0001, "0.0001"},
-                                                      {1e-5, "1E-05"},
-                                                      {-0.0, "0"},
-                                                      {1.5e-7, "1.5E-07"},
-                                                      {1e100, "1E+100"},
-                                                      {0.1 + 0.2, "0.3"},
-                                                      {999999999999999.5, "1E+15"},
-                                                      {-999999999999999.0, "-999999999999999"},
-                                                      {-1e15, "-1E+15"}};
-    for (const auto& [value, text] : doubles) EXPECT_EQ(NumberText(value), text);
+    const double values[] = {
+        0.5,  30, 1.0 / 3, 1e15, 0.0001, 1e-5, -0.0, 1.5e-7, 1e100, 0.1 + 0.2, 999999999999999.5, -999999999999999.0,
+        -1e15};
+    const char* const texts[] = {
+        "0.5", "30",    "0.333333333333333", "1E+15", "0.0001", "1E-05", "0", "1.5E-07", "1E+100",
+        "0.3", "1E+15", "-999999999999999",  "-1E+15"};
+    static_assert(std::size(values) == std::size(texts));
+    for (std::size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(NumberText(values[i]), texts[i]) << values[i];
 }
 
 // Whether two texts name exactly the same number: what a committed box compares with the written
