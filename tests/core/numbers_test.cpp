@@ -11,22 +11,12 @@
 namespace orvik {
 namespace {
 
-const char* FailureName(ConversionFailure kind) {
-    return kind == ConversionFailure::Overflow ? "overflow" : "not a number";
-}
-
-// IntFromText's value, or the kind of failure it refused the text with.
-std::string IntOf(const char* text) try { return std::to_string(IntFromText(text)); } catch (const ConversionError& e) {
-    return FailureName(e.Kind());
-}
-
-// How `convert` fails on `text`, or "converts".
+// What `convert` makes of `text`, or the kind of failure it refused the text with.
 template <class Convert>
-std::string FailureOf(Convert convert, const char* text) try {
-    convert(text);
-    return "converts";
+std::string Converted(Convert convert, const char* text) try {
+    return std::to_string(convert(text));
 } catch (const ConversionError& e) {
-    return FailureName(e.Kind());
+    return e.Kind() == ConversionFailure::Overflow ? "overflow" : "not a number";
 }
 
 TEST(Numbers, TextConvertsToNumbersRoundingHalfToEvenWithinSixteenBits) {
@@ -35,19 +25,19 @@ TEST(Numbers, TextConvertsToNumbersRoundingHalfToEvenWithinSixteenBits) {
         {"13.5", "14"},        {"-2.5", "-2"},          {"1e3", "1000"},       {".5", "0"},
         {"5.", "5"},           {"32767", "32767"},      {"-32768", "-32768"},  {"-32768.5", "-32768"},
         {"40000", "overflow"}, {"32767.5", "overflow"}, {"-32769", "overflow"}};
-    for (const auto& [text, value] : ints) EXPECT_EQ(IntOf(text), value) << '"' << text << '"';
-    EXPECT_EQ(FailureOf([](const char*) { ToInt16(std::nan("")); }, ""), "overflow");
+    for (const auto& [text, value] : ints) EXPECT_EQ(Converted(IntFromText, text), value) << '"' << text << '"';
+    EXPECT_EQ(Converted([](const char*) { return ToInt16(std::nan("")); }, ""), "overflow");
 }
 
 // The reader tells a field that holds no number from one whose number is too large by the kind.
 TEST(Numbers, TextThatIsNoNumberOrTooLargeForADoubleIsRefused) {
     for (const char* bad : {"", " ", "abc", "1.5x", "0x10", "inf", "nan", "1e", ".", "1 2", "1,5"}) {
-        EXPECT_EQ(FailureOf(IntFromText, bad), "not a number") << '"' << bad << '"';
-        EXPECT_EQ(FailureOf(DblFromText, bad), "not a number") << '"' << bad << '"';
+        EXPECT_EQ(Converted(IntFromText, bad), "not a number") << '"' << bad << '"';
+        EXPECT_EQ(Converted(DblFromText, bad), "not a number") << '"' << bad << '"';
     }
     for (const char* tooLarge : {"1e400", "-1e400", "1e999999999"}) {
-        EXPECT_EQ(FailureOf(IntFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
-        EXPECT_EQ(FailureOf(DblFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
+        EXPECT_EQ(Converted(IntFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
+        EXPECT_EQ(Converted(DblFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
     }
     EXPECT_EQ(DblFromText("1e-400"), 0.0);  // too small for a double: 0
 }
