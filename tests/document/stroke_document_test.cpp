@@ -67,9 +67,7 @@ TEST(StrokeDocumentSave, WritesTheRecordWithTheValuesSaveTakes) {
     ASSERT_TRUE(document.Write(formed));
 
     StrokeFile expected = CleanStroke("2 0");
-    expected.KeyFrames[6].Power = 42;
-    expected.EdgeProb = "0.7";
-    expected.EdgeProb6 = "0.8";
+    expected.KeyFrames[6].Power = 42, expected.EdgeProb = "0.7", expected.EdgeProb6 = "0.8";
     const std::string written = StrokeFileText(expected, "Aggressive", 9);
     EXPECT_EQ(loaded.files.Files["/strokes/a-Cc021.atr"], written);
     EXPECT_EQ(document.FileBytes(), written);
