@@ -110,9 +110,7 @@ TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark)
         {"csi\xc2\x9b"
          "31m \xc2\x80 \xc2\x9f \xc2\xa0",
          "csi\\xC2\\x9B31m \\xC2\\x80 \\xC2\\x9F \xc2\xa0"},
-        {"\xef\xbb\xbfStrokeAttr", "\\xEF\\xBB\\xBFStrokeAttr"},
-        {"x\xe9.atr", "x\\xE9.atr"},
-        {"cut \xe2\x82", "cut \\xE2\\x82"},
+        {"\xef\xbb\xbfStrokeAttr x\xe9.atr cut \xe2\x82", "\\xEF\\xBB\\xBFStrokeAttr x\\xE9.atr cut \\xE2\\x82"},
         {"overlong \xc0\xaf surrogate \xed\xa0\x80 past \xf4\x90\x80\x80",
          "overlong \\xC0\\xAF surrogate \\xED\\xA0\\x80 past \\xF4\\x90\\x80\\x80"},
         // The longer forms of "/", U+07FF and U+FFFF; the first three- and four-byte characters.

@@ -288,29 +288,27 @@ TEST_F(CheckTest, ASaveChangeNamesWhatReallyChanges) {
     std::vector<std::string> full = lines;  // 65 trailing lines: a save adds no empty line after them
     full.resize(full.size() - 4);
     for (int j = 2; j <= 65; ++j) full.push_back("t" + std::to_string(j));
-    const std::string fullText = JoinedLines(full);
+    // Each file, its first line that changes and how.
     const struct {
         const char* file;
         std::string bytes;
-        const char* reason;
+        const char* line;
+        const char* change;
     } cases[] = {
-        {"lf.atr", JoinedLines(lines, "\n"),
-         "1: save-changes: a save would change this file: its LF line ends become CR LF"},
+        {"lf.atr", JoinedLines(lines, "\n"), "1", "its LF line ends become CR LF"},
         {"mixed.atr",
          JoinedLines({lines.begin(), lines.begin() + 2}, "\n") + JoinedLines({lines.begin() + 2, lines.end()}, "\r"),
-         "1: save-changes: a save would change this file: its LF and CR line ends become CR LF"},
-        {"unended.atr", fullText.substr(0, fullText.size() - 2),
-         "121: save-changes: a save would change this file: its last line gets a line end"},
-        {"unended-lf.atr", JoinedLines(full, "\n").substr(0, JoinedLines(full, "\n").size() - 1),
-         "1: save-changes: a save would change this file: its LF line ends become CR LF and its last line gets a "
-         "line end"},
-        {"short-end.atr", JoinedLines({lines.begin(), lines.end() - 1}),
-         "61: save-changes: a save would change this file: 1 empty line is added at its end"},
+         "1", "its LF and CR line ends become CR LF"},
+        {"unended.atr", JoinedLines(full).substr(0, JoinedLines(full).size() - 2), "121",
+         "its last line gets a line end"},
+        {"unended-lf.atr", JoinedLines(full, "\n").substr(0, JoinedLines(full, "\n").size() - 1), "1",
+         "its LF line ends become CR LF and its last line gets a line end"},
+        {"short-end.atr", JoinedLines({lines.begin(), lines.end() - 1}), "61", "1 empty line is added at its end"},
     };
-    for (const auto& c : cases) {
-        const Run run = Check({Write(c.file, c.bytes)});
-        EXPECT_EQ(run.Out, std::string(c.file) + ":" + c.reason + "\n1 file, 0 clean, 1 problem\n") << c.file;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Check({Write(c.file, c.bytes)}).Out,
+                  std::string(c.file) + ":" + c.line + ": save-changes: a save would change this file: " + c.change +
+                      "\n1 file, 0 clean, 1 problem\n");
 }
 
 #ifndef _WIN32
