@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "check/check_options.h"
@@ -31,37 +33,35 @@ std::string Shown(const Result<ParsedArguments>& result) {
 
 // That each long form is its short one: the command-line test.
 TEST(CheckOptions, EachOptionTheEndOfOptionsAndAPathCalledDash) {
-    const struct {
-        std::vector<fs::path> arguments;
-        const char* parsed;
-    } cases[] = {
-        {{"a.atr"}, "[a.atr]"},
-        {{"-q", "a"}, "quiet [a]"},
-        {{"-l", "a"}, "list [a]"},
-        {{"-v", "a"}, "verbose [a]"},
-        {{"a", "--json", "b", "--diff"}, "json diff [a b]"},
-        {{"-qlv", "a"}, "quiet list verbose [a]"},
-        {{"--version"}, "version []"},
-        {{"--help", "a", "b"}, "help [a b]"},
-        {{"a", "--help", "--bogus"}, "help [a]"},
-        {{"-"}, "[-]"},
-        {{"--", "-q", "--json", "-"}, "[-q --json -]"},
-        {{"-q", "--", "--", "a"}, "quiet [-- a]"},
-        {{"-q"}, "error: no stroke file or folder given"},
-        {{"--bogus", "a"}, "error: The following argument was not expected: --bogus"},
-        {{"-x", "a"}, "error: The following argument was not expected: -x"},
-        {{"/q", "a"}, "[/q a]"},
-        // Help after "--" is a path; the version is given beside a wrong
-        // option, on either side of it; "--" is no wrong option.
-        {{"--bogus", "--", "-h"}, "error: The following argument was not expected: --bogus"},
-        {{"--version", "--bogus"}, "version []"},
-        {{"-x", "--version"}, "version []"},
-        {{"--version", "--", "--bogus"}, "version [--bogus]"},
-    };
-    for (const auto& c : cases) {
-        std::string arguments;
-        for (const fs::path& a : c.arguments) arguments += a.string() + " ";
-        EXPECT_EQ(Shown(ParseArguments(c.arguments)), c.parsed) << arguments;
+    // The arguments, split at spaces, and what they parse as. Help after "--"
+    // is a path; the version is given beside a wrong option, on either side
+    // of it; "--" is no wrong option.
+    const std::pair<const char*, const char*> cases[] = {
+        {"a.atr", "[a.atr]"},
+        {"-q a", "quiet [a]"},
+        {"-l a", "list [a]"},
+        {"-v a", "verbose [a]"},
+        {"a --json b --diff", "json diff [a b]"},
+        {"-qlv a", "quiet list verbose [a]"},
+        {"--version", "version []"},
+        {"--help a b", "help [a b]"},
+        {"a --help --bogus", "help [a]"},
+        {"-", "[-]"},
+        {"-- -q --json -", "[-q --json -]"},
+        {"-q -- -- a", "quiet [-- a]"},
+        {"-q", "error: no stroke file or folder given"},
+        {"--bogus a", "error: The following argument was not expected: --bogus"},
+        {"-x a", "error: The following argument was not expected: -x"},
+        {"/q a", "[/q a]"},
+        {"--bogus -- -h", "error: The following argument was not expected: --bogus"},
+        {"--version --bogus", "version []"},
+        {"-x --version", "version []"},
+        {"--version -- --bogus", "version [--bogus]"}};
+    for (const auto& [arguments, parsed] : cases) {
+        std::vector<fs::path> split;
+        for (std::istringstream words(arguments); words >> split.emplace_back();) {}
+        split.pop_back();
+        EXPECT_EQ(Shown(ParseArguments(split)), parsed) << arguments;
     }
 }
 
@@ -105,16 +105,12 @@ TEST(CheckOutput, EscapesEveryControlCharacterByteThatIsNotUtf8AndByteOrderMark)
         const char* shown;
     } cases[] = {
         {"plain äé € 𝄞 C:\\strokes\\a.atr", "plain äé € 𝄞 C:\\strokes\\a.atr"},
-        {"a\r\nb\tc", "a\\r\\nb\\tc"},
-        {"\x1b]0;title\x07", "\\x1B]0;title\\x07"},
-        {"\x1b[2J\x7f", "\\x1B[2J\\x7F"},
-        {std::string("nul\0end", 7), "nul\\x00end"},
+        {std::string("a\r\nb\tc \x1b]0;title\x07 \x1b[2J\x7f nul\0end", 31),
+         "a\\r\\nb\\tc \\x1B]0;title\\x07 \\x1B[2J\\x7F nul\\x00end"},
         {"csi\xc2\x9b"
          "31m \xc2\x80 \xc2\x9f \xc2\xa0",
          "csi\\xC2\\x9B31m \\xC2\\x80 \\xC2\\x9F \xc2\xa0"},
-        {"\xef\xbb\xbfStrokeAttr", "\\xEF\\xBB\\xBFStrokeAttr"},
-        {"x\xe9.atr", "x\\xE9.atr"},
-        {"cut \xe2\x82", "cut \\xE2\\x82"},
+        {"\xef\xbb\xbfStrokeAttr x\xe9.atr cut \xe2\x82", "\\xEF\\xBB\\xBFStrokeAttr x\\xE9.atr cut \\xE2\\x82"},
         {"overlong \xc0\xaf surrogate \xed\xa0\x80 past \xf4\x90\x80\x80",
          "overlong \\xC0\\xAF surrogate \\xED\\xA0\\x80 past \\xF4\\x90\\x80\\x80"},
         // The longer forms of "/", U+07FF and U+FFFF; the first three- and four-byte characters.
@@ -134,24 +130,16 @@ TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
               "--- x\n+++ y\n@@ -1,2 +1,2 @@\n-a\\r\n-b\\r\n+a\\r\\n\n+b\\r\\n\n");
     EXPECT_EQ(UnifiedDiff("same\n", "same\n", "x", "y"), "");
 
-    // Two changes with more than twice the context between them: two hunks.
     std::string before;
     for (int i = 1; i <= 20; ++i) before += std::to_string(i) + "\n";
-    std::string after = before;
-    after.replace(after.find("2\n"), 2, "two\n");
-    after.replace(after.find("18\n"), 3, "eighteen\n");
-    EXPECT_EQ(UnifiedDiff(before, after, "x", "y"),
-              "--- x\n+++ y\n"
-              "@@ -1,5 +1,5 @@\n 1\\n\n-2\\n\n+two\\n\n 3\\n\n 4\\n\n 5\\n\n"
-              "@@ -15,6 +15,6 @@\n 15\\n\n 16\\n\n 17\\n\n-18\\n\n+eighteen\\n\n 19\\n\n 20\\n\n");
-
     // Six unchanged lines between two changes are the two contexts: one hunk;
-    // seven leave one line out between two hunks.
-    const auto hunks = [&](const char* first, const char* second) {
+    // seven leave one line out between two hunks; a hunk stops at either end.
+    const auto hunks = [&](const char* first, const char* second, bool whole = false) {
         std::string changed = before;
         for (const std::string line : {first, second})
             changed.replace(changed.find("\n" + line + "\n"), line.size() + 2, "\nx\n");
         const std::string diff = UnifiedDiff(before, changed, "x", "y");
+        if (whole) return diff.substr(diff.find("@@"));
         std::string headers;
         for (std::size_t at = 0; (at = diff.find("@@ -", at)) != std::string::npos; at = diff.find('\n', at))
             headers += diff.substr(at, diff.find('\n', at) - at) + ";";
@@ -159,6 +147,9 @@ TEST(CheckOutput, TheDiffNumbersItsHunksAndShowsEveryLineEnd) {
     };
     EXPECT_EQ(hunks("5", "12"), "@@ -2,14 +2,14 @@;");
     EXPECT_EQ(hunks("5", "13"), "@@ -2,7 +2,7 @@;@@ -10,7 +10,7 @@;");
+    EXPECT_EQ(hunks("2", "18", true),
+              "@@ -1,5 +1,5 @@\n 1\\n\n-2\\n\n+x\\n\n 3\\n\n 4\\n\n 5\\n\n"
+              "@@ -15,6 +15,6 @@\n 15\\n\n 16\\n\n 17\\n\n-18\\n\n+x\\n\n 19\\n\n 20\\n\n");
 
     // Names and lines escaped: a line break in a name cannot forge a header.
     EXPECT_EQ(UnifiedDiff("\x1b[2J\xe9\n", "\x1b[2J\xe9\r\n", "n\n+++ m", "n\n+++ m as saved"),

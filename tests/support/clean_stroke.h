@@ -2,9 +2,9 @@
 // The clean stroke that the tests, the benchmarks and the fuzz target start
 // from, its file's lines, and lines joined into a file's text. Standard
 // library and core only: the checker's tests build without Qt.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,12 +35,8 @@ inline StrokeFile CleanStroke(std::string_view sixHitTags) {
     for (int k = 0; k < KeyFrameCount; ++k)
         stroke.KeyFrames[static_cast<std::size_t>(k)] = {
             static_cast<std::int16_t>(10 + k), (20 + k) * 1e6, 7500000.0 * k, 3750000, 1.5 + k, 0.25, ""};
-    std::size_t k = NormalKeyFrameCount;
-    for (std::size_t at = 0; at < sixHitTags.size() && k < std::size_t{KeyFrameCount};) {
-        const std::size_t end = std::min(sixHitTags.find(' ', at), sixHitTags.size());
-        if (end > at) stroke.KeyFrames[k++].KeyFrameTag = sixHitTags.substr(at, end - at);
-        at = end + 1;
-    }
+    std::istringstream tags{std::string(sixHitTags)};
+    for (std::size_t k = NormalKeyFrameCount; k < KeyFrameCount && tags >> stroke.KeyFrames[k].KeyFrameTag; ++k) {}
     stroke.TrailingLines.at(1) = "note";
     return stroke;
 }
