@@ -152,9 +152,8 @@ private slots:
         QCOMPARE(Caption(window), QStringLiteral("Orvik Stroke Editor (%1)").arg(path));
         QVERIFY(Find(window, "Command3")->isEnabled());
         QVERIFY(!Find(window, "Command6")->isEnabled());
-        const QStringList timings{
-            "Very Late",         "Late",         "Perfectly on time", "Early",       "Very Early",
-            "Very Early (6Hit)", "Early (6Hit)", "Perfect (6Hit)",    "Late (6Hit)", "Very Late (6Hit)"};
+        const QStringList timings({"Very Late", "Late", "Perfectly on time", "Early", "Very Early", "Very Early (6Hit)",
+                                   "Early (6Hit)", "Perfect (6Hit)", "Late (6Hit)", "Very Late (6Hit)"});
         QCOMPARE(EntriesOf(window, "Combo3"), timings);
         QCOMPARE(
             TextsOf(window, {"Combo3", Label2Of::StrokeName, "Combo1", "Combo2", Text2Of::Frame, Label3Of::Height,

@@ -153,7 +153,7 @@ private slots:
 
     // Undo and redo step by step over several timings: each shows the timing
     // its step changed, with that key frame's boxes and preview.
-    void undoAndRedoShowTheTimingTheyChange() {
+    void undoAndRedoShowTheTimingTheyChangeAndEndAMouseEdit() {
         auto& [folder, dialogs, window] = *editor_;
         editor_->Open("a-Cc031.atr", orvik::CleanStroke("0 3"));
         Pick(window, "Combo3", "Late");
@@ -173,12 +173,10 @@ private slots:
         for (int step = 0; step < 4; ++step) PressRedo(window);
         QCOMPARE(TextsOf(window, {"Combo3", Label3Of::Height}), (QStringList{"Very Late", "58095238"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, 2280.0f);  // Very Late points straight up
-    }
 
-    // Ctrl+Z during a mouse edit ends the edit and undoes it whole.
-    void ctrlZDuringAMouseEditUndoesItWhole() {
-        auto& [folder, dialogs, window] = *editor_;
-        editor_->Open("a-Cc031.atr");
+        // Ctrl+Z during a mouse edit ends the edit and undoes it whole.
+        dialogs.answers = {orvik::Answer::Discard};
+        window.Command6_Click();
         MouseEdit(window, {2280, 3000}, {1275, 3195}, true);
         QCOMPARE(window.Stroke().KeyFrames[0].Direction, 33750000.0);
         PressUndo(window);
@@ -426,9 +424,9 @@ private slots:
     // A box whose text cannot be committed says so when it is left: a red
     // frame and a tooltip that names the problem and the timing. The mark of
     // unsaved edits stays, and goes once a number is typed.
-    void aBoxThatCannotBeCommittedSaysSoAtOnce() {
+    void aBoxSaysAtOnceWhatItsCommitKeeps() {
         auto& [folder, dialogs, window] = *editor_;
-        editor_->Open("a-Cc031.atr");
+        const QString path = editor_->Open("a-Cc031.atr");
         auto* power = Find<QLineEdit>(window, Text2Of::Power);
         TypeAndLeave(window, Text2Of::Power, "abc");
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
@@ -442,14 +440,10 @@ private slots:
         QCOMPARE(power->toolTip(), QString());
         QCOMPARE(power->styleSheet(), QString());
         QCOMPARE(window.isWindowModified(), false);
-    }
 
-    // A committed number shows as the file will hold it: a frame rounded, no
-    // more digits than the file keeps, the same value in another form as it
-    // was typed. After a Save, leaving every box adds no step and no mark.
-    void aCommittedNumberIsKeptAsTheFileHoldsIt() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr");
+        // A committed number shows as the file will hold it: a frame rounded, no
+        // more digits than the file keeps, the same value in another form as it
+        // was typed. After a Save, leaving every box adds no step and no mark.
         QTest::keyClick(TypeInto(window, Label3Of::Height, "1.23456789012345678"), Qt::Key_Return);
         TypeAndLeave(window, Text2Of::Power, "2.71828182845904523");
         TypeAndLeave(window, Text2Of::Frame, "12.5");
