@@ -66,6 +66,7 @@ struct DroppingAction {
 const QString OtherStroke = QStringLiteral("Forward Defence2");  // a-Cc018.atr
 
 bool ShowsTheOtherStroke(Editor& editor) { return editor.window.FileDialog().FileName().endsWith("a-Cc018.atr"); }
+bool ShowsTheFileAgain(Editor& e) { return !e.window.isWindowModified() && e.window.Document().Steps() == 0; }
 
 void WheelOver(QWidget* widget, int notches) {
     const QPointF centre = QRectF(widget->rect()).center();
@@ -90,9 +91,8 @@ const DroppingAction DroppingActions[] = {
          e.window.Command2_Click();
      },
      ShowsTheOtherStroke},
-    {"Reset", [](Editor& e) { e.window.Command6_Click(); },
-     [](Editor& e) { return !e.window.isWindowModified() && e.window.Document().Steps() == 0; },
-     orvik::Answer::Discard},
+    {"the loaded stroke picked again", [](Editor& e) { Pick(e.window, "Combo4", "Pull"); }, ShowsTheFileAgain},
+    {"Reset", [](Editor& e) { e.window.Command6_Click(); }, ShowsTheFileAgain, orvik::Answer::Discard},
     {"Exit", [](Editor& e) { Find<QPushButton>(e.window, "Command4")->click(); },
      [](Editor& e) { return !e.window.isVisible(); }},
     {"the close box", [](Editor& e) { e.window.windowHandle()->close(); },
@@ -153,7 +153,7 @@ private slots:
 
     // Undo and redo step by step over several timings: each shows the timing
     // its step changed, with that key frame's boxes and preview.
-    void undoAndRedoShowTheTimingTheyChange() {
+    void undoAndRedoShowTheTimingTheyChangeAndEndAMouseEdit() {
         auto& [folder, dialogs, window] = *editor_;
         editor_->Open("a-Cc031.atr", orvik::CleanStroke("0 3"));
         Pick(window, "Combo3", "Late");
@@ -173,12 +173,10 @@ private slots:
         for (int step = 0; step < 4; ++step) PressRedo(window);
         QCOMPARE(TextsOf(window, {"Combo3", Label3Of::Height}), (QStringList{"Very Late", "58095238"}));
         QCOMPARE(window.PreviewState().Lines.Line4.X2, 2280.0f);  // Very Late points straight up
-    }
 
-    // Ctrl+Z during a mouse edit ends the edit and undoes it whole.
-    void ctrlZDuringAMouseEditUndoesItWhole() {
-        auto& [folder, dialogs, window] = *editor_;
-        editor_->Open("a-Cc031.atr");
+        // Ctrl+Z during a mouse edit ends the edit and undoes it whole.
+        dialogs.answers = {orvik::Answer::Discard};
+        window.Command6_Click();
         MouseEdit(window, {2280, 3000}, {1275, 3195}, true);
         QCOMPARE(window.Stroke().KeyFrames[0].Direction, 33750000.0);
         PressUndo(window);
@@ -190,8 +188,9 @@ private slots:
     }
 
     // In a box being typed in, Ctrl+Z undoes the typing first, then the
-    // window's steps; once the box is committed, its typing is one step.
-    void ctrlZInABoxUndoesItsTypingFirst() {
+    // window's steps; once the box is committed, its typing is one step. A
+    // redo never drops typing.
+    void ctrlZInABoxUndoesItsTypingFirstAndARedoNeverDropsIt() {
         auto& [folder, dialogs, window] = *editor_;
         editor_->Open("a-Cc031.atr");
         TypeAndLeave(window, Text2Of::Frame, "77");
@@ -218,6 +217,36 @@ private slots:
         QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // the committed typing is a step
         QCOMPARE(power->text(), QStringLiteral("1.5"));
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
+
+        // Typing in a box with none of its own to redo is never thrown away by a
+        // redo: the redo waits, and the window's redo history stays as it was.
+        // A redo records no step where no mouse edit was under way.
+        TypeAndLeave(window, Text2Of::Power, "77");
+        PressUndo(window);
+        QCOMPARE(window.Document().CanRedo(), true);
+        const int steps = window.Document().Steps();
+        TypeInto(window, Text2Of::Power, "99");
+        QTest::keyClick(power, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(power->text(), QStringLiteral("99"));
+        QCOMPARE(window.Document().Steps(), steps);
+
+        // In an edge probability box as well: no step named "Mouse edit".
+        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // the box's own typing undone
+        QCOMPARE(power->text(), QStringLiteral("1.5"));
+        QLineEdit* edge = TypeInto(window, Text2Of::EdgeProb, "0.9");
+        QTest::keyClick(edge, Qt::Key_Y, Qt::ControlModifier);
+        window.RedoShortcut_Activated();  // however it is started
+        QCOMPARE(edge->text(), QStringLiteral("0.9"));
+        QCOMPARE(window.Document().Steps(), steps);
+        QCOMPARE(window.Document().CanRedo(), true);
+
+        // Once the typing is undone, the window's step is there to redo.
+        while (edge->isUndoAvailable()) QTest::keyClick(edge, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edge->text(), QStringLiteral("0.1"));
+        Find(window, Text2Of::Frame)->setFocus();
+        PressRedo(window);
+        QCOMPARE(power->text(), QStringLiteral("77"));
     }
 
     void everyDroppingActionAsksFirst_data() {
@@ -277,6 +306,8 @@ private slots:
         TypeAndLeave(window, Text2Of::EdgeProb, "0,5");  // a comma would split the field
         QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
         QCOMPARE(dialogs.questions, QStringList{});
+        QCOMPARE(window.Stroke().KeyFrames[0].Power, 42.0);
+        QCOMPARE(window.FileDialog().FileName(), pull);
         const QStringList edited = Snapshot(window);
         dialogs.answers = {orvik::Answer::Save};
         window.Command6_Click();
@@ -319,6 +350,22 @@ private slots:
         dialogs.answers = {orvik::Answer::Save};
         window.Command3_Click();
         QVERIFY(FileBytes(path).contains(" Power 5 Range 0.25\r\n"));
+
+        // A Save that changes a few lines, and no key frame: the question shows
+        // those lines itself and names no timing.
+        const QByteArray note = FileBytes(path).replace("\r\nnote\r\n", "\r\n\"note\" x\r\n");
+        WriteBytes(path, note);
+        window.Command6_Click();
+        dialogs.questions.clear();
+        window.Command3_Click();
+        const QString shortChange = dialogs.questions.value(0);
+        QVERIFY2(shortChange.contains("\n\nThe lines it changes:\n--- " + path + "\n+++ " + path +
+                                      " as a save would write it\n@@ "),
+                 qPrintable(shortChange));
+        QVERIFY2(shortChange.endsWith("\n-\"note\" x\\r\\n\n+note\\r\\n\n \\r\\n\n \\r\\n\n \\r\\n"),
+                 qPrintable(shortChange));
+        QCOMPARE(shortChange.contains("It changes the values of"), false);
+        QCOMPARE(FileBytes(path), note);
     }
 
     // The load's warning gives each problem with what its fields keep, ten
@@ -367,13 +414,8 @@ private slots:
         auto& [folder, dialogs, window] = *editor_;
         const QString pull = PickPull();
         QLineEdit* typedInto = TypeInto(window, box.constData(), typed);
-        if (answer) {
-            dialogs.answers = {orvik::Answer::Save};
-            window.Command6_Click();
-            QCOMPARE(dialogs.questions.size(), 1);
-        } else {
-            QTest::keyClick(typedInto, Qt::Key_S, Qt::ControlModifier);
-        }
+        if (answer) dialogs.answers = {orvik::Answer::Save};  // unasked, Reset drops the typing
+        answer ? window.Command6_Click() : QTest::keyClick(typedInto, Qt::Key_S, Qt::ControlModifier);
         QVERIFY2(FileBytes(pull).contains(written), FileBytes(pull).constData());
         QCOMPARE(TakeMessages(dialogs), QStringList{"Saved!: Stroke Saved Successfully to " + pull + " (Pull)."});
         QCOMPARE(window.isWindowModified(), false);
@@ -382,11 +424,10 @@ private slots:
     // A box whose text cannot be committed says so when it is left: a red
     // frame and a tooltip that names the problem and the timing. The mark of
     // unsaved edits stays, and goes once a number is typed.
-    void aBoxThatCannotBeCommittedSaysSoAtOnce() {
+    void aBoxSaysAtOnceWhatItsCommitKeeps() {
         auto& [folder, dialogs, window] = *editor_;
-        editor_->Open("a-Cc031.atr");
+        const QString path = editor_->Open("a-Cc031.atr");
         auto* power = Find<QLineEdit>(window, Text2Of::Power);
-        QCOMPARE(power->styleSheet(), QString());
         TypeAndLeave(window, Text2Of::Power, "abc");
         QCOMPARE(window.Stroke().KeyFrames[0].Power, 1.5);
         QCOMPARE(power->text(), QStringLiteral("abc"));
@@ -399,48 +440,10 @@ private slots:
         QCOMPARE(power->toolTip(), QString());
         QCOMPARE(power->styleSheet(), QString());
         QCOMPARE(window.isWindowModified(), false);
-    }
 
-    // Typing in a box with none of its own to redo is never thrown away by a
-    // redo: the redo waits, and the window's redo history stays as it was.
-    // A redo records no step where no mouse edit was under way.
-    void aRedoNeverDropsTyping() {
-        auto& [folder, dialogs, window] = *editor_;
-        editor_->Open("a-Cc031.atr");
-        TypeAndLeave(window, Text2Of::Power, "77");
-        PressUndo(window);
-        QCOMPARE(window.Document().CanRedo(), true);
-        const int steps = window.Document().Steps();
-        QLineEdit* power = TypeInto(window, Text2Of::Power, "99");
-        QTest::keyClick(power, Qt::Key_Y, Qt::ControlModifier);
-        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(power->text(), QStringLiteral("99"));
-        QCOMPARE(window.Document().Steps(), steps);
-
-        // In an edge probability box as well: no step named "Mouse edit".
-        QTest::keyClick(power, Qt::Key_Z, Qt::ControlModifier);  // the box's own typing undone
-        QCOMPARE(power->text(), QStringLiteral("1.5"));
-        QLineEdit* edge = TypeInto(window, Text2Of::EdgeProb, "0.9");
-        QTest::keyClick(edge, Qt::Key_Y, Qt::ControlModifier);
-        window.RedoShortcut_Activated();  // however it is started
-        QCOMPARE(edge->text(), QStringLiteral("0.9"));
-        QCOMPARE(window.Document().Steps(), steps);
-        QCOMPARE(window.Document().CanRedo(), true);
-
-        // Once the typing is undone, the window's step is there to redo.
-        while (edge->isUndoAvailable()) QTest::keyClick(edge, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(edge->text(), QStringLiteral("0.1"));
-        Find(window, Text2Of::Frame)->setFocus();
-        PressRedo(window);
-        QCOMPARE(power->text(), QStringLiteral("77"));
-    }
-
-    // A committed number shows as the file will hold it: a frame rounded, no
-    // more digits than the file keeps, the same value in another form as it
-    // was typed. After a Save, leaving every box adds no step and no mark.
-    void aCommittedNumberIsKeptAsTheFileHoldsIt() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr");
+        // A committed number shows as the file will hold it: a frame rounded, no
+        // more digits than the file keeps, the same value in another form as it
+        // was typed. After a Save, leaving every box adds no step and no mark.
         QTest::keyClick(TypeInto(window, Label3Of::Height, "1.23456789012345678"), Qt::Key_Return);
         TypeAndLeave(window, Text2Of::Power, "2.71828182845904523");
         TypeAndLeave(window, Text2Of::Frame, "12.5");
@@ -456,24 +459,6 @@ private slots:
             TypeAndLeave(window, box, {});
         QCOMPARE(window.Document().Steps(), steps);
         QCOMPARE(window.isWindowModified(), false);
-    }
-
-    // A misread file whose Save changes a few lines, and no key frame: the
-    // question shows those lines itself and names no timing.
-    void aShortChangeIsShownInTheQuestionItself() {
-        auto& [folder, dialogs, window] = *editor_;
-        const QString path = editor_->Open("a-Cc031.atr");
-        const QByteArray misread = FileBytes(path).replace("\r\nnote\r\n", "\r\n\"note\" x\r\n");
-        WriteBytes(path, misread);
-        window.Command6_Click();
-        window.Command3_Click();
-        const QString asked = dialogs.questions.value(0);
-        QVERIFY2(asked.contains("\n\nThe lines it changes:\n--- " + path + "\n+++ " + path +
-                                " as a save would write it\n@@ "),
-                 qPrintable(asked));
-        QVERIFY2(asked.endsWith("\n-\"note\" x\\r\\n\n+note\\r\\n\n \\r\\n\n \\r\\n\n \\r\\n"), qPrintable(asked));
-        QCOMPARE(asked.contains("It changes the values of"), false);
-        QCOMPARE(FileBytes(path), misread);
     }
 
     // Another program saved the file after the load, even with as many bytes:
@@ -523,8 +508,7 @@ private slots:
         SaveScreenshot(window, QStringLiteral("direction_editing_armed"));
 
         const QStringList before = Snapshot(window);
-        QCursor::setPos(window.mapToGlobal(QPoint(-40, -40)));  // out of the window, without a move over it
-        QCoreApplication::processEvents();
+        PointAt(window, -600, -600);  // out of the window, without a move over it
         for (int tick = 0; tick < 3; ++tick) window.Timer1_Timer();
         QCOMPARE(Snapshot(window), before);
         Pick(window, "Combo3", "Early");
