@@ -34,11 +34,7 @@ struct RecordingSurface : DrawingSurface {
     }
     Colour BackColor() const override { return 0xFFFFFF; }
     void SetDrawWidth(int pixels) override { pens.push_back(pixels); }
-    void Clear() {
-        pens.clear();
-        erased.clear();
-        drawn.clear();
-    }
+    void Clear() { pens.clear(), erased.clear(), drawn.clear(); }
 };
 
 struct FakeControls : EditorControls {

@@ -10,37 +10,48 @@
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
 
-namespace {
-
-// What a user types into a box, where the window names it, and why it would not read back.
-struct Typed {
-    const char* what;
-    const char* box;
-    QString text;
-    const char* named;               // the line of the refusal that names the box
-    const char* thenShow = nullptr;  // a timing shown instead before the save
-};
-
-}  // namespace
-
 class DataSafetyTest : public QObject {
     Q_OBJECT
 private slots:
+    // What a user types into a box, the line of the refusal that names the
+    // box and why it would not read back, and a timing shown instead before
+    // the save. A comma in a text box, text that is no number and a frame
+    // number out of range: main_window_test, with every reason in one refusal.
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(Rows().size()); ++i) QTest::newRow(Rows()[i].what) << i;
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("thenShow");
+        QTest::newRow("pasted line break") << QByteArray(Text2Of::EdgeProb6) << "0.5\r\n0.6"
+                                           << "6-Hit Edge Prb.: a line break ends a line in a stroke file"
+                                           << "";
+        QTest::newRow("euro sign") << QByteArray(Text2Of::EdgeProb) << QString::fromUtf8("0.5\u20ac")
+                                   << QString::fromUtf8("Nrml. Edge Prb.: '\u20ac' has no single-byte form") << "";
+        QTest::newRow("first letter beyond Latin-1")
+            << QByteArray(Text2Of::EdgeProb6) << QString::fromUtf8("\u0100")
+            << QString::fromUtf8("6-Hit Edge Prb.: '\u0100' has no single-byte form") << "";
+        QTest::newRow("largest double on a timing not shown")
+            << QByteArray(Text2Of::Power) << "1.7976931348623157e308"
+            << "Power (Very Late): the number is too large to be read back"
+            << "Late";
+        QTest::newRow("comma in a number box")
+            << QByteArray(Text2Of::PowerRange) << "1,5"
+            << "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"
+            << "";
     }
 
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox() {
-        QFETCH(int, row);
-        const Typed& typed = Rows()[row];
+        QFETCH(QByteArray, box);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        QFETCH(QString, thenShow);
         Editor editor;
         auto& [folder, dialogs, window] = editor;
         const QString path = editor.Open("a-Cc031.atr");
         const QByteArray original = FileBytes(path);
-        SetText(window, typed.box, typed.text);
+        SetText(window, box.constData(), text);
         window.Text2_LostFocus(orvik::Box::Power);
-        if (typed.thenShow) Pick(window, "Combo3", typed.thenShow);
+        if (!thenShow.isEmpty()) Pick(window, "Combo3", thenShow);
         const QStringList before = Snapshot(window);
         dialogs.messages.clear();
 
@@ -48,7 +59,7 @@ private slots:
         QCOMPARE(FileBytes(path), original);
         QCOMPARE(Snapshot(window), before);
         QCOMPARE(int(dialogs.messages.size()), 1);
-        QCOMPARE(dialogs.messages[0].text.section('\n', 1, 1), QString::fromUtf8(typed.named));
+        QCOMPARE(dialogs.messages[0].text.section('\n', 1, 1), named);
         QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
     }
 
@@ -169,24 +180,6 @@ private slots:
     }
 
 private:
-    // A comma in a text box, text that is no number and a frame number out
-    // of range: main_window_test, with every reason in one refusal.
-    static const std::vector<Typed>& Rows() {
-        static const std::vector<Typed> rows = {
-            {"pasted line break", Text2Of::EdgeProb6, "0.5\r\n0.6",
-             "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
-            {"euro sign", Text2Of::EdgeProb, QString::fromUtf8("0.5\u20ac"),
-             "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
-            {"first letter beyond Latin-1", Text2Of::EdgeProb6, QString::fromUtf8("\u0100"),
-             "6-Hit Edge Prb.: '\u0100' has no single-byte form"},
-            {"largest double on a timing not shown", Text2Of::Power, "1.7976931348623157e308",
-             "Power (Very Late): the number is too large to be read back", "Late"},
-            {"comma in a number box", Text2Of::PowerRange, "1,5",
-             "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"},
-        };
-        return rows;
-    }
-
     // The size of the address space in use, from /proc/self/statm (pages).
     static rlim_t CurrentAddressSpace() {
         QFile statm(QStringLiteral("/proc/self/statm"));

@@ -342,12 +342,11 @@ private slots:
         clipboard.setText(" Frame 1\n Vertical 2\n Power 9,5 Range 15\n");
         const QStringList before = Snapshot(window);
         QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-        const QStringList messages = TakeMessages(dialogs);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith("Paste Key Frame (critical): The clipboard holds no key frame. Line 3 should "
-                                        "hold \"Direction\", a number, \"Range\" and a number, but holds \"Power 9,5 "
-                                        "Range 15\".\nA key frame is four lines"),
-                 qPrintable(messages[0]));
+        // The reader's reason for each line: key_frame_text_test.
+        const QRegularExpression reason(QStringLiteral(" Line 3 should .*"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+        QCOMPARE(TakeMessages(dialogs).replaceInStrings(reason, QString()),
+                 QStringList{"Paste Key Frame (critical): The clipboard holds no key frame."});
         QCOMPARE(Snapshot(window), before);
     }
 
