@@ -34,11 +34,7 @@ struct RecordingSurface : DrawingSurface {
     }
     Colour BackColor() const override { return 0xFFFFFF; }
     void SetDrawWidth(int pixels) override { pens.push_back(pixels); }
-    void Clear() {
-        pens.clear();
-        erased.clear();
-        drawn.clear();
-    }
+    void Clear() { pens.clear(), erased.clear(), drawn.clear(); }
 };
 
 struct FakeControls : EditorControls {
@@ -99,32 +95,17 @@ struct KeyFrameRow {
 
 // Each row's erase goes over the arc of the row before, so a row without an arc is erased without a plot.
 TEST(Preview, KeyFramesPlaceTheLinesAndRedrawTheArc) {
+    // what, direction, range, vertical, deg4, deg1, deg2, length, apexY, firstX, firstY, lastY
     const KeyFrameRow rows[] = {
-        {.what = "straight up"},
-        {.what = "left: the flight runs left",
-         .direction = 67500000,
-         .deg4 = 90,
-         .deg1 = 90,
-         .deg2 = 90,
-         .length = -1920,
-         .firstX = 361},
-        {.what = "down is not left", .direction = 135000000, .deg4 = 180, .deg1 = 180, .deg2 = 180},
-        {.what = "2.5, 3.5 and 1.5 degrees round to even",
-         .direction = 1875000,
-         .range = 750000,
-         .deg4 = 2,
-         .deg1 = 4,
-         .deg2 = 2,
-         .length = -1920,
-         .firstX = 361},
-        {.what = "a range of half a degree rounds to none", .range = 375000},
-        {.what = "136.5 height steps round to 136: a flat arc",
-         .vertical = 136500000,
-         .apexY = 1538,
-         .firstY = 1499.996f,
-         .lastY = 1499.881f},
-        {.what = "the apex below the ground: no arc", .vertical = 137000000, .apexY = 1548.5, .firstX = 0},
-        {.what = "137.5 height steps round to 138", .vertical = 137500000, .apexY = 1559, .firstX = 0},
+        {"straight up"},
+        {"left: the flight runs left", 67500000, 0, 0, 90, 90, 90, -1920, 110, 361},
+        {"down is not left", 135000000, 0, 0, 180, 180, 180},
+        {"2.5, 3.5 and 1.5 degrees round to even", 1875000, 750000, 0, 2, 4, 2, -1920, 110, 361},
+        {"a range of half a degree rounds to none", 0, 375000},
+        {"136.5 height steps round to 136: a flat arc", 0, 0, 136500000, 0, 0, 0, 1920, 1538, 2281, 1499.996f,
+         1499.881f},
+        {"the apex below the ground: no arc", 0, 0, 137000000, 0, 0, 0, 1920, 1548.5, 0},
+        {"137.5 height steps round to 138", 0, 0, 137500000, 0, 0, 0, 1920, 1559, 0},
     };
     Preview preview;
     RecordingSurface surface;
@@ -218,18 +199,16 @@ TEST_F(MouseEditingTest, ClicksArmAndDisarmTheViewUnderThePointer) {
         int direction = 0, height = 0;  // DirectionEditOn and HeightEditOn after the click
     };
     const ClickRow clicks[] = {
-        {.what = "just right of the top view", .x = 4321, .y = 6240},
-        {.what = "just below the top view", .x = 4320, .y = 6241},
-        {.what = "just right of the projectile view", .x = 4321, .y = 1680},
-        {.what = "just above the projectile view", .x = 300, .y = 299},
-        {.what = "the top view's lower right corner", .x = 4320, .y = 6240, .direction = -1},
-        {.what = "the projectile view's upper left corner", .x = 300, .y = 300, .direction = -1, .height = -1},
-        {.what = "the projectile view's lower right corner", .x = 4320, .y = 1680, .direction = -1},
-        {.what = "the top view's upper left corner", .x = 360, .y = 2280},
-        {.what = "halves round to even: (4320, 300)", .x = 4320.5f, .y = 299.5f, .height = -1},
-        {.what = "beyond 16 bits: the pointer stays at (4320, 300)",
-         .x = 40000,
-         .y = std::numeric_limits<float>::quiet_NaN()},
+        {"just right of the top view", 4321, 6240},
+        {"just below the top view", 4320, 6241},
+        {"just right of the projectile view", 4321, 1680},
+        {"just above the projectile view", 300, 299},
+        {"the top view's lower right corner", 4320, 6240, -1},
+        {"the projectile view's upper left corner", 300, 300, -1, -1},
+        {"the projectile view's lower right corner", 4320, 1680, -1},
+        {"the top view's upper left corner", 360, 2280},
+        {"halves round to even: (4320, 300)", 4320.5f, 299.5f, 0, -1},
+        {"beyond 16 bits: the pointer stays at (4320, 300)", 40000, std::numeric_limits<float>::quiet_NaN()},
     };
     for (const ClickRow& c : clicks) {
         ClickAt(c.x, c.y);
@@ -274,25 +253,16 @@ TEST_F(MouseEditingTest, TheTopViewSetsTheDirection) {
         const char* range = "3750000";
     };
     const DirectionRow rows[] = {
-        {.what = "straight up: 0.08 degrees", .x = 2280, .y = 3000, .direction = 60000, .length = 1200},
-        {.what = "an odd length: Line3 ends at a half twip", .x = 2280, .y = 3001, .direction = 60000, .length = 1199},
-        {.what = "straight down: 179.97 degrees", .x = 2280, .y = 5000, .direction = 134977500, .length = 800},
-        {.what = "left", .x = 360, .y = 4200, .direction = 67500000, .length = -1920},
-        {.what = "right", .x = 4200, .y = 4200, .direction = 202500000, .length = 1920},
-        {.what = "45 degrees left", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
-        {.what = "at rest: written again", .x = 1280, .y = 3200, .direction = 33750000, .length = -1414},
-        {.what = "the angle times 180 in single precision: 36.25 degrees, not 36.24",
-         .x = 1868,
-         .y = 3638,
-         .direction = 27187500,
-         .length = -697},
-        {.what = "the batsman's point: no angle, no flight", .x = 2280, .y = 4200, .direction = 0, .length = 0},
-        {.what = "a range that is no number keeps the old one",
-         .x = 3280,
-         .y = 3200,
-         .direction = 236250000,
-         .length = 1414,
-         .range = "abc"},
+        {"straight up: 0.08 degrees", 2280, 3000, 60000, 1200},
+        {"an odd length: Line3 ends at a half twip", 2280, 3001, 60000, 1199},
+        {"straight down: 179.97 degrees", 2280, 5000, 134977500, 800},
+        {"left", 360, 4200, 67500000, -1920},
+        {"right", 4200, 4200, 202500000, 1920},
+        {"45 degrees left", 1280, 3200, 33750000, -1414},
+        {"at rest: written again", 1280, 3200, 33750000, -1414},
+        {"the angle times 180 in single precision: 36.25 degrees, not 36.24", 1868, 3638, 27187500, -697},
+        {"the batsman's point: no angle, no flight", 2280, 4200, 0, 0},
+        {"a range that is no number keeps the old one", 3280, 3200, 236250000, 1414, "abc"},
     };
     ArmBoth();
     controls.timing = 2;
@@ -323,10 +293,10 @@ TEST_F(MouseEditingTest, TheProjectileViewSetsTheHeight) {
         double vertical, shownAt;
     };
     const HeightRow rows[] = {
-        {.what = "on a height step", .y = 320, .vertical = 20000000, .shownAt = 320},
-        {.what = "between two steps", .y = 720, .vertical = 58095238, .shownAt = 719},
-        {.what = "the view's top", .y = 300, .vertical = 18095238, .shownAt = 299},
-        {.what = "the view's bottom: below 1540, no arc", .y = 1680, .vertical = 149523810, .shownAt = 1685},
+        {"on a height step", 320, 20000000, 320},
+        {"between two steps", 720, 58095238, 719},
+        {"the view's top", 300, 18095238, 299},
+        {"the view's bottom: below 1540, no arc", 1680, 149523810, 1685},
     };
     ArmBoth();
     controls.timing = 7;
@@ -382,11 +352,10 @@ TEST(TimingSketch, ValuesNoLineCanShowLeaveOutOnlyWhatTheyTouch) {
     StrokeFile stroke;
     stroke.KeyFrames[1] = {0, 1e300, 1.7e308, 1.7e308, 0, 0, ""};
     const TimingSketch sketch = SketchOfKeyFrame(stroke, 1);
-    EXPECT_TRUE(sketch.Direction);
-    EXPECT_FALSE(sketch.RangeEdge1);
-    EXPECT_TRUE(sketch.RangeEdge2);
-    EXPECT_FALSE(sketch.Apex);
-    EXPECT_TRUE(sketch.Arc.empty());
+    // Which of direction, range edges, apex and arc are there.
+    EXPECT_EQ((std::vector<bool>{bool(sketch.Direction), bool(sketch.RangeEdge1), bool(sketch.RangeEdge2),
+                                 bool(sketch.Apex), !sketch.Arc.empty()}),
+              (std::vector<bool>{true, false, true, false, false}));
 }
 
 }  // namespace

@@ -10,37 +10,48 @@
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
 
-namespace {
-
-// What a user types into a box, where the window names it, and why it would not read back.
-struct Typed {
-    const char* what;
-    const char* box;
-    QString text;
-    const char* named;               // the line of the refusal that names the box
-    const char* thenShow = nullptr;  // a timing shown instead before the save
-};
-
-}  // namespace
-
 class DataSafetyTest : public QObject {
     Q_OBJECT
 private slots:
+    // What a user types into a box, the line of the refusal that names the
+    // box and why it would not read back, and a timing shown instead before
+    // the save. A comma in a text box, text that is no number and a frame
+    // number out of range: main_window_test, with every reason in one refusal.
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(Rows().size()); ++i) QTest::newRow(Rows()[i].what) << i;
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("thenShow");
+        QTest::newRow("pasted line break") << QByteArray(Text2Of::EdgeProb6) << "0.5\r\n0.6"
+                                           << "6-Hit Edge Prb.: a line break ends a line in a stroke file"
+                                           << "";
+        QTest::newRow("euro sign") << QByteArray(Text2Of::EdgeProb) << QString::fromUtf8("0.5\u20ac")
+                                   << QString::fromUtf8("Nrml. Edge Prb.: '\u20ac' has no single-byte form") << "";
+        QTest::newRow("first letter beyond Latin-1")
+            << QByteArray(Text2Of::EdgeProb6) << QString::fromUtf8("\u0100")
+            << QString::fromUtf8("6-Hit Edge Prb.: '\u0100' has no single-byte form") << "";
+        QTest::newRow("largest double on a timing not shown")
+            << QByteArray(Text2Of::Power) << "1.7976931348623157e308"
+            << "Power (Very Late): the number is too large to be read back"
+            << "Late";
+        QTest::newRow("comma in a number box")
+            << QByteArray(Text2Of::PowerRange) << "1,5"
+            << "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"
+            << "";
     }
 
     void aSaveThatWouldNotReadBackIsRefusedAndNamesTheBox() {
-        QFETCH(int, row);
-        const Typed& typed = Rows()[row];
+        QFETCH(QByteArray, box);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        QFETCH(QString, thenShow);
         Editor editor;
         auto& [folder, dialogs, window] = editor;
         const QString path = editor.Open("a-Cc031.atr");
         const QByteArray original = FileBytes(path);
-        SetText(window, typed.box, typed.text);
+        SetText(window, box.constData(), text);
         window.Text2_LostFocus(orvik::Box::Power);
-        if (typed.thenShow) Pick(window, "Combo3", typed.thenShow);
+        if (!thenShow.isEmpty()) Pick(window, "Combo3", thenShow);
         const QStringList before = Snapshot(window);
         dialogs.messages.clear();
 
@@ -48,7 +59,7 @@ private slots:
         QCOMPARE(FileBytes(path), original);
         QCOMPARE(Snapshot(window), before);
         QCOMPARE(int(dialogs.messages.size()), 1);
-        QCOMPARE(dialogs.messages[0].text.section('\n', 1, 1), QString::fromUtf8(typed.named));
+        QCOMPARE(dialogs.messages[0].text.section('\n', 1, 1), named);
         QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
     }
 
@@ -72,10 +83,9 @@ private slots:
         QByteArray odd = FileBytes(folder.filePath("a-Cc031.atr"))
                              .replace("Type Defensive", "Type aggressive")
                              .replace(" Power 1.5 Range", " Power abc Range");
-        QFile file(folder.filePath("a-Cc030.atr"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(odd) == odd.size());
-        file.close();
-        dialogs.openAnswers = {file.fileName()};
+        const QString path = folder.filePath("a-Cc030.atr");
+        WriteBytes(path, odd);
+        dialogs.openAnswers = {path};
         window.Command2_Click();
         QCOMPARE(TextsOf(window, {Text2Of::Power, "Combo1"}), (QStringList{"0", ""}));
         QCOMPARE(TakeMessages(dialogs).last().section(':', 0, 0), QStringLiteral("Misread stroke file"));
@@ -85,10 +95,10 @@ private slots:
         window.Text2_LostFocus(orvik::Box::Power);
         dialogs.answers = {orvik::Answer::Save};
         window.Command3_Click();
-        QCOMPARE(FileBytes(file.fileName()), QByteArray(odd).replace(" Power abc Range", " Power 2.5 Range"));
+        QCOMPARE(FileBytes(path), QByteArray(odd).replace(" Power abc Range", " Power 2.5 Range"));
         Pick(window, "Combo1", "Moderate");
         window.Command3_Click();
-        QCOMPARE(FileBytes(file.fileName()).split('\n').value(2), QByteArray("Type Moderate\r"));
+        QCOMPARE(FileBytes(path).split('\n').value(2), QByteArray("Type Moderate\r"));
     }
 
     void devicesPipesAndUnreadableFoldersAreNoStrokeFilesOrFolders() {
@@ -142,9 +152,8 @@ private slots:
         if (RanInChild(QStringLiteral("aLoadOrASaveThatRunsOutOfMemoryIsReported"))) return;
         Editor editor;
         auto& [folder, dialogs, window] = editor;
-        QFile line(folder.filePath("a-Cc024.atr"));
-        QVERIFY(line.open(QIODevice::WriteOnly) && line.write(QByteArray(orvik::MaxStrokeFileSize, 'x')));
-        line.close();
+        const QString line = folder.filePath("a-Cc024.atr");
+        WriteBytes(line, QByteArray(orvik::MaxStrokeFileSize, 'x'));
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_AS, &limit) == 0);
         const rlimit unlimited = limit;
@@ -157,44 +166,20 @@ private slots:
 
         editor.Open("a-Cc031.atr");
         const QStringList loaded = Snapshot(window);
-        dialogs.openAnswers = {line.fileName()};
+        dialogs.openAnswers = {line};
         withLittleMemory([&] { window.Command2_Click(); });
-        CheckOneError(dialogs, line.fileName(), "not enough memory");
+        CheckOneError(dialogs, line, "not enough memory");
         QCOMPARE(Snapshot(window), loaded);
 
-        dialogs.openAnswers = {line.fileName()};
+        dialogs.openAnswers = {line};
         window.Command2_Click();
         QCOMPARE(TakeMessages(dialogs).value(0).section(':', 0, 0), QStringLiteral("Misread stroke file"));
         withLittleMemory([&] { window.Command3_Click(); });
-        CheckOneError(dialogs, line.fileName(), "not enough memory");
-        QCOMPARE(FileBytes(line.fileName()), QByteArray(orvik::MaxStrokeFileSize, 'x'));
+        CheckOneError(dialogs, line, "not enough memory");
+        QCOMPARE(FileBytes(line), QByteArray(orvik::MaxStrokeFileSize, 'x'));
     }
 
 private:
-    static const std::vector<Typed>& Rows() {
-        static const std::vector<Typed> rows = {
-            {"typed comma", Text2Of::EdgeProb, "0,5",
-             "Nrml. Edge Prb.: a comma ends a field in a stroke file: use a point as the decimal separator"},
-            {"pasted line break", Text2Of::EdgeProb6, "0.5\r\n0.6",
-             "6-Hit Edge Prb.: a line break ends a line in a stroke file"},
-            {"euro sign", Text2Of::EdgeProb, QString::fromUtf8("0.5\u20ac"),
-             "Nrml. Edge Prb.: '\u20ac' has no single-byte form"},
-            {"first letter beyond Latin-1", Text2Of::EdgeProb6, QString::fromUtf8("\u0100"),
-             "6-Hit Edge Prb.: '\u0100' has no single-byte form"},
-            {"largest double", Text2Of::Power, "1.7976931348623157e308",
-             "Power (Very Late): the number is too large to be read back"},
-            {"largest double on a timing not shown", Text2Of::Power, "1.7976931348623157e308",
-             "Power (Very Late): the number is too large to be read back", "Late"},
-            {"direction range that is no number", Text2Of::DirectionRange, "abc",
-             "Direction Range (Very Late): \"abc\" is not a number"},
-            {"comma in a number box", Text2Of::PowerRange, "1,5",
-             "Power Range (Very Late): \"1,5\" is not a number: use a point as the decimal separator"},
-            {"frame number out of range", Text2Of::Frame, "40000",
-             "Frame no. (Very Late): 40000 is outside -32768 to 32767"},
-        };
-        return rows;
-    }
-
     // The size of the address space in use, from /proc/self/statm (pages).
     static rlim_t CurrentAddressSpace() {
         QFile statm(QStringLiteral("/proc/self/statm"));

@@ -100,7 +100,7 @@ private slots:
         constexpr qint64 Long = orvik::MaxStrokeFileSize;
         Editor editor;
         auto& [folder, dialogs, window] = editor;
-        for (const char* name : {"a-Cc018.atr", "a-Cc021.atr", "a-Cc031.atr"})
+        for (const char* name : {"a-Cc018.atr", "a-Cc031.atr"})
             WriteStroke(folder.filePath(name), orvik::CleanStroke(""));
         QFile huge(folder.filePath("a-Cc024.atr"));
         QVERIFY(QFile(folder.filePath("a-Cc035.atr")).open(QIODevice::WriteOnly) && huge.open(QIODevice::WriteOnly));
@@ -108,17 +108,15 @@ private slots:
         huge.close();
         QVERIFY(Find<orvik::DirList>(window, "Dir1")->SetPath(folder.path()));
 
-        // A file gone since the folder was listed or since it was loaded, or a
-        // folder in its place: one error, and the window as it was (the stroke
-        // list shows the loaded stroke again, or nothing).
+        // A file gone since it was loaded, or a folder in its place: one error,
+        // and the window as it was (the stroke list shows the loaded stroke
+        // again). A pick gone since the folder was listed: main_window_test.
         auto refused = [&](const char* name, const char* why, const std::function<void()>& act) {
             const QStringList before = Snapshot(window);
             act();
             CheckOneError(dialogs, folder.filePath(name), why);
             QCOMPARE(Snapshot(window), before);
         };
-        QVERIFY(QFile::remove(folder.filePath("a-Cc021.atr")));
-        refused("a-Cc021.atr", "No such file", [&] { Pick(window, "Combo4", "Cover drive(slashing shot)"); });
         Pick(window, "Combo4", "Forward Defence2");
         QVERIFY(QFile::remove(folder.filePath("a-Cc031.atr")) && QDir(folder.path()).mkdir("a-Cc031.atr"));
         dialogs.openAnswers = {folder.filePath("a-Cc031.atr")};

@@ -87,10 +87,7 @@ private slots:
 
         QTemporaryDir folder;
         const QString screens = folder.filePath(QStringLiteral("screens.json"));
-        QFile file(screens);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"screens": [{"name": "small", "width": 1280, "height": 1024, "dpr": 1}]})");
-        file.close();
+        WriteBytes(screens, R"({"screens": [{"name": "small", "width": 1280, "height": 1024, "dpr": 1}]})");
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toUtf8());
         qputenv("QT_SCALE_FACTOR", "2");
         if (RanInChild(QStringLiteral("theLayoutFitsASmallScreenAtScaleTwo"))) return;

@@ -9,12 +9,6 @@
 
 namespace {
 
-struct Window {
-    QTemporaryDir folder;
-    FakeDialogs dialogs;
-    orvik::MainWindow window{dialogs};
-};
-
 // Drags `paths` from a file manager onto `target` with Shift held, which
 // proposes a move, and drops them there; returns whether the drag was taken
 // as a copy.
@@ -34,7 +28,7 @@ bool Drop(QWidget* target, const QStringList& paths) {
 
 class ModderTest : public QObject {
     Q_OBJECT
-    std::optional<Window> w_;  // a fresh one for each test
+    std::optional<Editor> w_;  // a fresh one for each test
 private slots:
     void init() { w_.emplace(); }
     void cleanup() { w_.reset(); }
@@ -95,7 +89,7 @@ private slots:
         Find<QAction>(w_->window, "ShowAllTimings")->trigger();
         orvik::WriteLastRun(settings, w_->window.RunToRemember());
 
-        Window second;
+        Editor second;
         second.window.StartAfterLastRun(orvik::ReadLastRun(settings), std::nullopt);
         QCOMPARE(TextOf(second.window, Label2Of::FileCount),
                  QStringLiteral("2 Stroke file(s) found in the directory."));
@@ -106,12 +100,12 @@ private slots:
         QVERIFY(second.window.ShowsAllTimings());
         QCOMPARE(TakeMessages(second.dialogs), QStringList());
 
-        Window given;
+        Editor given;
         given.window.StartAfterLastRun(orvik::ReadLastRun(settings), w_->folder.path());
         QCOMPARE(TextOf(given.window, Label2Of::FileCount), QStringLiteral("0 Stroke file(s) found in the directory."));
 
         QVERIFY(QDir(game).removeRecursively());
-        Window fresh, gone;
+        Editor fresh, gone;
         gone.window.StartAfterLastRun(orvik::ReadLastRun(settings), std::nullopt);
         QCOMPARE(Snapshot(gone.window), Snapshot(fresh.window));
         QCOMPARE(TakeMessages(gone.dialogs), QStringList());

@@ -1,24 +1,10 @@
 // Editing with the pointer on the shown window: the whole road as a user
-// drives it, and a long edit of 20,000 ticks.
-#ifdef _WIN32
-#include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
-#else
-#include <unistd.h>
-#endif
-
+// drives it. The long edit's memory is measured in bench/ui/long_edit_bench.cpp.
 #include <QLineEdit>
 #include <QtTest>
 
-#include "core/numbers.h"
-#include "preview/geometry.h"
-#include "preview/mouse_editing.h"
 #include "support/window_fixture.h"
 #include "ui/dir_list.h"
-
-// AddressSanitizer's count of the bytes held allocated, when it is linked in.
-extern "C" [[gnu::weak]] std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
@@ -51,36 +37,6 @@ void ArrowTo(QWidget& window, const char* name, const QString& entry) {
     for (int steps = 0; list->currentText() != entry && steps < list->count(); ++steps)
         QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentText(), entry);
-}
-
-constexpr int Ticks = 20000, BaselineTick = 1000;
-constexpr long long MemoryMargin = 8ll << 20;
-
-long long MemoryInUse() {
-    if (AddressSanitized) return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
-#ifdef Q_OS_WIN
-    PROCESS_MEMORY_COUNTERS counters{};
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
-    return static_cast<long long>(counters.WorkingSetSize);  // the resident set
-#else
-    return FileBytes("/proc/self/statm").split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);  // the resident set
-#endif
-}
-
-// Even ticks point into the top view, odd ones into the projectile view: every
-// 5th time at a mark (the batsman's point, where no angle forms, straight up,
-// down and sideways, corners), else on a sweep over the whole view, bounds
-// included. The last two points are fixed, for known end values. Points are
-// taken to the pixel by the pointer.
-QPoint PointForTick(int tick) {
-    static const QPoint marks[2][6] = {
-        {{2280, 4200}, {2280, 2280}, {2280, 6240}, {360, 4200}, {4320, 6240}, {2279, 4199}},
-        {{300, 300}, {4320, 1680}, {2280, 1680}, {2280, 1540}, {300, 990}, {4320, 300}}};
-    if (tick >= Ticks - 2) return tick % 2 ? QPoint(2000, 720) : QPoint(1275, 3195);
-    const orvik::TwipRect& r = tick % 2 ? orvik::ProjectileViewRect : orvik::TopViewRect;
-    const int n = tick / 2;
-    if (n % 5 == 0) return marks[tick % 2][n / 5 % 6];
-    return {r.Left + n * 97 % (r.Right - r.Left + 1), r.Top + n * 61 % (r.Bottom - r.Top + 1)};
 }
 
 }  // namespace
@@ -177,45 +133,6 @@ private slots:
                            " Power 77.25 Range %3")
                 .arg(shown[0], shown[1], shown[2])
                 .toUtf8());
-    }
-
-    // A long edit: both mouse edits armed and the pointer moving for 20,000
-    // timer ticks over the top view and the projectile view in turn. At the
-    // end the key frame follows the pointer, and the memory in use is what it
-    // was after 1,000 ticks (within MemoryMargin): a tick keeps nothing that grows.
-    //
-    // Memory: the resident set in the normal build. Under AddressSanitizer
-    // freed blocks wait in its quarantine (up to 256 MiB) before they are
-    // reused, so the resident set grows by design there; that build compares
-    // the bytes held allocated instead, and its leak check at exit covers the rest.
-    void bothEditsFollowThePointerForTwentyThousandTicks() {
-        Editor editor;
-        auto& window = editor.window;
-        editor.Open("a-Cc031.atr");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Find<QTimer>(window, "Timer1")->stop();  // the ticks below are the test's own
-        // Both edits armed by clicks on the window (15 twips a pixel), on key frame 0.
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(152, 200));  // (2280, 3000): top view
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(133, 60));   // (1995, 900): projectile view
-        long long baseline = 0;
-        for (int tick = 0; tick < Ticks; ++tick) {
-            const QPoint p = PointForTick(tick);
-            QCursor::setPos(window.mapToGlobal(p / 15));
-            window.Timer1_Timer();
-            if (tick % 10 == 0) QCoreApplication::processEvents();  // repaints
-            if (tick + 1 == BaselineTick) baseline = MemoryInUse();
-        }
-        QCoreApplication::processEvents();
-        QVERIFY(baseline > 0);
-        const long long grown = MemoryInUse() - baseline;
-
-        // 45 degrees left in the top view, and the height of the last point.
-        // (What a tick shows for them is checked in preview_test and above.)
-        const orvik::KeyFrame& frame = window.Stroke().KeyFrames[0];
-        QCOMPARE(frame.Direction, 33750000.0);
-        QCOMPARE(frame.Vertical, 58095238.0);
-        QVERIFY2(grown <= MemoryMargin, qPrintable(QStringLiteral("the memory in use grew by %1 bytes").arg(grown)));
     }
 };
 
